@@ -1,0 +1,154 @@
+// The drawing: a value holding up to MaxEntities lines and arcs grouped into paths, and a table of up to MaxLayers
+// layers. The members of one class are spread over drw.cpp (entities and paths), drwlayer.cpp (layer table) and the
+// files named in the sections below.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "geometry/mymath.h"
+
+constexpr int MaxEntities = 40000;  // entities per drawing
+constexpr int MaxLayers = 200;      // layers per drawing
+
+// One line or arc. Coordinates in millimetres, y pointing up. An arc runs from (x1, y1) to (x2, y2) about
+// (xc, yc); its radius is the distance from the centre to the start; equal end points make a full circle.
+struct Entity {
+    double x1 = 0.0, y1 = 0.0, z1 = 0.0;  // start point; z is carried along, never computed with
+    double x2 = 0.0, y2 = 0.0, z2 = 0.0;  // end point
+    double xc = 0.0, yc = 0.0, zc = 0.0;  // centre of an arc; meaningless for a line
+    bool isArc = false;
+    bool clockwise = false;               // arcs only: runs clockwise from start to end; false for lines
+    std::string layer;                    // may be empty; compared without letter case
+    bool joinedPrev = false;              // start coincides with the end of the previous entity of the path
+    bool joinedNext = false;              // end coincides with the start of the next entity of the path
+    int32_t sequence = 0;                 // number of the path, 1-based
+    int32_t reserved1 = 0;                // carried through copy, save and load; never interpreted
+    double reserved2 = 0.0, reserved3 = 0.0;
+
+    // The plane geometry of the entity, for the functions of mymath.h.
+    EntityGeometry Geometry() const;
+};
+
+// Invariants kept by every operation: the entities of a path are contiguous and paths are stored in increasing
+// sequence number 1..pathCount; a path is a chain (joinedNext/joinedPrev true between neighbours, false at its
+// ends); every entity's layer is in the layer table (unless the table was full).
+class Drw {
+public:
+    // One entry of the layer table. Only the name is interpreted; the other fields are carried through copy,
+    // save and load.
+    struct Layer {
+        std::string name;  // compared without letter case
+        bool flag = true;
+        double value = 1.0;
+        int32_t colour = 0x00F700;
+        std::array<int32_t, 8> ints{};
+        std::array<double, 8> reals{};
+    };
+
+    // Set when an add or insert was refused for capacity; while set, every add and insert is refused silently.
+    bool limitReached = false;
+    std::vector<Entity> entities;  // the entities in machining order; never more than MaxEntities
+    int pathCount = 0;             // paths are numbered 1..pathCount
+    bool modified = false;         // changed since construction, Clear, Load or Save
+    // Tolerances of the simplification, set by it before each use.
+    double simplifyMinLength = 0.0;
+    double simplifyMaxArcRadius = 0.0;
+    double simplifyLineAngle = 0.0;
+    double simplifyLineDeviation = 0.0;
+    double simplifyArcAngle = 0.0;
+    double simplifyArcDeviation = 0.0;
+    std::vector<Layer> layers;  // the layer table; never more than MaxLayers
+
+    int entityCount() const { return static_cast<int>(entities.size()); }
+    int layerCount() const { return static_cast<int>(layers.size()); }
+
+    // ---- Construction, clearing, copying (drw.cpp) ------------------------------------------------------------
+    // A drawing is copied whole by assignment (every field). A new drawing is empty with every flag false.
+
+    // Empties entities, paths and layers, clears modified and lifts limitReached, so that a drawing object can be
+    // reloaded or re-imported after a capacity refusal. The simplification tolerances are kept.
+    void Clear();
+    // Replaces target's entities, path count and layers with this drawing's; target's limitReached, modified and
+    // simplification tolerances stay as they were.
+    void CopyContentsTo(Drw& target) const;
+
+    // ---- Adding entities (drw.cpp) ----------------------------------------------------------------------------
+    // Each returns true when the entity was added, and then sets modified. None changes pathCount: the caller
+    // gives sequence numbers that keep the invariants. When the drawing is full the first refusal sets
+    // limitReached and shows a warning ("DRWnnn: Raggiunto il numero limite di entità di un disegno (40000)")
+    // that also goes to EventLog; while limitReached is set every add returns false without a message.
+
+    // Stores the record as given and adds its layer to the table when missing (DRW011).
+    bool AddEntity(const Entity& entity);
+    // A line from (x1, y1) to (x2, y2); z, centre and reserved fields keep their defaults (DRW001).
+    bool AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence,
+                 bool joinedPrev, bool joinedNext);
+    // An arc from (x1, y1) to (x2, y2) about (xc, yc); z and reserved fields keep their defaults (DRW002).
+    bool AddArc(double x1, double y1, double x2, double y2, double xc, double yc, bool clockwise,
+                const std::string& layer, int sequence, bool joinedPrev, bool joinedNext);
+    // Continue the last entity with a line or arc to (x, y, z): the new entity starts at the last entity's end,
+    // takes its layer and sequence and is joined to it (the last entity's joinedNext becomes true). The layer
+    // table is not consulted. On an empty drawing there is nothing to continue: they return false without a
+    // message and change nothing (DRW012, DRW013 when full).
+    bool AppendLine(double x, double y, double z);
+    bool AppendArc(double x, double y, double z, double xc, double yc, double zc, bool clockwise);
+
+    // ---- Paths (drw.cpp) --------------------------------------------------------------------------------------
+    // first: index of the first entity whose sequence is not below path; last: one before the first entity whose
+    // sequence is above path. A path number without entities gives last = first - 1.
+    void PathRange(int path, int& first, int& last) const;
+    // The number of entities of the path (0 for a number without entities).
+    int PathEntityCount(int path) const;
+    // Inserts n records (in path order, every field stored as given) as one path. Their common sequence number s
+    // says where: for s in 1..pathCount the path goes before the present path s, takes number s and the later
+    // paths move up by one; for s above pathCount it is appended as path pathCount + 1 (its records are numbered
+    // so). Refusals leave the entities untouched: limitReached set (silent), capacity (DRW006, sets
+    // limitReached), mixed sequence numbers (DRW007) or layers (DRW008, compared without case), and, silently,
+    // n < 1 or s < 1. The records may be entities of this same drawing.
+    bool InsertPath(const Entity* items, int n);
+    // Removes the entities of the path and numbers the later paths down by one. A number outside 1..pathCount is
+    // ignored (returns false).
+    bool DeletePath(int path);
+
+    // ---- Queries (drw.cpp) ------------------------------------------------------------------------------------
+    // Bounding box of the entities first..last (first < 0: from 0; last < 0 or beyond the drawing: to the last
+    // entity) that belong to path (when path > 0) and to layer (when not empty; compared without case). Returns
+    // whether any entity passed. An empty drawing gives 0 for all four; otherwise, when none passes, the minima
+    // stay at +LargestDouble and the maxima at -LargestDouble. (-1, -1, -1, "") is the whole drawing.
+    bool GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY,
+                    double& maxX, double& maxY) const;
+    // Numbers of lines and of arcs in the drawing.
+    void CountLinesArcs(int& lines, int& arcs) const;
+
+    // ---- Layer table (drwlayer.cpp) ---------------------------------------------------------------------------
+    // Names are equal when they are equal after AnsiUpper.
+
+    bool FindLayer(const std::string& name) const;
+    // Appends a layer with the creation values; false, silently, when the table is full. Does not look for
+    // duplicates: callers use FindLayer first.
+    bool AddLayer(const std::string& name);
+    // Adds, in entity order, every entity layer that the table lacks (used after loading a drawing).
+    void EnsureLayers();
+
+    // ---- Drawing file format (drw_file.cpp) -------------------------------------------------------------------
+
+    // ---- Transformations and entity editing (drw_transform.cpp) -----------------------------------------------
+
+    // ---- Path operations (drw_paths.cpp) ----------------------------------------------------------------------
+
+    // ---- Machining time estimate (drw_time.cpp) ---------------------------------------------------------------
+
+    // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
+
+private:
+    // Whether n more entities may be added; when they do not fit, the first time shows the capacity warning
+    // "<code>: Raggiunto il numero limite ..." and sets limitReached.
+    bool HasRoomFor(int n, const char* code);
+    // Stores a new entity and marks the drawing modified; with ensureLayer also adds its layer to the table.
+    void Store(const Entity& entity, bool ensureLayer);
+    // Continues the last entity with the end point, arc flag and centre of next (the shared part of the appends).
+    bool Append(Entity next, const char* code);
+};
