@@ -134,12 +134,46 @@ public:
     void EnsureLayers();
 
     // ---- Drawing file format (drw_file.cpp) -------------------------------------------------------------------
+    // Writes the drawing as a .dis file (version 1, every record prefixed with its length). The bytes go to a
+    // temporary file in the target's folder that replaces path only when all of them were written, so a failure
+    // never harms the previous file. Layer names are stored as Windows-1252, shortened to the 384 bytes a record
+    // holds. Success clears modified and logs "Salvataggio disegno <path>"; failure shows DRW003, returns false.
+    bool Save(const std::string& path);
+    // Replaces entities, pathCount and layers with a .dis file's content (version 0 or 1), adds missing entity
+    // layers to the table and clears modified. A missing file shows DRW004 and changes nothing. A file that ends
+    // early or holds a count, record length or name length that does not fit shows DRW005 and returns false; the
+    // drawing then holds the entities and layers read completely, pathCount the highest sequence among them.
+    bool Load(const std::string& path);
 
     // ---- Transformations and entity editing (drw_transform.cpp) -----------------------------------------------
+    // Whole-drawing edits about the bounding box, each setting modified. The mirrors keep the box in place and
+    // invert the direction of arcs; the 90-degree rotations keep the box's lower-left corner in place.
+    void MirrorX();
+    void MirrorY();
+    void RotateCW();
+    void RotateCCW();
+    // Path edits on a selection of path numbers: count absent or paths absent: every path; *count <= 0: nothing
+    // (result 0); else the paths listed in paths[0..*count-1]. Paths are processed in increasing number; each
+    // returns the number of entities processed. Offsets below Epsilon on both axes do nothing (result 0).
+    int MovePaths(double dx, double dy, const int* count, const int* paths);
+    // Appends a moved copy of each selected path as a new last path (copies are never copied again). Entities
+    // that InsertPath refuses (a full drawing) still count in the result.
+    int CopyPaths(double dx, double dy, const int* count, const int* paths);
+    // Scales each selected path by factor about the centre of the selection's union box (aboutCommonCentre) or
+    // of its own box; factor 0 or 1 (within Epsilon) does nothing. Arc centres are kept on their chords' bisectors.
+    int ScalePaths(double factor, const int* count, const int* paths, bool aboutCommonCentre);
+    // Scales the drawing (only the entities of layer when it is not empty) so that its box keeps its lower-left
+    // corner and gets its upper-right corner at (newMaxX, newMaxY). An axis of zero extent stays unscaled, and a
+    // change that would produce a value that is not finite is not made. A non-uniform scale re-centres the arcs.
+    void ResizeDrawing(double newMaxX, double newMaxY, const std::string& layer);
 
     // ---- Path operations (drw_paths.cpp) ----------------------------------------------------------------------
 
     // ---- Machining time estimate (drw_time.cpp) ---------------------------------------------------------------
+    // Seconds the machine needs for the drawing in storage order, at workSpeed and rapidSpeed (mm/s; a speed
+    // below Epsilon counts as 0.1): 11 s fixed, 7 s plus the rapid travel for each change of path, and the
+    // machining length at the working speed plus 18 %.
+    double EstimateTime(double workSpeed, double rapidSpeed) const;
 
     // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
 
