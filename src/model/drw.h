@@ -30,6 +30,9 @@ struct Entity {
 
     // The plane geometry of the entity, for the functions of mymath.h.
     EntityGeometry Geometry() const;
+
+    // Field by field, coordinates compared exactly.
+    friend bool operator==(const Entity&, const Entity&) = default;
 };
 
 // Invariants kept by every operation: the entities of a path are contiguous and paths are stored in increasing
@@ -46,6 +49,8 @@ public:
         int32_t colour = 0x00F700;
         std::array<int32_t, 8> ints{};
         std::array<double, 8> reals{};
+
+        friend bool operator==(const Layer&, const Layer&) = default;
     };
 
     // Set when an add or insert was refused for capacity; while set, every add and insert is refused silently.
@@ -64,6 +69,9 @@ public:
 
     int entityCount() const { return static_cast<int>(entities.size()); }
     int layerCount() const { return static_cast<int>(layers.size()); }
+
+    // Every field, coordinates compared exactly.
+    friend bool operator==(const Drw&, const Drw&) = default;
 
     // ---- Construction, clearing, copying (drw.cpp) ------------------------------------------------------------
     // A drawing is copied whole by assignment (every field). A new drawing is empty with every flag false.

@@ -1,0 +1,256 @@
+// The drawing's entities and paths: clearing, copying, the add operations with their capacity rule, inserting and
+// deleting whole paths, extents and counts.
+#include "model/drw.h"
+
+#include <algorithm>
+
+#include "support/mymessagebox.h"
+#include "support/text.h"
+
+EntityGeometry Entity::Geometry() const
+{
+    return EntityGeometry{x1, y1, x2, y2, isArc, xc, yc, clockwise};
+}
+
+void Drw::Clear()
+{
+    entities.clear();
+    layers.clear();
+    pathCount = 0;
+    modified = false;
+    limitReached = false;
+}
+
+void Drw::CopyContentsTo(Drw& target) const
+{
+    target.entities = entities;
+    target.pathCount = pathCount;
+    target.layers = layers;
+}
+
+bool Drw::HasRoomFor(int n, const char* code)
+{
+    if (limitReached)
+        return false;
+    if (entityCount() + n <= MaxEntities)
+        return true;
+    limitReached = true;
+    ShowWarning(StrFormat("%s: Raggiunto il numero limite di entità di un disegno (%d)", code, MaxEntities));
+    return false;
+}
+
+void Drw::Store(const Entity& entity, bool ensureLayer)
+{
+    entities.push_back(entity);
+    modified = true;
+    if (ensureLayer && !FindLayer(entity.layer))
+        AddLayer(entity.layer);
+}
+
+bool Drw::AddEntity(const Entity& entity)
+{
+    if (!HasRoomFor(1, "DRW011"))
+        return false;
+    Store(entity, true);
+    return true;
+}
+
+bool Drw::AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence,
+                  bool joinedPrev, bool joinedNext)
+{
+    if (!HasRoomFor(1, "DRW001"))
+        return false;
+    Entity line;
+    line.x1 = x1;
+    line.y1 = y1;
+    line.x2 = x2;
+    line.y2 = y2;
+    line.layer = layer;
+    line.sequence = sequence;
+    line.joinedPrev = joinedPrev;
+    line.joinedNext = joinedNext;
+    Store(line, true);
+    return true;
+}
+
+bool Drw::AddArc(double x1, double y1, double x2, double y2, double xc, double yc, bool clockwise,
+                 const std::string& layer, int sequence, bool joinedPrev, bool joinedNext)
+{
+    if (!HasRoomFor(1, "DRW002"))
+        return false;
+    Entity arc;
+    arc.x1 = x1;
+    arc.y1 = y1;
+    arc.x2 = x2;
+    arc.y2 = y2;
+    arc.xc = xc;
+    arc.yc = yc;
+    arc.isArc = true;
+    arc.clockwise = clockwise;
+    arc.layer = layer;
+    arc.sequence = sequence;
+    arc.joinedPrev = joinedPrev;
+    arc.joinedNext = joinedNext;
+    Store(arc, true);
+    return true;
+}
+
+bool Drw::Append(Entity next, const char* code)
+{
+    // Nothing to continue on an empty drawing; checked first so that it never touches limitReached.
+    if (entities.empty() || !HasRoomFor(1, code))
+        return false;
+    Entity& previous = entities.back();
+    previous.joinedNext = true;
+    next.x1 = previous.x2;
+    next.y1 = previous.y2;
+    next.z1 = previous.z2;
+    next.joinedPrev = true;
+    next.joinedNext = false;
+    next.sequence = previous.sequence;
+    next.layer = previous.layer;
+    Store(next, false);
+    return true;
+}
+
+bool Drw::AppendLine(double x, double y, double z)
+{
+    Entity line;
+    line.x2 = x;
+    line.y2 = y;
+    line.z2 = z;
+    return Append(line, "DRW012");
+}
+
+bool Drw::AppendArc(double x, double y, double z, double xc, double yc, double zc, bool clockwise)
+{
+    Entity arc;
+    arc.x2 = x;
+    arc.y2 = y;
+    arc.z2 = z;
+    arc.xc = xc;
+    arc.yc = yc;
+    arc.zc = zc;
+    arc.isArc = true;
+    arc.clockwise = clockwise;
+    return Append(arc, "DRW013");
+}
+
+void Drw::PathRange(int path, int& first, int& last) const
+{
+    int i = 0;
+    while (i < entityCount() && entities[i].sequence < path)
+        i++;
+    first = i;
+    while (i < entityCount() && entities[i].sequence <= path)
+        i++;
+    last = i - 1;
+}
+
+int Drw::PathEntityCount(int path) const
+{
+    int count = 0;
+    for (const Entity& e : entities) {
+        if (e.sequence > path)
+            break;
+        if (e.sequence == path)
+            count++;
+    }
+    return count;
+}
+
+namespace {
+
+// Shows a refusal of InsertPath that is not about capacity.
+bool RefuseInsert(const char* text)
+{
+    ShowWarning(text);
+    return false;
+}
+
+}  // namespace
+
+bool Drw::InsertPath(const Entity* items, int n)
+{
+    if (items == nullptr || n < 1 || items[0].sequence < 1)
+        return false;
+    if (!HasRoomFor(n, "DRW006"))
+        return false;
+    const std::string firstLayer = AnsiUpper(items[0].layer);
+    for (int i = 1; i < n; i++) {
+        if (items[i].sequence != items[0].sequence)
+            return RefuseInsert(
+                "DRW007: Impossibile aggiungere una sequenza con entità aventi diverso numero di sequenza");
+        if (items[i].layer != items[0].layer && AnsiUpper(items[i].layer) != firstLayer)
+            return RefuseInsert(
+                "DRW008: Impossibile aggiungere una sequenza con entità appartenenti a diversi layer");
+    }
+    // Copied before the drawing changes: the records may be this drawing's own entities.
+    std::vector<Entity> path(items, items + n);
+    int at = entityCount();
+    if (path[0].sequence > pathCount) {
+        for (Entity& e : path)
+            e.sequence = pathCount + 1;
+    } else {
+        int last = 0;
+        PathRange(path[0].sequence, at, last);
+    }
+    for (int i = at; i < entityCount(); i++)
+        entities[i].sequence++;
+    entities.insert(entities.begin() + at, path.begin(), path.end());
+    pathCount++;
+    modified = true;
+    return true;
+}
+
+bool Drw::DeletePath(int path)
+{
+    if (path < 1 || path > pathCount)
+        return false;
+    int first = 0;
+    int last = 0;
+    PathRange(path, first, last);
+    for (int i = last + 1; i < entityCount(); i++)
+        entities[i].sequence--;
+    entities.erase(entities.begin() + first, entities.begin() + last + 1);
+    pathCount--;
+    modified = true;
+    return true;
+}
+
+bool Drw::GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY,
+                     double& maxX, double& maxY) const
+{
+    if (entities.empty()) {
+        minX = minY = maxX = maxY = 0.0;
+        return false;
+    }
+    minX = minY = LargestDouble;
+    maxX = maxY = -LargestDouble;
+    first = std::max(first, 0);
+    if (last < 0 || last >= entityCount())
+        last = entityCount() - 1;
+    const std::string upperLayer = AnsiUpper(layer);
+    bool found = false;
+    for (int i = first; i <= last; i++) {
+        const Entity& e = entities[i];
+        if (path > 0 && e.sequence != path)
+            continue;
+        if (!layer.empty() && e.layer != layer && AnsiUpper(e.layer) != upperLayer)
+            continue;
+        double eMaxX = 0.0, eMinX = 0.0, eMaxY = 0.0, eMinY = 0.0;
+        EntityExtents(e.Geometry(), eMaxX, eMinX, eMaxY, eMinY);
+        minX = std::min(minX, eMinX);
+        minY = std::min(minY, eMinY);
+        maxX = std::max(maxX, eMaxX);
+        maxY = std::max(maxY, eMaxY);
+        found = true;
+    }
+    return found;
+}
+
+void Drw::CountLinesArcs(int& lines, int& arcs) const
+{
+    arcs = static_cast<int>(std::count_if(entities.begin(), entities.end(), [](const Entity& e) { return e.isArc; }));
+    lines = entityCount() - arcs;
+}
