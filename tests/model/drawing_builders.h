@@ -63,8 +63,8 @@ inline int AddChainPath(Drw& drw, const std::vector<PlanePoint>& points, const s
     return path;
 }
 
-// A drawing with one path per element of sizes, path k (1-based) a horizontal staircase of sizes[k-1] lines
-// starting at (0, 10 k), all on layer "0". Line i of a path ends at x = i + 1, so every entity is distinct.
+// A drawing with one path per element of sizes, path k (1-based) a zigzag of sizes[k-1] lines from (0, 10 k)
+// through (1, 10 k + 1), (2, 10 k), ..., all on layer "0"; modified is cleared.
 inline Drw MakeDrawing(const std::vector<int>& sizes)
 {
     Drw drw;
