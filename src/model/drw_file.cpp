@@ -1,0 +1,287 @@
+// Drawing files (.dis): Drw::Save writes version 1 through a temporary file that replaces the target only when it
+// is complete; Drw::Load reads versions 0 and 1 within the capacities and the record buffer. Also the archive
+// folder setting "disdir.dat".
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "model/drw.h"
+#include "model/drw_file.h"
+#include "model/drw_file_format.h"
+#include "support/filereadwritedata.h"
+#include "support/log.h"
+#include "support/mymessagebox.h"
+#include "support/progdir.h"
+#include "support/text.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A name as the file stores it: Windows-1252, up to its first zero byte when cutAtZero, at most the bytes a record
+// holds (longer names are shortened so that every saved file reads back).
+std::string FileName(const std::string& name, bool cutAtZero)
+{
+    std::string bytes = Utf8ToCp1252(name);
+    if (cutAtZero)
+        bytes = bytes.substr(0, bytes.find('\0'));
+    if (bytes.size() > static_cast<size_t>(DisMaxNameBytes))
+        bytes.resize(DisMaxNameBytes);
+    return bytes;
+}
+
+void WriteEntityRecord(DisWriter& file, const Entity& e)
+{
+    DisWriter r;
+    r.Double(e.x1), r.Double(e.y1), r.Double(e.z1);
+    r.Double(e.x2), r.Double(e.y2), r.Double(e.z2);
+    r.Flag(e.isArc);
+    r.Double(e.xc), r.Double(e.yc), r.Double(e.zc);
+    r.Flag(e.clockwise);
+    r.Name(FileName(e.layer, false));
+    r.Flag(e.joinedPrev), r.Flag(e.joinedNext);
+    r.Int32(e.sequence), r.Int32(e.reserved1);
+    r.Double(e.reserved2), r.Double(e.reserved3);
+    file.Int32(static_cast<int32_t>(r.bytes.size()));
+    file.bytes += r.bytes;
+}
+
+void WriteLayerRecord(DisWriter& file, const Drw::Layer& layer)
+{
+    DisWriter r;
+    r.Name(FileName(layer.name, true));
+    r.Flag(layer.flag);
+    r.Double(layer.value);
+    r.Int32(layer.colour);
+    for (int32_t value : layer.ints)
+        r.Int32(value);
+    for (double value : layer.reals)
+        r.Double(value);
+    file.Int32(static_cast<int32_t>(r.bytes.size()));
+    file.bytes += r.bytes;
+}
+
+std::string EncodeDrawing(const Drw& drw)
+{
+    DisWriter file;
+    file.Int32(DisFileVersion);
+    file.Int32(drw.entityCount());
+    for (const Entity& e : drw.entities)
+        WriteEntityRecord(file, e);
+    file.Int32(drw.pathCount);
+    file.Int32(drw.layerCount());
+    for (const Drw::Layer& layer : drw.layers)
+        WriteLayerRecord(file, layer);
+    return file.bytes;
+}
+
+// Entity flags are true only for a stored 1.
+void ReadEntityFields(auto& r, Entity& e)
+{
+    e.x1 = r.Double(), e.y1 = r.Double(), e.z1 = r.Double();
+    e.x2 = r.Double(), e.y2 = r.Double(), e.z2 = r.Double();
+    e.isArc = r.Int32() == 1;
+    e.xc = r.Double(), e.yc = r.Double(), e.zc = r.Double();
+    e.clockwise = r.Int32() == 1;
+    e.layer = Cp1252ToUtf8(r.Name());
+    e.joinedPrev = r.Int32() == 1;
+    e.joinedNext = r.Int32() == 1;
+    e.sequence = r.Int32();
+    e.reserved1 = r.Int32();
+    e.reserved2 = r.Double();
+    e.reserved3 = r.Double();
+}
+
+// The layer flag is true for any stored value above 0.
+void ReadLayerFields(auto& r, Drw::Layer& layer)
+{
+    layer.name = Cp1252ToUtf8(r.Name());
+    layer.flag = r.Int32() > 0;
+    layer.value = r.Double();
+    layer.colour = r.Int32();
+    for (int32_t& value : layer.ints)
+        value = r.Int32();
+    for (double& value : layer.reals)
+        value = r.Double();
+}
+
+// Reads one record, plain (version 0) or preceded by its length. A length must lie within the record buffer and
+// equal what the record's fields take.
+template <class Record, class Parse>
+bool ReadRecord(DisStreamSource& file, bool prefixed, Record& record, Parse parse)
+{
+    if (!prefixed) {
+        DisReader reader(file);
+        parse(reader, record);
+        return reader.ok;
+    }
+    DisReader head(file);
+    const int32_t length = head.Int32();
+    if (!head.ok || length < DisRecordFixedBytes || length > DisRecordCapacity)
+        return false;
+    std::string buffer(static_cast<size_t>(length), '\0');
+    if (!file.Read(buffer.data(), buffer.size()))
+        return false;
+    DisBufferSource slice(buffer);
+    DisReader reader(slice);
+    parse(reader, record);
+    return reader.ok && slice.AtEnd();
+}
+
+// Reads a count and checks it against a capacity.
+bool ReadCount(DisStreamSource& file, int capacity, int32_t& count)
+{
+    DisReader reader(file);
+    count = reader.Int32();
+    return reader.ok && count >= 0 && count <= capacity;
+}
+
+struct DisContent {
+    std::vector<Entity> entities;  // the records read completely
+    std::vector<Drw::Layer> layers;
+    int32_t pathCount = 0;
+};
+
+// Reads a whole file into content; false at the first failure, content then holding the records read completely.
+bool ReadDrawingFile(const std::string& path, DisContent& content)
+{
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream)
+        return false;
+    DisStreamSource file(stream);
+    DisReader head(file);
+    const bool prefixed = head.Int32() != 0;
+    int32_t count = 0;
+    if (!head.ok || !ReadCount(file, MaxEntities, count))
+        return false;
+    for (int32_t i = 0; i < count; i++) {
+        Entity e;
+        if (!ReadRecord(file, prefixed, e, [](auto& r, Entity& out) { ReadEntityFields(r, out); }))
+            return false;
+        content.entities.push_back(std::move(e));
+    }
+    DisReader middle(file);
+    content.pathCount = middle.Int32();
+    if (!middle.ok || !ReadCount(file, MaxLayers, count))
+        return false;
+    for (int32_t i = 0; i < count; i++) {
+        Drw::Layer layer;
+        if (!ReadRecord(file, prefixed, layer, [](auto& r, Drw::Layer& out) { ReadLayerFields(r, out); }))
+            return false;
+        content.layers.push_back(std::move(layer));
+    }
+    return true;
+}
+
+int HighestSequence(const std::vector<Entity>& entities)
+{
+    int highest = 0;
+    for (const Entity& e : entities)
+        highest = std::max(highest, static_cast<int>(e.sequence));
+    return highest;
+}
+
+// Where the bytes of path end up: the file a symbolic link points at, so that saving through a link updates the
+// linked file and keeps the link.
+fs::path ResolvedTarget(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    if (ec)
+        return fs::path(path);
+    const fs::path resolved = fs::weakly_canonical(absolute, ec);
+    return ec ? absolute : resolved;
+}
+
+// A name for a new file beside target that no other file has.
+fs::path TemporaryBeside(const fs::path& target)
+{
+    std::random_device random;
+    const unsigned long long tag = (static_cast<unsigned long long>(random()) << 32) ^ random();
+    return target.parent_path() / StrFormat(".%s.%016llx.tmp", target.filename().c_str(), tag);
+}
+
+bool WriteAll(const fs::path& file, const std::string& bytes)
+{
+    std::FILE* stream = std::fopen(file.c_str(), "wbx");
+    if (!stream)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+    const bool flushed = std::fflush(stream) == 0;
+    const bool closed = std::fclose(stream) == 0;
+    return written && flushed && closed;
+}
+
+// Replaces the file at path with bytes, or leaves it as it was: the bytes go to a new file in the same folder,
+// which is renamed over the target only when every byte was written. A target that exists but is not a regular
+// file (a folder, a device) is refused.
+bool ReplaceFile(const std::string& path, const std::string& bytes)
+{
+    const fs::path target = ResolvedTarget(path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    const bool exists = fs::exists(status);
+    if (exists && !fs::is_regular_file(status))
+        return false;
+    const fs::path temporary = TemporaryBeside(target);
+    bool done = WriteAll(temporary, bytes);
+    if (done && exists)
+        fs::permissions(temporary, status.permissions(), ec);
+    if (done) {
+        fs::rename(temporary, target, ec);
+        done = !ec;
+    }
+    if (!done)
+        fs::remove(temporary, ec);
+    return done;
+}
+
+}  // namespace
+
+bool Drw::Save(const std::string& path)
+{
+    if (!ReplaceFile(path, EncodeDrawing(*this))) {
+        ShowError(StrFormat("DRW003: errore nel salvataggio del file %s", path.c_str()));
+        return false;
+    }
+    modified = false;
+    WriteEventLog(StrFormat("Salvataggio disegno %s", path.c_str()));
+    return true;
+}
+
+bool Drw::Load(const std::string& path)
+{
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        ShowError(StrFormat("DRW004: file %s non esistente", path.c_str()));
+        return false;
+    }
+    DisContent content;
+    const bool complete = ReadDrawingFile(path, content);
+    entities = std::move(content.entities);
+    layers = std::move(content.layers);
+    pathCount = complete ? content.pathCount : HighestSequence(entities);
+    EnsureLayers();
+    if (!complete) {
+        // The last entity kept ends its path, whatever followed it in the file.
+        if (!entities.empty())
+            entities.back().joinedNext = false;
+        ShowError(StrFormat("DRW005: errore nella lettura del file %s", path.c_str()));
+        return false;
+    }
+    modified = false;
+    return true;
+}
+
+std::string ReadArchiveFolder()
+{
+    std::string folder;
+    if (ReadDataFile("disdir.dat", folder) && !folder.empty())
+        return folder;
+    return StrFormat("%s/%s/", ProgDir.c_str(), "draw");
+}
+
+bool WriteArchiveFolder(const std::string& folder)
+{
+    return WriteDataFile("disdir.dat", folder);
+}
