@@ -127,7 +127,8 @@ bool ProjectOnEntity(const EntityGeometry& e, double qx, double qy, double& fx, 
 
 // Distance (mm) from Q = (qx, qy) to the entity, and the nearest point N = (*nx, *ny): the foot of the
 // perpendicular when ProjectOnEntity succeeds, else the nearer end point (P1 only when clearly nearer than P2,
-// so ties go to P2). Either output pointer may be absent.
+// so ties go to P2). An arc whose only foot lies on the far side of its centre from Q gives the nearer end point
+// when that is clearly nearer than the foot. Either output pointer may be absent.
 double DistanceToEntity(double qx, double qy, const EntityGeometry& e, double* nx = nullptr, double* ny = nullptr);
 
 // The point P = (px, py) at distance EntityLength + delta (mm) from P1, travelling along the entity (beyond P2 for
