@@ -1,0 +1,202 @@
+// TMDIChild: the drawing window, a child of the main window's multiple-document area. It owns one drawing,
+// shows it through its renderer in a paint box, and carries the zoom, simulation, editing and drawing-tool
+// buttons. Its parts live in mdichild.cpp (life cycle, loading, ticks), mdichild_layout.cpp (controls and their
+// positions), mdichild_paint.cpp (painting, info panel, time label) and mdichild_zoom.cpp (zoom, pan, wheel,
+// mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/drw.h"
+#include "render/mydraw.h"
+
+class PaintBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QToolBar;
+class QToolButton;
+
+class TMDIChild : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The six buttons with auto-repeat, in the order of repeatCounters.
+  enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
+
+  // Drawing tools (their state machine arrives with the drawing tools).
+  enum class ToolMode { None, Line, Polyline, Arc, Polyarc, Rectangle, Circle };
+
+  // path: the DXF or drawing file the window shows (kept as given; also the caption); imported: a DXF file.
+  TMDIChild(const std::string& path, bool imported, QWidget* parent = nullptr);
+  ~TMDIChild() override;
+
+  // ---- Life cycle (mdichild.cpp) ----
+  // Runs once, when the window is first shown: clears the state, places the controls, loads or imports the file.
+  void FormShow();
+  // Creates the renderer, fills the drawing (import or load, with their messages), updates the info panel and
+  // fits the drawing; the picture follows on the next tick.
+  void LoadOrImport();
+  // One timer tick: pending repaint, held buttons, simulation step, enabled state of the buttons.
+  void Tick();
+  // The simulation's share of a tick; filled in by the machining simulation, nothing until then.
+  void SimulationTick();
+  // Escape (27) leaves a drawing tool (repainting when one was active) and stops the simulation.
+  void FormKeyPress(int key);
+  // Leaves the active drawing tool: no tool, stage 0, previews forgotten, typed-point panel hidden; repaints
+  // when asked and a tool was active. The drawing tools extend it with their own state.
+  void StopTool(bool repaint);
+  // Ends the simulation: not running, the current path drawn normally, step 0, not paused; an animated one
+  // repaints the whole picture.
+  void StopSimulation();
+
+  // ---- Machining simulation (mdichild_simulation.cpp, to come) ----
+  // NextStep, PreviousStep, StartSimulation(animated), PauseSimulation and the body of SimulationTick.
+
+  // ---- Drawing window commands (mdichild_commands.cpp, to come) ----
+  // SaveDrawing, SaveDrawingAs, RestoreDrawing, ExportBitmap, MirrorX/Y, RotateCW/CCW, Simplify; each gets its
+  // button's `command` in the button table of mdichild_layout.cpp.
+
+  // ---- Layout (mdichild_layout.cpp) ----
+  // Places every control from the window's outer size and resizes the renderer.
+  void ArrangeControls();
+  // Hints of the buttons from the message catalogue.
+  void ApplyHints();
+  // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
+  void UpdateButtons();
+
+  // ---- Painting (mdichild_paint.cpp) ----
+  void RepaintDrawing();
+  // Requested window = the drawing's box widened by 10 % on each side; pan 0. No repaint.
+  void FitDrawing();
+  void UpdateInfoPanel();
+  void UpdateTimeLabel();
+  // "%dh: %02dm : %02ds" with hours, else "%dm : %02ds", of a time in seconds (truncated).
+  static std::string FormatTime(double seconds);
+
+  // ---- Zoom and pan (mdichild_zoom.cpp) ----
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomLeft();
+  void ZoomUp();
+  void ZoomRight();
+  void ZoomDown();
+  // "Zoom esteso": clears the repeat counters, fits and repaints.
+  void ZoomExtents();
+  // The wheel at pixel (x, y) of the paint box: towards the user (delta < 0) zooms out about it, else in;
+  // nothing outside the paint box. Returns whether it zoomed.
+  bool WheelAt(int x, int y, int delta);
+  // The mouse read-out "X=%4.2f Y=%4.2f" of paint box pixel (x, y).
+  void ShowMousePosition(int x, int y);
+
+  // ---- State the main window reads ----
+  bool IsRunning() const { return runCounter != 0; }
+  bool ToolActive() const { return toolMode != ToolMode::None; }
+  bool IsModified() const { return drawing.modified; }
+
+  // ---- Data ----
+  Drw drawing;         // the drawing shown
+  Drw scratchDrawing;  // a copy taken for the bitmap export
+  std::string filePath;
+  std::string baseName;  // file name without folder and extension
+  bool imported = false;
+  bool shown = false;
+  std::unique_ptr<myDraw> renderer;
+  int repaintRequested = 0;
+  std::array<int, RepeatCount> repeatCounters{};
+
+  // Simulation state (the machining simulation).
+  int step = 0;          // current path; 0 = none
+  int runCounter = 0;    // 0 = not running; in the stepping mode the tick count 1..ticksPerStep
+  int ticksPerStep = 4;
+  bool paused = false;
+  bool animated = false;
+  int animTotal = 0;     // length of the current path in half-millimetres, at least 1 while animating
+  int animProgress = 0;  // part of animTotal drawn
+
+  // Drawing-tool state (the interactive drawing tools).
+  ToolMode toolMode = ToolMode::None;
+  int toolStage = 0;
+  bool polyline = false;
+
+  // ---- Components (objectName = the component name) ----
+  QFrame* DisPanel = nullptr;
+  PaintBox* DisPaintBox = nullptr;
+  QToolBar* ZoomToolBar = nullptr;
+  QToolBar* SequenzaToolBar = nullptr;
+  QToolBar* ModToolBar = nullptr;
+  QToolBar* DrawToolBar = nullptr;
+  QSlider* AniVel = nullptr;
+  QLabel* VelAniImg = nullptr;
+  QFrame* InfoPanel = nullptr;
+  QLabel* EntitaLbl = nullptr;
+  QLabel* LineeLbl = nullptr;
+  QLabel* ArchiLbl = nullptr;
+  QLabel* SequenzeLbl = nullptr;
+  QLabel* QuoteMouseLbl = nullptr;
+  QLabel* TimeLbl = nullptr;
+  QLabel* TimeImg = nullptr;
+  QFrame* XYPanel = nullptr;
+  QLineEdit* XEdt = nullptr;
+  QLineEdit* YEdt = nullptr;
+  QPushButton* XYBitBtn = nullptr;
+  QProgressBar* SimplifyDrwGauge = nullptr;
+
+  // A tool button by its component name ("ToolButton9"); nullptr when there is none.
+  QToolButton* Button(const QString& name) const;
+
+  static constexpr int MinWidth = 550, MinHeight = 440;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // One button of the window's tool bars: its command (none yet for the commands still to come) and the rule
+  // that enables it; see mdichild_layout.cpp.
+  struct ButtonSpec {
+    const char* name;
+    int hintMsg;             // catalogue entry of the hint; -1: fixed hint
+    const char* fixedHint;   // hint when hintMsg is -1, and the accessible name before the catalogue applies
+    const char* icon;        // theme icon name
+    void (TMDIChild::*command)();
+    bool (TMDIChild::*rule)() const;
+    int repeat;              // RepeatButton index, or -1
+  };
+  static const std::vector<ButtonSpec>& ButtonTable();
+  void CreateControls();
+  QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
+  void CreateInfoControls();
+  void ConnectButton(QToolButton* button, const ButtonSpec& spec);
+  // The outer size of the window: its sub-window frame when it has one, else itself.
+  QSize OuterSize() const;
+  // Runs one auto-repeat command by its counter index.
+  void RunRepeat(int index);
+  // Shows the import's messages: CH001 for an empty drawing, then one warning per flag.
+  void ShowImportMessages(int warnings);
+
+  // Enabling rules of the buttons (the simulation, editing and drawing rules of the window's table).
+  bool Always() const { return true; }
+  bool StepRule() const;          // not running, or paused in a simulation that is not animated
+  bool AnimatedStartRule() const; // not running, or paused in an animated simulation
+  bool PauseRule() const;         // running and not paused
+  bool StopRule() const;          // running, or step > 0
+  bool NotRunning() const;
+  bool SaveRule() const;          // not running and modified
+  bool ToolRule() const;          // not running and no tool active
+  bool StopToolRule() const;      // a tool is active
+
+  bool formShown = false;  // FormShow has run
+};
