@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "support/log.h"
 #include "support/mymessagebox.h"
