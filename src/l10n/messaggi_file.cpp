@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 
@@ -65,8 +64,11 @@ bool ReadWholeFile(const std::string& path, std::string& content)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad() && content.size() <= Messaggi::MaxMessageFileSize;
+    // Reads no more than the size found above, even if the file grows meanwhile.
+    content.resize(static_cast<std::size_t>(size));
+    in.read(content.data(), static_cast<std::streamsize>(size));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
 }
 
 }  // namespace
