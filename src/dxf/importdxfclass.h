@@ -1,0 +1,172 @@
+// ImportDxfClass: reads one ASCII DXF file as group-code/value pairs, walks its sections in file order and turns
+// each LINE, ARC, CIRCLE, LWPOLYLINE, POLYLINE and ELLIPSE (also those placed by an INSERT of a block) into one
+// path of lines and arcs of a drawing.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/drw.h"
+#include "support/filereadwrite.h"
+
+// Flags of ImportDxfClass::warnings: kinds of content that the import met but could not take over.
+constexpr int WarnCapacity = 1;  // the drawing refused an entity (it holds at most MaxEntities)
+constexpr int WarnSpline = 2;    // a SPLINE
+constexpr int WarnText = 4;      // a TEXT or MTEXT
+constexpr int WarnSolid = 8;     // a SOLID or 3DSOLID
+
+// Blocks indexed per file; later blocks are not indexed and their INSERTs add nothing.
+constexpr int MaxBlocks = 500;
+// Blocks expanded inside one another beyond this depth are not expanded further.
+constexpr int MaxInsertDepth = 16;
+// Block expansions per import (an array INSERT counts one per cell). Far above what a drawing of MaxEntities
+// entities needs; it bounds the work a file of nested or arrayed INSERTs can ask for.
+constexpr int MaxInsertExpansions = 4 * MaxEntities;
+
+class ImportDxfClass {
+public:
+    // Opens fileName for reading (a file that cannot be opened shows FRW001); drawing is filled by Import.
+    ImportDxfClass(const std::string& fileName, Drw& drawing);
+    ImportDxfClass(const ImportDxfClass&) = delete;
+    ImportDxfClass& operator=(const ImportDxfClass&) = delete;
+
+    // Called after each converted item with the number of items converted so far.
+    void SetProgressCallback(std::function<void(int)> callback);
+
+    // Reads the whole file into the drawing, adding to what it holds, and sets its pathCount to the number of
+    // items converted. False, with nothing added, when the file could not be opened; true otherwise, whatever
+    // the file held (a binary DXF file is reported and imports nothing).
+    bool Import();
+
+    int warnings = 0;  // Warn* flags gathered by Import
+
+private:
+    // One block of the BLOCKS section: where its pair 0/BLOCK starts and its base point.
+    struct Block {
+        int64_t start = 0;
+        double baseX = 0.0, baseY = 0.0, baseZ = 0.0;
+    };
+    // The placement of one copy of a block: entity p of the block lands at
+    // insertion + rotation(scale × (p − base)).
+    struct Placement {
+        double baseX = 0.0, baseY = 0.0, baseZ = 0.0;
+        double scaleX = 1.0, scaleY = 1.0, scaleZ = 1.0;
+        double rotation = 0.0;  // radians, counter-clockwise
+        double x = 0.0, y = 0.0, z = 0.0;
+    };
+    // A vertex of a polyline as read: position, bulge of the segment that starts at it, vertex flags.
+    struct Vertex {
+        double x = 0.0, y = 0.0, z = 0.0;
+        double bulge = 0.0;
+        int flags = 0;
+        bool hasX = false, hasY = false;
+    };
+    // The groups of an entity that every converter reads alike.
+    struct CommonGroups {
+        bool paperSpace = false;    // group 67 = 1: a layout decoration, not part of the model
+        double extrusionX = 0.0, extrusionY = 0.0, extrusionZ = 0.0;  // 210, 220, 230
+        // Seen from below (extrusion (0, 0, -1)): x is negated and arcs run the other way.
+        bool FromBelow() const;
+    };
+
+    // ---- Pairs (importdxfclass_reader.cpp) ----
+    // Reads the next pair into codeLine and valueLine, remembering in pairStart where it began. atEnd is true
+    // when the end of the file was met before a whole pair was read. False after a read failure.
+    bool ReadPair(bool& atEnd);
+    // Returns to the start of the pair just read, so that the caller's loop reads it again.
+    void StepBack();
+    // The group code of codeLine as an integer: strictly (the whole line must be one integer; otherwise the
+    // code is 0, and with showError a message is shown, once per import) or leniently (leading digits, like
+    // strtol; 0 when there are none, without a message).
+    int StrictCode(bool showError);
+    int LenientCode() const;
+    // True when valueLine, upper-cased, is keyword (upper case, ASCII) as a whole; Contains: holds it.
+    bool ValueIs(const char* keyword) const;
+    bool ValueContains(const char* keyword) const;
+    // The value line as a single-precision real or an integer; a value that does not convert sets badValue.
+    double Real();
+    int Integer();
+    // The value line as a layer name: kept when it is UTF-8, otherwise decoded from Windows-1252.
+    std::string LayerName() const;
+    // Reads the next pair of the entity being converted, with lenient (strict: strict, with message) codes.
+    // False when the entity ends: at a code 0 (stepped back), at the end of the file, or on a read failure.
+    bool NextEntityPair(int& code, bool strict = false);
+    // Reads the groups 67, 210, 220, 230 common to the converters; false when code is none of them.
+    bool ReadCommonGroup(int code, CommonGroups& common);
+    // True when reading must stop (a read failure).
+    bool Stopped() const { return readFailed; }
+
+    // ---- Sections (importdxfclass_reader.cpp) ----
+    bool IsBinaryDxf();
+    bool FindSection(std::string& name);
+    bool SkipToEndSec();
+    bool ReadEntities(bool blockMode);
+    bool ReadTables();
+
+    // ---- Items (importdxfclass_items.cpp) ----
+    // Starts a new item: resets current, the item's pending entities and badValue.
+    void BeginItem();
+    // Queues a copy of current (layer and sequence) as the next entity of the item and returns it for filling.
+    Entity& QueueEntity();
+    // Adds the queued entities as one path of number itemNumber (mirrored first when fromBelow): the first
+    // with AddEntity, the rest appended. Returns the number added; a refusal sets WarnCapacity.
+    int CommitItem(bool fromBelow);
+    // Ends an item that took a path number: itemNumber moves on and the progress callback is told.
+    void FinishItem();
+    // After a LINE or ARC: turns the new entity or the one before it so that they follow each other head to tail.
+    void ChainWithPrevious();
+    // Reverses the path that holds entity index: entity order, ends, arc direction and join flags.
+    void ReversePathAt(int index);
+
+    // ---- Converters (importdxfclass_entities.cpp, importdxfclass_polyline.cpp, importdxfclass_ellipse.cpp) ----
+    bool ImportLine();
+    bool ImportArc();
+    bool ImportCircle();
+    bool ImportLwPolyline();
+    bool ImportPolyline();
+    bool ImportEllipse();
+    // Queues the four counter-clockwise quarter arcs of a circle, from (cx + r, cy).
+    void QueueCircle(double cx, double cy, double cz, double r);
+    // Queues the segments between the vertices (and back to the first when closed) and commits them.
+    void CommitPolyline(bool closed, bool fromBelow);
+
+    // ---- Blocks and inserts (importdxfclass_blocks.cpp) ----
+    bool ReadBlocks();
+    bool FindBlock(const std::string& name, int& index) const;
+    bool ImportInsert();
+    // Reads block index again through the converters and places what it added. False, with nothing read, when
+    // the block is being expanded already (it would insert itself), nesting is too deep or expansions ran out.
+    bool ExpandBlock(int index, const Placement& placement);
+    // Moves the entities first..end-1 of the drawing from block coordinates to where the placement puts them.
+    void PlaceEntities(int first, const Placement& placement);
+
+    std::string fileName;
+    FileReadWrite reader;
+    Drw& drawing;
+
+    Entity current;       // the entity being built
+    int itemNumber = 1;   // path number of the next converted item
+    std::function<void(int)> progress;
+
+    // Reading state.
+    std::string codeLine, valueLine;
+    int64_t pairStart = 0;
+    bool readFailed = false;
+    bool badValue = false;
+    bool codeMessageShown = false;
+
+    // The item being converted: its entities until they go into the drawing, and a polyline's vertices.
+    std::vector<Entity> pending;
+    std::vector<Vertex> vertices;
+    // Entities before this index belong to an earlier placement and are not chained with.
+    int chainFloor = 0;
+
+    // The block index.
+    std::vector<Block> blocks;
+    std::unordered_map<std::string, int> blockIndex;  // name as written -> first block of that name
+    std::vector<int> expanding;                       // blocks being expanded, outermost first
+    int expansions = 0;
+};

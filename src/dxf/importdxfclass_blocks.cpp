@@ -1,0 +1,195 @@
+// Blocks and inserts of ImportDxfClass: the BLOCKS section is only indexed (where each block starts, its base
+// point); each INSERT reads its block again through the ordinary converters and moves what they added to where
+// the insert places it, once per cell of an insert with columns and rows.
+#include <algorithm>
+#include <cmath>
+
+#include "dxf/importdxfclass.h"
+
+namespace {
+
+constexpr double DegreesToRadians = Pi / 180.0;
+
+} // namespace
+
+bool ImportDxfClass::ReadBlocks()
+{
+    bool atEnd = false;
+    for (;;) {
+        if (!ReadPair(atEnd))
+            return false;
+        if (atEnd)
+            return true;
+        if (StrictCode(true) != 0)
+            continue;
+        if (ValueIs("ENDSEC")) {
+            StepBack();
+            return true;
+        }
+        if (!ValueIs("BLOCK"))
+            continue;  // the blocks' entities are read when an INSERT asks for them
+        if (static_cast<int>(blocks.size()) >= MaxBlocks)
+            return true;
+        Block block;
+        block.start = pairStart;
+        std::string name;
+        bool named = false;
+        int code = 0;
+        badValue = false;
+        while (NextEntityPair(code)) {
+            switch (code) {
+            case 2:
+                if (!named)
+                    name = valueLine, named = true;
+                break;
+            case 10: block.baseX = Real(); break;
+            case 20: block.baseY = Real(); break;
+            case 30: block.baseZ = Real(); break;
+            default: break;
+            }
+        }
+        if (Stopped())
+            return false;
+        if (named && !badValue) {
+            blockIndex.try_emplace(name, static_cast<int>(blocks.size()));
+            blocks.push_back(block);
+        }
+    }
+}
+
+bool ImportDxfClass::FindBlock(const std::string& name, int& index) const
+{
+    auto found = blockIndex.find(name);
+    if (found == blockIndex.end())
+        return false;
+    index = found->second;
+    return true;
+}
+
+bool ImportDxfClass::ImportInsert()
+{
+    badValue = false;
+    CommonGroups common;
+    std::string name;
+    Placement placement;
+    int columns = 1, rows = 1;
+    double columnSpacing = 0, rowSpacing = 0;
+    int code = 0;
+    while (NextEntityPair(code)) {
+        switch (code) {
+        case 2: name = valueLine; break;
+        case 10: placement.x = Real(); break;
+        case 20: placement.y = Real(); break;
+        case 30: placement.z = Real(); break;
+        case 41: placement.scaleX = Real(); break;
+        case 42: placement.scaleY = Real(); break;
+        case 43: placement.scaleZ = Real(); break;
+        case 50: placement.rotation = Real() * DegreesToRadians; break;
+        case 70: columns = Integer(); break;
+        case 71: rows = Integer(); break;
+        case 44: columnSpacing = Real(); break;
+        case 45: rowSpacing = Real(); break;
+        default: ReadCommonGroup(code, common); break;
+        }
+        if (badValue)
+            return false;
+    }
+    if (Stopped())
+        return false;
+    int index = 0;
+    if (common.paperSpace || !FindBlock(name, index))
+        return true;
+    const Block& block = blocks[index];
+    placement.baseX = block.baseX;
+    placement.baseY = block.baseY;
+    placement.baseZ = block.baseZ;
+    // The cells of an insert with columns and rows are spaced along the insert's own (rotated) axes.
+    const double cosR = std::cos(placement.rotation), sinR = std::sin(placement.rotation);
+    for (int row = 0; row < std::max(rows, 1); ++row) {
+        for (int column = 0; column < std::max(columns, 1); ++column) {
+            if (drawing.limitReached) {
+                // The drawing is full: whatever the block holds would be refused.
+                warnings |= WarnCapacity;
+                return true;
+            }
+            Placement cell = placement;
+            const double dx = column * columnSpacing, dy = row * rowSpacing;
+            cell.x += dx * cosR - dy * sinR;
+            cell.y += dx * sinR + dy * cosR;
+            if (!ExpandBlock(index, cell))
+                return true;
+        }
+    }
+    return true;
+}
+
+bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
+{
+    // A block that is already being expanded would insert itself without end; nesting and the number of
+    // expansions are bounded as well.
+    if (static_cast<int>(expanding.size()) >= MaxInsertDepth || expansions >= MaxInsertExpansions ||
+        Stopped() || std::find(expanding.begin(), expanding.end(), index) != expanding.end())
+        return false;
+    ++expansions;
+    const int64_t resume = reader.GetPosition();
+    const int first = drawing.entityCount();
+    const int outerFloor = chainFloor;
+    chainFloor = first;  // the block's entities are not chained with what lies outside it
+    expanding.push_back(index);
+    reader.SeekTo(blocks[index].start);
+    ReadEntities(true);  // a value that does not convert ends the block; what was converted stays
+    expanding.pop_back();
+    chainFloor = outerFloor;
+    reader.SeekTo(resume);
+    PlaceEntities(first, placement);
+    return true;
+}
+
+void ImportDxfClass::PlaceEntities(int first, const Placement& p)
+{
+    const bool rotated = !IsZero(p.rotation);
+    const double cosR = std::cos(p.rotation), sinR = std::sin(p.rotation);
+    // A mirror image (one of the two plane scale factors negative) turns every arc the other way.
+    const bool mirrored = p.scaleX * p.scaleY < 0;
+    auto scale = [&p](double& x, double& y, double& z) {
+        x = (x - p.baseX) * p.scaleX;
+        y = (y - p.baseY) * p.scaleY;
+        z = (z - p.baseZ) * p.scaleZ;
+    };
+    auto rotate = [cosR, sinR](double& x, double& y) {
+        const double u = x;
+        x = u * cosR - y * sinR;
+        y = u * sinR + y * cosR;
+    };
+    auto translate = [&p](double& x, double& y, double& z) {
+        x += p.x;
+        y += p.y;
+        z += p.z;
+    };
+    for (int i = first; i < drawing.entityCount(); ++i) {
+        Entity& e = drawing.entities[i];
+        scale(e.x1, e.y1, e.z1);
+        scale(e.x2, e.y2, e.z2);
+        if (e.isArc) {
+            scale(e.xc, e.yc, e.zc);
+            // A scale that differs along x and y would make the arc elliptical: the centre moves so that the
+            // arc stays circular through its scaled ends.
+            if (!IsEqual(p.scaleX, p.scaleY))
+                SnapCentreToBisector(e.x1, e.y1, e.x2, e.y2, e.xc, e.yc);
+            if (mirrored)
+                e.clockwise = !e.clockwise;
+        }
+        if (rotated) {
+            rotate(e.x1, e.y1);
+            rotate(e.x2, e.y2);
+            if (e.isArc) {
+                rotate(e.xc, e.yc);
+                SnapCentreToBisector(e.x1, e.y1, e.x2, e.y2, e.xc, e.yc);
+            }
+        }
+        translate(e.x1, e.y1, e.z1);
+        translate(e.x2, e.y2, e.z2);
+        if (e.isArc)
+            translate(e.xc, e.yc, e.zc);
+    }
+}

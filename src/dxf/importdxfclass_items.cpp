@@ -1,0 +1,102 @@
+// The items of ImportDxfClass: an item's entities are queued while its pairs are read and go into the drawing as
+// one path once the item is complete, so that an item that fails or is passed over leaves no trace; lines and
+// arcs are then turned to follow the entity before them head to tail.
+#include <algorithm>
+#include <utility>
+
+#include "dxf/importdxfclass.h"
+
+void ImportDxfClass::BeginItem()
+{
+    current = Entity{};
+    current.sequence = itemNumber;
+    pending.clear();
+    badValue = false;
+}
+
+Entity& ImportDxfClass::QueueEntity()
+{
+    pending.push_back(current);
+    return pending.back();
+}
+
+int ImportDxfClass::CommitItem(bool fromBelow)
+{
+    if (pending.empty())
+        return 0;
+    if (fromBelow) {
+        // Seen from below the plane, x runs the other way: the mirror image, with arcs turning the other way.
+        for (Entity& e : pending) {
+            e.x1 = -e.x1;
+            e.x2 = -e.x2;
+            e.xc = -e.xc;
+            e.clockwise = e.isArc && !e.clockwise;
+        }
+    }
+    Entity& first = pending.front();
+    first.sequence = itemNumber;
+    first.joinedPrev = first.joinedNext = false;
+    if (!drawing.AddEntity(first)) {
+        warnings |= WarnCapacity;
+        return 0;
+    }
+    int added = 1;
+    for (auto e = pending.begin() + 1; e != pending.end(); ++e, ++added) {
+        bool ok = e->isArc ? drawing.AppendArc(e->x2, e->y2, e->z2, e->xc, e->yc, e->zc, e->clockwise)
+                           : drawing.AppendLine(e->x2, e->y2, e->z2);
+        if (!ok) {
+            warnings |= WarnCapacity;
+            break;
+        }
+    }
+    return added;
+}
+
+void ImportDxfClass::FinishItem()
+{
+    ++itemNumber;
+    if (progress)
+        progress(itemNumber - 1);
+}
+
+void ImportDxfClass::ChainWithPrevious()
+{
+    const int n = drawing.entityCount() - 1;
+    if (n < 1 || n - 1 < chainFloor)
+        return;
+    const Entity& added = drawing.entities[n];
+    const Entity& before = drawing.entities[n - 1];
+    auto same = [](double xa, double ya, double xb, double yb) { return IsEqual(xa, xb) && IsEqual(ya, yb); };
+    const bool beforeAlone = !before.joinedPrev && !before.joinedNext;
+    if (same(added.x2, added.y2, before.x2, before.y2) && !before.joinedNext) {
+        ReversePathAt(n);
+    } else if (same(added.x1, added.y1, before.x1, before.y1) && beforeAlone) {
+        ReversePathAt(n - 1);
+    } else if (same(added.x2, added.y2, before.x1, before.y1) && beforeAlone) {
+        ReversePathAt(n - 1);
+        ReversePathAt(n);
+    }
+}
+
+void ImportDxfClass::ReversePathAt(int index)
+{
+    std::vector<Entity>& entities = drawing.entities;
+    const int sequence = entities[index].sequence;
+    int first = index;
+    int last = index;
+    while (first > 0 && entities[first - 1].sequence == sequence)
+        --first;
+    while (last + 1 < drawing.entityCount() && entities[last + 1].sequence == sequence)
+        ++last;
+    std::reverse(entities.begin() + first, entities.begin() + last + 1);
+    for (int i = first; i <= last; ++i) {
+        Entity& e = entities[i];
+        std::swap(e.x1, e.x2);
+        std::swap(e.y1, e.y2);
+        std::swap(e.z1, e.z2);
+        std::swap(e.joinedPrev, e.joinedNext);
+        if (e.isArc)
+            e.clockwise = !e.clockwise;
+    }
+    drawing.modified = true;
+}
