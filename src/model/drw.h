@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,64 @@ public:
     void ResizeDrawing(double newMaxX, double newMaxY, const std::string& layer);
 
     // ---- Path operations (drw_paths.cpp) ----------------------------------------------------------------------
+    // Indices are 0-based entity indices, paths 1-based numbers. A path's start point is the start of its first
+    // entity, its end point the end of its last. Numbers or indices outside the drawing are ignored (false, -1).
+
+    // Receives the fraction (0 to 1) of a long operation's work done.
+    using ProgressCallback = std::function<void(double)>;
+
+    // The chain holding entity k, through the join flags: first going back while an entity has joinedPrev, last
+    // going forward while it has joinedNext.
+    void ChainBounds(int k, int& first, int& last) const;
+    // Exchanges start and end (x, y) and the two join flags of entity k, and inverts an arc's direction.
+    void ReverseEntity(int k);
+    // Exchanges the plane points, kind, direction, join flags, sequence and layer of entities i and j; their z
+    // coordinates and reserved fields stay with the slots.
+    void SwapEntities(int i, int j);
+    // Reverses the order and direction of the chain holding entity k; returns k's new index.
+    int ReverseChain(int k);
+    // Reverses the path: it starts where it ended and runs the other way.
+    void ReversePath(int path);
+    // Makes every entity of the path (path -1: of every path) a path of its own, numbered in storage order (the
+    // later paths move up); returns how many paths of more than one entity were split.
+    int ExplodePaths(int path);
+    // True when the path's start and end points are less than Epsilon apart.
+    bool IsPathClosed(int path) const;
+    // The sum of the lengths of the path's entities (mm; arcs along the arc).
+    double PathLength(int path) const;
+    // Joins the path of entity b after the path of entity a; a's path must come before b's. reverseA: a's path is
+    // turned round first (its start is the end to join); reverseB: b's path is (its end is the end to join). b's
+    // start is snapped onto a's end (an arc of b is re-centred; when that fails DRW009 goes to EventLog); the
+    // joined path keeps a's number, later paths move down one. False, changing nothing, for bad a and b.
+    bool JoinPaths(int a, int b, bool reverseA, bool reverseB);
+    // Joins paths whose ends lie within tolerance (mm), each path greedily absorbing the nearest end (start
+    // before end, lower number first on ties) of a later path whose first entity has the same layer. With pathA
+    // and pathB (>= 0) only those two are joined, the joined path keeping the direction of the lower number when
+    // they were given the other way round. With pathA alone only that path absorbs. A non-empty selection limits
+    // both sides to the listed paths; it is sorted and kept up to date (absorbed paths removed, numbers lowered).
+    // progress receives i / pathCount while path i is examined. Returns the number of joins.
+    int AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection,
+                 const ProgressCallback& progress);
+    // Makes the closed path start at (x, y), a point of its entity k: k is split there (an arc keeps centre and
+    // direction in both parts) and the path gains one entity. A point at one of k's ends needs no split: the path
+    // then starts at that entity boundary. False, changing nothing, for an open path or a k outside it; and, with
+    // the capacity warning (DRW006, limitReached untouched), when a split is needed in a full drawing.
+    bool SetStartPoint(int path, int k, double x, double y);
+    // Moves path from so that it becomes path number to; the paths between move by one. The entities move in
+    // place (every field kept, whatever their layers). False, changing nothing, when from equals to or either is
+    // outside 1..pathCount.
+    bool MovePath(int from, int to);
+    // Finds the paths whose nearest point to the rectangle's centre lies inside [left, right] x [bottom, top]
+    // (mm). paths holds the numbers already found, which are skipped; each new one is appended, in increasing
+    // number, with the index of its entity nearest to the centre appended to nearestEntities (when given; kept
+    // parallel to paths). single: only the path nearest to the centre is kept (lowest number on ties), as the
+    // only entry.
+    void PickPaths(double left, double bottom, double right, double top, std::vector<int>& paths,
+                   std::vector<int>* nearestEntities, bool single) const;
+    // The nearest path within 7 mm (a square of +-7 mm) of (x, y): true with its number, its entity nearest to
+    // (x, y) and (when asked for) the nearest point of that entity; false with path and entity -1.
+    bool PickPathAt(double x, double y, int& path, int& entity, double* nearestX = nullptr,
+                    double* nearestY = nullptr) const;
 
     // ---- Machining time estimate (drw_time.cpp) ---------------------------------------------------------------
     // Seconds the machine needs for the drawing in storage order, at workSpeed and rapidSpeed (mm/s; a speed
@@ -184,6 +243,29 @@ public:
     double EstimateTime(double workSpeed, double rapidSpeed) const;
 
     // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
+    // Removes zero-length entities, tiny segments, flat arcs and runs of nearly collinear lines and of arcs that
+    // continue one another, without moving a path's start or end point or changing the number or order of paths
+    // (a path of one zero-length entity disappears). The tolerances are the simplify* fields, which SimplifyPath
+    // sets (see drw_simplify.h); the single steps use them as they stand.
+
+    // The whole drawing: progress (when given) receives 0.05, 0.25, then 0.25 + 0.75 p / pathCount after path p.
+    // Sets modified.
+    void Simplify(const ProgressCallback& progress = nullptr);
+    // Removes every entity whose start and end are less than Epsilon apart (a one-entity full circle too), keeping
+    // the join flags and path numbers consistent; returns how many.
+    int RemoveDegenerate();
+    // Sets the six tolerances, then RemoveShortEntities, FlattenArcs, MergeLines and MergeArcs on the path.
+    void SimplifyPath(int path);
+    // Removes the entities shorter than simplifyMinLength from a path of more than one entity, the neighbour
+    // taking over the removed end point.
+    void RemoveShortEntities(int path);
+    // Turns the arcs with a radius above simplifyMaxArcRadius into lines between the same end points.
+    void FlattenArcs(int path);
+    // Merges joined lines that keep their direction (simplifyLineAngle, simplifyLineDeviation); true when any were.
+    bool MergeLines(int path);
+    // Merges joined arcs of one direction that continue one another (simplifyArcAngle, simplifyArcDeviation);
+    // true when any were.
+    bool MergeArcs(int path);
 
 private:
     // Whether n more entities may be added; when they do not fit, the first time shows the capacity warning
