@@ -128,15 +128,6 @@ TEST(DrwTransform, InversePairsGiveBackRandomDrawings)
     }
 }
 
-TEST(DrwTransform, WholeDrawingEditsOfAnEmptyDrawing)
-{
-    for (auto edit : {&Drw::MirrorX, &Drw::MirrorY, &Drw::RotateCW, &Drw::RotateCCW}) {
-        Drw drw;
-        (drw.*edit)();
-        EXPECT_EQ(drw.entityCount(), 0);
-    }
-}
-
 // ---- Selections --------------------------------------------------------------------------------------------------
 
 TEST(DrwTransform, SelectionRulesOfMovePaths)
