@@ -1,0 +1,143 @@
+// Parses and checks the command line of quorvia-cli with QCommandLineParser.
+#include "cli_args.h"
+
+#include <QCommandLineParser>
+
+#include "geometry/mymath.h"
+#include "support/mytypeconversion.h"
+#include "support/text.h"
+
+namespace {
+
+// What a command takes: with json, the report option --json is required; with an output, the command writes the
+// file of outputExtension (".dis" or ".bmp").
+enum class ToleranceUse { None, Required, Optional };
+
+struct CommandSpec {
+    const char* name;
+    CliCommand command;
+    bool json;
+    const char* outputExtension;  // nullptr: no output file
+    ToleranceUse tolerance;
+};
+
+constexpr CommandSpec Commands[] = {
+    {"info", CliCommand::Info, true, nullptr, ToleranceUse::None},
+    {"dump", CliCommand::Dump, true, nullptr, ToleranceUse::None},
+    {"convert", CliCommand::Convert, false, ".dis", ToleranceUse::None},
+    {"bitmap", CliCommand::Bitmap, false, ".bmp", ToleranceUse::None},
+    {"simplify", CliCommand::Simplify, false, ".dis", ToleranceUse::None},
+    {"join", CliCommand::Join, false, ".dis", ToleranceUse::Required},
+    {"optimise", CliCommand::Optimise, false, ".dis", ToleranceUse::Optional},
+};
+
+const char* const Description =
+    "Reads a drawing (.dxf or .dis) without windows.\n"
+    "Commands:\n"
+    "  info --json FILE               summary of the drawing as JSON\n"
+    "  dump --json FILE               every entity as JSON\n"
+    "  convert IN OUT.dis             save the drawing as a drawing file\n"
+    "  bitmap IN OUT.bmp              export the 800 x 600 bitmap\n"
+    "  simplify IN OUT.dis            simplify the drawing\n"
+    "  join --tolerance MM IN OUT.dis join paths whose ends are within MM\n"
+    "  optimise [--tolerance MM] IN OUT.dis\n"
+    "                                 split every path, join again (MM, default the machine's join distance)\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
+
+const CommandSpec* FindCommand(const QString& name)
+{
+    for (const CommandSpec& spec : Commands) {
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    }
+    return nullptr;
+}
+
+bool HasExtension(const std::string& path, const char* extension)
+{
+    const std::string::size_type n = std::char_traits<char>::length(extension);
+    return path.size() > n && EqualsNoCase(path.substr(path.size() - n), extension);
+}
+
+// The files and options of the command; false with message when they do not fit it.
+bool CheckRequest(const CommandSpec& spec, const QCommandLineParser& parser, CliRequest& request,
+                  std::string& message)
+{
+    const QStringList files = parser.positionalArguments().mid(1);
+    const int fileCount = spec.outputExtension ? 2 : 1;
+    if (files.size() != fileCount) {
+        message = StrFormat("%s takes %d file name(s)", spec.name, fileCount);
+        return false;
+    }
+    if (parser.isSet("json") != spec.json) {
+        message = StrFormat(spec.json ? "%s needs --json" : "%s takes no --json", spec.name);
+        return false;
+    }
+    if (parser.isSet("tolerance") ? spec.tolerance == ToleranceUse::None
+                                  : spec.tolerance == ToleranceUse::Required) {
+        message = StrFormat(spec.tolerance == ToleranceUse::None ? "%s takes no --tolerance"
+                                                                 : "%s needs --tolerance MM", spec.name);
+        return false;
+    }
+    request.command = spec.command;
+    request.input = files[0].toStdString();
+    if (!FormatFromFileName(request.input, request.inputFormat)) {
+        message = StrFormat("%s: the input must be a .dxf or .dis file", request.input.c_str());
+        return false;
+    }
+    if (spec.outputExtension) {
+        request.output = files[1].toStdString();
+        if (!HasExtension(request.output, spec.outputExtension)) {
+            message = StrFormat("%s: the output of %s must be a %s file", request.output.c_str(), spec.name,
+                                spec.outputExtension);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The join distance of --tolerance, with the rule of the join commands: a number of at least Epsilon mm.
+bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::string& message)
+{
+    request.hasTolerance = parser.isSet("tolerance");
+    if (!request.hasTolerance)
+        return true;
+    const std::string text = parser.value("tolerance").toStdString();
+    request.tolerance = TextToDouble(text, false, true);
+    if (ConversionFailed || !(request.tolerance >= Epsilon)) {
+        message = StrFormat("--tolerance %s: Valore di minima distanza non ammesso.", text.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.addHelpOption();
+    parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
+    parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
+    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
+    parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
+    if (!parser.parse(arguments)) {
+        message = parser.errorText().toStdString();
+        return ParseOutcome::UsageError;
+    }
+    if (parser.isSet("help")) {
+        message = parser.helpText().toStdString();
+        return ParseOutcome::Help;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const CommandSpec* spec = positional.isEmpty() ? nullptr : FindCommand(positional[0]);
+    if (!spec) {
+        message = positional.isEmpty() ? "no command given"
+                                       : StrFormat("unknown command %s", positional[0].toStdString().c_str());
+        return ParseOutcome::UsageError;
+    }
+    if (!CheckRequest(*spec, parser, request, message) || !ReadTolerance(parser, request, message))
+        return ParseOutcome::UsageError;
+    return ParseOutcome::Run;
+}

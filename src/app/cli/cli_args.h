@@ -1,0 +1,25 @@
+// The command line of quorvia-cli: a command, its files and options, checked against what each command takes.
+#pragma once
+
+#include <string>
+
+#include <QStringList>
+
+#include "cli_load.h"
+
+enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise };
+
+struct CliRequest {
+    CliCommand command = CliCommand::Info;
+    std::string input;
+    DrawingFormat inputFormat = DrawingFormat::Dis;
+    std::string output;          // empty for info and dump
+    bool hasTolerance = false;   // --tolerance given (join needs it, optimise may take it)
+    double tolerance = 0.0;      // mm, at least Epsilon
+};
+
+enum class ParseOutcome { Run, Help, UsageError };
+
+// Reads the arguments (the program name first). Run: request is filled. Help: message holds the help text.
+// UsageError: message says what is wrong.
+ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message);

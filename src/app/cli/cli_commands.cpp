@@ -1,0 +1,106 @@
+// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations.
+#include "cli_commands.h"
+
+#include <cstdio>
+
+#include "cli_load.h"
+#include "cli_report.h"
+#include "l10n/messaggi.h"
+#include "render/bitmapexport.h"
+#include "support/mymessagebox.h"
+#include "support/parlav.h"
+#include "support/text.h"
+
+namespace {
+
+// Catalogue entries of the result boxes.
+constexpr int MsgWarningTitle = 227;
+constexpr int MsgJoinedCount = 249;
+constexpr int MsgJoinTitle = 250;
+constexpr int MsgEntitiesBefore = 304;
+constexpr int MsgEntitiesAfter = 305;
+
+int Print(const std::string& text)
+{
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? ExitOk : ExitFileError;
+}
+
+int SaveDrawing(Drw& drawing, const std::string& path)
+{
+    return drawing.Save(path) ? ExitOk : ExitFileError;
+}
+
+// Simplifies the whole drawing and shows the entity counts before and after.
+void SimplifyDrawing(Drw& drawing)
+{
+    const int before = drawing.entityCount();
+    drawing.Simplify();
+    MyMessageBox(StrFormat("%s: %d \n%s: %d", MsgText(MsgEntitiesBefore).c_str(), before,
+                           MsgText(MsgEntitiesAfter).c_str(), drawing.entityCount()),
+                 MsgText(MsgWarningTitle), MsgStyleInfo);
+}
+
+// Joins the paths whose ends are within tolerance over the whole drawing; shows and returns the number of joins.
+int JoinAllPaths(Drw& drawing, double tolerance)
+{
+    const int joins = drawing.AutoJoin(tolerance, -1, -1, nullptr, nullptr);
+    MyMessageBox(StrFormat("%s %d", MsgText(MsgJoinedCount).c_str(), joins), MsgText(MsgJoinTitle), MsgStyleInfo);
+    return joins;
+}
+
+// Splits every path into single entities and joins them again within tolerance, as the path optimisation's
+// "join and optimise all" does; the join count is not shown.
+void OptimiseDrawing(Drw& drawing, double tolerance)
+{
+    drawing.ExplodePaths(-1);
+    drawing.AutoJoin(tolerance, -1, -1, nullptr, nullptr);
+}
+
+// The machine's join distance, the default of optimise.
+double MachineJoinDistance()
+{
+    return ParLav().minJoinDistance;
+}
+
+int Transform(const CliRequest& request, Drw& drawing)
+{
+    switch (request.command) {
+    case CliCommand::Simplify:
+        SimplifyDrawing(drawing);
+        break;
+    case CliCommand::Join:
+        JoinAllPaths(drawing, request.tolerance);
+        break;
+    case CliCommand::Optimise:
+        OptimiseDrawing(drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance());
+        break;
+    default:
+        break;
+    }
+    return SaveDrawing(drawing, request.output);
+}
+
+} // namespace
+
+int RunCommand(const CliRequest& request)
+{
+    LoadedDrawing loaded;
+    if (!LoadDrawing(request.input, request.inputFormat, loaded))
+        return ExitFileError;
+    switch (request.command) {
+    case CliCommand::Info:
+        return Print(InfoJson(request.input, loaded));
+    case CliCommand::Dump:
+        return Print(DumpJson(loaded.drawing));
+    case CliCommand::Convert:
+        return SaveDrawing(loaded.drawing, request.output);
+    case CliCommand::Bitmap:
+        return ExportDrawingBitmap(loaded.drawing, request.output) ? ExitOk : ExitFileError;
+    case CliCommand::Simplify:
+    case CliCommand::Join:
+    case CliCommand::Optimise:
+        return Transform(request, loaded.drawing);
+    }
+    return ExitUsage;
+}

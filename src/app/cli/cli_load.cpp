@@ -1,0 +1,44 @@
+// Loads the tool's input drawing from a DXF file or a drawing file.
+#include "cli_load.h"
+
+#include <filesystem>
+
+#include "cli_messages.h"
+#include "dxf/importdxf.h"
+#include "support/text.h"
+
+bool FormatFromFileName(const std::string& path, DrawingFormat& format)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    if (EqualsNoCase(extension, ".dxf"))
+        format = DrawingFormat::Dxf;
+    else if (EqualsNoCase(extension, ".dis"))
+        format = DrawingFormat::Dis;
+    else
+        return false;
+    return true;
+}
+
+const char* FormatName(DrawingFormat format)
+{
+    return format == DrawingFormat::Dxf ? "dxf" : "dis";
+}
+
+// The import reports a file it cannot read with an error box and leaves the drawing empty; those boxes are
+// what tells a failed import from an empty drawing.
+static bool ImportDxfFile(const std::string& path, LoadedDrawing& loaded)
+{
+    const int errorsBefore = ErrorBoxCount();
+    ImportDxf(path, loaded.drawing);
+    loaded.warnings = GetImportWarnings();
+    return ErrorBoxCount() == errorsBefore;
+}
+
+bool LoadDrawing(const std::string& path, DrawingFormat format, LoadedDrawing& loaded)
+{
+    loaded.format = format;
+    loaded.warnings = 0;
+    if (format == DrawingFormat::Dxf)
+        return ImportDxfFile(path, loaded);
+    return loaded.drawing.Load(path);
+}

@@ -1,0 +1,24 @@
+// Reading the tool's input: a DXF file through the import, or a drawing file (.dis), chosen by the extension.
+#pragma once
+
+#include <string>
+
+#include "model/drw.h"
+
+enum class DrawingFormat { Dxf, Dis };
+
+// The format named by the file's extension, ".dxf" or ".dis" in any letter case; false for any other name.
+bool FormatFromFileName(const std::string& path, DrawingFormat& format);
+
+// The name of the format as the reports spell it: "dxf" or "dis".
+const char* FormatName(DrawingFormat format);
+
+struct LoadedDrawing {
+    Drw drawing;
+    DrawingFormat format = DrawingFormat::Dis;
+    int warnings = 0;  // the import's Warn* flags; 0 for a drawing file
+};
+
+// Fills loaded from the file. False when the file could not be read: the reader's own message has then gone to
+// stderr (a missing or unreadable file, a binary DXF file, a damaged drawing file).
+bool LoadDrawing(const std::string& path, DrawingFormat format, LoadedDrawing& loaded);

@@ -1,0 +1,14 @@
+// The JSON reports of quorvia-cli: the summary of a drawing (info) and its entities (dump).
+#pragma once
+
+#include <string>
+
+#include "cli_load.h"
+
+// One object: file, format, entities, lines, arcs, paths, layers, extents {found, minX, minY, maxX, maxY},
+// length (mm, sum of the entity lengths), time (s, the machining time estimate at the machine speeds), warnings.
+std::string InfoJson(const std::string& file, const LoadedDrawing& loaded);
+
+// {paths, entities: [{x1, y1, x2, y2, xc, yc, arc, cw, layer, seq, jp, jn}]}, one entity per line, in storage
+// order.
+std::string DumpJson(const Drw& drawing);

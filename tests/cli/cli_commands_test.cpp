@@ -1,0 +1,153 @@
+// The commands of quorvia-cli that write files: convert, bitmap, simplify, join and optimise, checked by reading
+// their output back with the tool itself.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+
+#include "cli_runner.h"
+
+namespace {
+
+// Writes the command's output, asserting success, and returns info on it.
+QJsonObject InfoAfter(const QStringList& command, const QString& output)
+{
+    const CliResult result = RunCli(command + QStringList{output});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const CliResult info = RunCli({"info", "--json", output});
+    EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+    return info.Json();
+}
+
+// Every path of the dump is a chain: numbered 1..paths in storage order, joined inside, open at its ends.
+void ExpectChainedPaths(const QJsonObject& dump)
+{
+    const QJsonArray entities = dump["entities"].toArray();
+    int path = 0;
+    for (qsizetype i = 0; i < entities.size(); ++i) {
+        const QJsonObject e = entities[i].toObject();
+        const bool first = e["seq"].toInt() != path;
+        if (first) {
+            EXPECT_EQ(e["seq"].toInt(), ++path) << i;
+        }
+        EXPECT_EQ(e["jp"].toBool(), !first) << i;
+        const bool last = i + 1 == entities.size() || entities[i + 1].toObject()["seq"].toInt() != path;
+        EXPECT_EQ(e["jn"].toBool(), !last) << i;
+    }
+    EXPECT_EQ(path, dump["paths"].toInt());
+}
+
+} // namespace
+
+// Converting keeps every entity field that the drawing file holds, so the converted drawing dumps and reports
+// the same as the import.
+TEST(CliCommands, ConvertKeepsTheDrawing)
+{
+    CliOutputFolder folder;
+    const QString dxf = Fixture("cli/mixed.dxf");
+    const QString dis = folder.File("mixed.dis");
+    const QJsonObject converted = InfoAfter({"convert", dxf}, dis);
+    const QJsonObject imported = RunCli({"info", "--json", dxf}).Json();
+    for (const char* key : {"entities", "lines", "arcs", "paths", "layers", "extents", "length", "time"})
+        EXPECT_EQ(converted[key], imported[key]) << key;
+    EXPECT_EQ(converted["format"].toString(), "dis");
+    EXPECT_EQ(converted["warnings"].toInt(-1), 0);
+    EXPECT_EQ(RunCli({"dump", "--json", dis}).out, RunCli({"dump", "--json", dxf}).out);
+}
+
+TEST(CliCommands, WritingIntoAMissingFolderExitsWithOne)
+{
+    CliOutputFolder folder;
+    const QString dxf = Fixture("cli/mixed.dxf");
+    const CliResult convert = RunCli({"convert", dxf, folder.File("no/such/out.dis")});
+    EXPECT_EQ(convert.exitCode, 1);
+    EXPECT_TRUE(convert.err.contains("DRW003")) << convert.err.toStdString();
+    const CliResult bitmap = RunCli({"bitmap", dxf, folder.File("no/such/out.bmp")});
+    EXPECT_EQ(bitmap.exitCode, 1);
+    EXPECT_TRUE(bitmap.err.contains("BMP001")) << bitmap.err.toStdString();
+}
+
+// The export: an 800 x 600 picture, 24 bits, rows of 2400 bytes without padding; the drawing in the pen colour.
+TEST(CliCommands, BitmapWritesTheExportPicture)
+{
+    CliOutputFolder folder;
+    const QString bmp = folder.File("mixed.bmp");
+    const CliResult result = RunCli({"bitmap", Fixture("cli/mixed.dxf"), bmp});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 1440054);
+    EXPECT_TRUE(bytes.startsWith("BM"));
+    auto int32At = [&bytes](int offset) {
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + offset);
+        return p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24;
+    };
+    EXPECT_EQ(int32At(18), 800);
+    EXPECT_EQ(int32At(22), 600);
+    int penPixels = 0;
+    for (qsizetype i = 54; i + 2 < bytes.size(); i += 3) {
+        if (bytes[i] == 64 && static_cast<unsigned char>(bytes[i + 1]) == 255 && bytes[i + 2] == 64)
+            ++penPixels;  // blue, green, red
+    }
+    EXPECT_GT(penPixels, 1000);
+}
+
+// Simplifying mixed.dxf merges the polyline's three collinear lines into one and the circle's four quarter arcs
+// into two half arcs (never into a whole circle); the square's corners stay. The paths stay as they were.
+TEST(CliCommands, SimplifyReducesTheEntitiesAndReportsTheCounts)
+{
+    CliOutputFolder folder;
+    const QString output = folder.File("simple.dis");
+    const CliResult result = RunCli({"simplify", Fixture("cli/mixed.dxf"), output});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err.toStdString(),
+              "AVVISO: Entità disegno prima della semplificazione: 13 \n"
+              "Entità disegno dopo la semplificazione: 9\n");
+    const QJsonObject info = RunCli({"info", "--json", output}).Json();
+    EXPECT_EQ(info["entities"].toInt(), 9);
+    EXPECT_EQ(info["lines"].toInt(), 7);
+    EXPECT_EQ(info["arcs"].toInt(), 2);
+    EXPECT_EQ(info["paths"].toInt(), 8);
+}
+
+// The square's four lines meet exactly; the two lines at (60, 0) are 0.3 mm apart.
+TEST(CliCommands, JoinJoinsThePathsWithinTheTolerance)
+{
+    CliOutputFolder folder;
+    const QString dxf = Fixture("cli/mixed.dxf");
+    const struct {
+        const char* tolerance;
+        int joins;
+    } cases[] = {{"0.1", 3}, {"0.5", 4}, {"0,5", 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tolerance);
+        const QString output = folder.File("joined.dis");
+        const CliResult result = RunCli({"join", "--tolerance", c.tolerance, dxf, output});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(result.err.toStdString(), "UNIONE COMPLETATA: Numero di entità unite: " + std::to_string(c.joins) + "\n");
+        const CliResult dump = RunCli({"dump", "--json", output});
+        EXPECT_EQ(dump.Json()["paths"].toInt(), 8 - c.joins);
+        EXPECT_EQ(dump.Json()["entities"].toArray().size(), 13);
+        ExpectChainedPaths(dump.Json());
+    }
+}
+
+// Optimising splits every path into single entities and joins them again: the circle and the polyline come back
+// whole, the square and the lines 0.3 mm apart (at the machine's join distance of 0.5 mm) become one path each.
+TEST(CliCommands, OptimiseRebuildsThePathsFromSingleEntities)
+{
+    CliOutputFolder folder;
+    const QString dxf = Fixture("cli/mixed.dxf");
+    for (const QStringList& options : {QStringList{}, QStringList{"--tolerance", "0.5"}}) {
+        const QString output = folder.File("optimised.dis");
+        const CliResult result = RunCli(QStringList{"optimise"} + options + QStringList{dxf, output});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QJsonObject dump = RunCli({"dump", "--json", output}).Json();
+        EXPECT_EQ(dump["paths"].toInt(), 4);
+        EXPECT_EQ(dump["entities"].toArray().size(), 13);
+        ExpectChainedPaths(dump);
+    }
+    const QJsonObject tight = InfoAfter({"optimise", "--tolerance", "0.1", dxf}, folder.File("tight.dis"));
+    EXPECT_EQ(tight["paths"].toInt(), 5);
+}
