@@ -15,6 +15,7 @@
 
 #include "model/drw.h"
 #include "render/mydraw.h"
+#include "ui/simulation.h"
 
 class PaintBox;
 class QFrame;
@@ -26,7 +27,8 @@ class QSlider;
 class QToolBar;
 class QToolButton;
 
-class TMDIChild : public QWidget {
+// The simulation state (step, run counter, pause, animation) is the Simulation base's.
+class TMDIChild : public QWidget, public Simulation {
   Q_OBJECT
 
  public:
@@ -46,21 +48,16 @@ class TMDIChild : public QWidget {
   // Creates the renderer, fills the drawing (import or load, with their messages), updates the info panel and
   // fits the drawing; the picture follows on the next tick.
   void LoadOrImport();
-  // One timer tick: pending repaint, held buttons, simulation step, enabled state of the buttons.
+  // One timer tick: pending repaint, held buttons, the simulation's step, enabled state of the buttons.
   void Tick();
-  // The simulation's share of a tick; filled in by the machining simulation, nothing until then.
-  void SimulationTick();
   // Escape (27) leaves a drawing tool (repainting when one was active) and stops the simulation.
   void FormKeyPress(int key);
   // Leaves the active drawing tool: no tool, stage 0, previews forgotten, typed-point panel hidden; repaints
   // when asked and a tool was active. The drawing tools extend it with their own state.
   void StopTool(bool repaint);
-  // Ends the simulation: not running, the current path drawn normally, step 0, not paused; an animated one
-  // repaints the whole picture.
-  void StopSimulation();
 
-  // ---- Machining simulation (mdichild_simulation.cpp, to come) ----
-  // NextStep, PreviousStep, StartSimulation(animated), PauseSimulation and the body of SimulationTick.
+  // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
+  // (mdichild_paint.cpp). The buttons and menu entries get their commands with mdichild_simulation.cpp.
 
   // ---- Drawing window commands (mdichild_commands.cpp, to come) ----
   // SaveDrawing, SaveDrawingAs, RestoreDrawing, ExportBitmap, MirrorX/Y, RotateCW/CCW, Simplify; each gets its
@@ -98,10 +95,17 @@ class TMDIChild : public QWidget {
   // The mouse read-out "X=%4.2f Y=%4.2f" of paint box pixel (x, y).
   void ShowMousePosition(int x, int y);
 
-  // ---- State the main window reads ----
-  bool IsRunning() const { return runCounter != 0; }
+  // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
   bool ToolActive() const { return toolMode != ToolMode::None; }
-  bool IsModified() const { return drawing.modified; }
+  bool Always() const { return true; }
+  bool StepRule() const { return !IsRunning() || (paused && !animated); }
+  bool AnimatedStartRule() const { return !IsRunning() || (paused && animated); }
+  bool PauseRule() const { return IsRunning() && !paused; }
+  bool StopRule() const { return IsRunning() || step > 0; }
+  bool NotRunning() const { return !IsRunning(); }
+  bool SaveRule() const { return !IsRunning() && drawing.modified; }
+  bool ToolRule() const { return !IsRunning() && !ToolActive(); }
+  bool StopToolRule() const { return ToolActive(); }
 
   // ---- Data ----
   Drw drawing;         // the drawing shown
@@ -113,15 +117,6 @@ class TMDIChild : public QWidget {
   std::unique_ptr<myDraw> renderer;
   int repaintRequested = 0;
   std::array<int, RepeatCount> repeatCounters{};
-
-  // Simulation state (the machining simulation).
-  int step = 0;          // current path; 0 = none
-  int runCounter = 0;    // 0 = not running; in the stepping mode the tick count 1..ticksPerStep
-  int ticksPerStep = 4;
-  bool paused = false;
-  bool animated = false;
-  int animTotal = 0;     // length of the current path in half-millimetres, at least 1 while animating
-  int animProgress = 0;  // part of animTotal drawn
 
   // Drawing-tool state (the interactive drawing tools).
   ToolMode toolMode = ToolMode::None;
@@ -157,6 +152,13 @@ class TMDIChild : public QWidget {
   static constexpr int MinWidth = 550, MinHeight = 440;
 
  protected:
+  // Simulation's painting: paths over the picture, the travelled part, the whole picture, the speed.
+  const Drw& SimulatedDrawing() const override { return drawing; }
+  void PaintSimulatedPath(int path, int colorIndex) override;
+  void PaintSimulatedPathPart(int path, int part, int whole) override;
+  void RepaintSimulation() override { RepaintDrawing(); }
+  int AnimationSpeedPosition() const override;
+
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -187,16 +189,6 @@ class TMDIChild : public QWidget {
   // Shows the import's messages: CH001 for an empty drawing, then one warning per flag.
   void ShowImportMessages(int warnings);
 
-  // Enabling rules of the buttons (the simulation, editing and drawing rules of the window's table).
-  bool Always() const { return true; }
-  bool StepRule() const;          // not running, or paused in a simulation that is not animated
-  bool AnimatedStartRule() const; // not running, or paused in an animated simulation
-  bool PauseRule() const;         // running and not paused
-  bool StopRule() const;          // running, or step > 0
-  bool NotRunning() const;
-  bool SaveRule() const;          // not running and modified
-  bool ToolRule() const;          // not running and no tool active
-  bool StopToolRule() const;      // a tool is active
 
   bool formShown = false;  // FormShow has run
 };

@@ -1,0 +1,13 @@
+// WaitCursor: the hourglass cursor over the whole application for the lifetime of the object.
+#pragma once
+
+#include <QApplication>
+#include <QCursor>
+
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};

@@ -1,0 +1,14 @@
+// Text at the border to Qt: the program's UTF-8 strings become QStrings for widgets and back.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+inline QString ToQString(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToStdString(const QString& text) {
+  return text.toUtf8().toStdString();
+}
