@@ -25,6 +25,10 @@ SplitPlace PlaceOnEntity(const Entity& e, double x, double y)
 
 void Drw::ChainBounds(int k, int& first, int& last) const
 {
+    if (k < 0 || k >= entityCount()) {
+        first = last = -1;
+        return;
+    }
     first = k;
     while (first > 0 && entities[first].joinedPrev)
         first--;
@@ -35,6 +39,8 @@ void Drw::ChainBounds(int k, int& first, int& last) const
 
 void Drw::ReverseEntity(int k)
 {
+    if (k < 0 || k >= entityCount())
+        return;
     Entity& e = entities[k];
     std::swap(e.x1, e.x2);
     std::swap(e.y1, e.y2);
@@ -46,6 +52,8 @@ void Drw::ReverseEntity(int k)
 
 void Drw::SwapEntities(int i, int j)
 {
+    if (i < 0 || i >= entityCount() || j < 0 || j >= entityCount())
+        return;
     Entity& a = entities[i];
     Entity& b = entities[j];
     std::swap(a.x1, b.x1);

@@ -84,6 +84,13 @@ TEST(DrwPaths, ReverseChainTurnsTheChainRoundAndReturnsTheNewIndex)
     EXPECT_EQ(drw.entities[0].x2, 1);  // the other path is untouched
     EXPECT_TRUE(CheckInvariants(drw));
     EXPECT_TRUE(drw.modified);
+
+    const Drw before = drw;
+    EXPECT_EQ(drw.ReverseChain(4), -1);
+    drw.ReverseEntity(-1);
+    drw.SwapEntities(0, 4);
+    drw.ReversePath(3);
+    EXPECT_TRUE(drw == before);
 }
 
 TEST(DrwPaths, ReversePathTwiceGivesBackEveryDrawing)
