@@ -1,0 +1,32 @@
+// PaintBox: the back buffer's life (allocation on resize) and its copy to the screen.
+#include "ui/paintbox.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+PaintBox::PaintBox(QWidget* parent)
+    : QWidget(parent), image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32), canvas(&image) {
+  image.fill(Qt::black);
+  // The widget draws every pixel itself.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaintBox::BeginPaint() { canvas.Begin(); }
+
+void PaintBox::EndPaint() {
+  canvas.End();
+  update();
+}
+
+void PaintBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.drawImage(event->rect(), image, event->rect());
+}
+
+void PaintBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  canvas.End();
+  image = QImage(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  emit Resized();
+}
