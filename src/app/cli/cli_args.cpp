@@ -53,12 +53,6 @@ const CommandSpec* FindCommand(const QString& name)
     return nullptr;
 }
 
-bool HasExtension(const std::string& path, const char* extension)
-{
-    const std::string::size_type n = std::char_traits<char>::length(extension);
-    return path.size() > n && EqualsNoCase(path.substr(path.size() - n), extension);
-}
-
 // The files and options of the command; false with message when they do not fit it.
 bool CheckRequest(const CommandSpec& spec, const QCommandLineParser& parser, CliRequest& request,
                   std::string& message)

@@ -41,16 +41,16 @@ void SimplifyDrawing(Drw& drawing)
                  MsgText(MsgWarningTitle), MsgStyleInfo);
 }
 
-// Joins the paths whose ends are within tolerance over the whole drawing; shows and returns the number of joins.
-int JoinAllPaths(Drw& drawing, double tolerance)
+// Joins the paths whose ends are within tolerance over the whole drawing and shows the number of joins.
+void JoinAllPaths(Drw& drawing, double tolerance)
 {
     const int joins = drawing.AutoJoin(tolerance, -1, -1, nullptr, nullptr);
     MyMessageBox(StrFormat("%s %d", MsgText(MsgJoinedCount).c_str(), joins), MsgText(MsgJoinTitle), MsgStyleInfo);
-    return joins;
 }
 
 // Splits every path into single entities and joins them again within tolerance, as the path optimisation's
-// "join and optimise all" does; the join count is not shown.
+// "join and optimise all" does; the join count is not shown. Its last step, the automatic ordering of the paths,
+// keeps the order the join leaves, so nothing follows the join here.
 void OptimiseDrawing(Drw& drawing, double tolerance)
 {
     drawing.ExplodePaths(-1);
@@ -61,24 +61,6 @@ void OptimiseDrawing(Drw& drawing, double tolerance)
 double MachineJoinDistance()
 {
     return ParLav().minJoinDistance;
-}
-
-int Transform(const CliRequest& request, Drw& drawing)
-{
-    switch (request.command) {
-    case CliCommand::Simplify:
-        SimplifyDrawing(drawing);
-        break;
-    case CliCommand::Join:
-        JoinAllPaths(drawing, request.tolerance);
-        break;
-    case CliCommand::Optimise:
-        OptimiseDrawing(drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance());
-        break;
-    default:
-        break;
-    }
-    return SaveDrawing(drawing, request.output);
 }
 
 } // namespace
@@ -98,9 +80,14 @@ int RunCommand(const CliRequest& request)
     case CliCommand::Bitmap:
         return ExportDrawingBitmap(loaded.drawing, request.output) ? ExitOk : ExitFileError;
     case CliCommand::Simplify:
+        SimplifyDrawing(loaded.drawing);
+        return SaveDrawing(loaded.drawing, request.output);
     case CliCommand::Join:
+        JoinAllPaths(loaded.drawing, request.tolerance);
+        return SaveDrawing(loaded.drawing, request.output);
     case CliCommand::Optimise:
-        return Transform(request, loaded.drawing);
+        OptimiseDrawing(loaded.drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance());
+        return SaveDrawing(loaded.drawing, request.output);
     }
     return ExitUsage;
 }

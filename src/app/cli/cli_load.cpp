@@ -1,18 +1,21 @@
 // Loads the tool's input drawing from a DXF file or a drawing file.
 #include "cli_load.h"
 
-#include <filesystem>
-
 #include "cli_messages.h"
 #include "dxf/importdxf.h"
 #include "support/text.h"
 
+bool HasExtension(const std::string& path, const char* extension)
+{
+    const std::string::size_type n = std::char_traits<char>::length(extension);
+    return path.size() > n && EqualsNoCase(path.substr(path.size() - n), extension);
+}
+
 bool FormatFromFileName(const std::string& path, DrawingFormat& format)
 {
-    const std::string extension = std::filesystem::path(path).extension().string();
-    if (EqualsNoCase(extension, ".dxf"))
+    if (HasExtension(path, ".dxf"))
         format = DrawingFormat::Dxf;
-    else if (EqualsNoCase(extension, ".dis"))
+    else if (HasExtension(path, ".dis"))
         format = DrawingFormat::Dis;
     else
         return false;

@@ -7,6 +7,9 @@
 
 enum class DrawingFormat { Dxf, Dis };
 
+// Whether the file name ends in extension (".dxf"), in any letter case, after at least one other character.
+bool HasExtension(const std::string& path, const char* extension);
+
 // The format named by the file's extension, ".dxf" or ".dis" in any letter case; false for any other name.
 bool FormatFromFileName(const std::string& path, DrawingFormat& format);
 
