@@ -2,7 +2,10 @@
 // and the main window; drawing files named on the command line are opened as the import and open commands do.
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 #include "ui/mainform.h"
 #include "ui/qtmessagebox.h"
@@ -19,6 +22,9 @@ int main(int argc, char* argv[]) {
 
   TMainForm mainForm;
   QApplication::setWindowIcon(QIcon(":/icons/quorvia.svg"));
+  const QRect screen = mainForm.screen()->availableGeometry();
+  mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
+                  std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
   mainForm.show();
   const QStringList arguments = QApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) mainForm.OpenFileByExtension(ToStdString(arguments[i]));

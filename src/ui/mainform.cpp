@@ -111,6 +111,8 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported) 
     window = MDIClient->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setMinimumSize(TMDIChild::MinWidth, TMDIChild::MinHeight);
+    // Three quarters of the frame, so that a drawing is seen large and the next window still fits beside it.
+    window->resize(MDIClient->viewport()->size() * 3 / 4);
     window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
     window->show();
   }
