@@ -100,6 +100,8 @@ private:
     bool Stopped() const { return readFailed; }
 
     // ---- Sections (importdxfclass_reader.cpp) ----
+    // Reserves the drawing's entity storage for what a file of this size can hold.
+    void ReserveForFile();
     bool IsBinaryDxf();
     bool FindSection(std::string& name);
     bool SkipToEndSec();
