@@ -66,6 +66,25 @@ class TMainForm : public QMainWindow {
   void WindowTileVerticalExecute();
   void WindowMinimizeAllExecute();
 
+  // ---- Entries forwarded to the active drawing window (mainform_drawing.cpp) ----
+  // Saving, export, mirror, rotate, simplify and restore.
+  void SaveFileExecute();
+  void SaveAsFileExecute();
+  void EsportabitmapItemClick();
+  void SpecchiaYExecute();
+  void SpecchiaXExecute();
+  void RuotaCWExecute();
+  void RuotaCCWExecute();
+  void SimpleDrwMenuClick();
+  void RipristinaDrwExecute();
+  // The simulation ("Percorsi").
+  void SequNextExecute();
+  void SequPrevExecute();
+  void SequPlayExecute();
+  void SequPlayAniExecute();
+  void SequPauseExecute();
+  void SequStopExecute();
+
   // ---- Timer (mainform_timer.cpp) ----
   // One tick: every shown drawing window's Tick, the open preview dialogs, then UpdateCommands. A tick that
   // starts while another runs (a modal dialog opened inside a tick) returns at once.
@@ -124,6 +143,8 @@ class TMainForm : public QMainWindow {
   void CreateToolBar();
   void RebuildWindowMenu();
   void ShowSubWindow(QMdiSubWindow* window);
+  // Runs a command of the active drawing window, when there is one that has been shown.
+  void ForwardToActive(void (TMDIChild::*command)());
   QMdiSubWindow* FindSubWindow(const std::string& path) const;
   void TileWindows(bool horizontal);
   void StartServices();

@@ -27,13 +27,14 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
       {"ImportDxf", 40, "", 41, "", "document-import", "Ctrl+I", &M::ImportDxfExecute, &M::Always, false},
       {"FileOpen", 42, "", 43, "", "document-open", "Ctrl+O", nullptr, &M::Always, false},  // needs the drawing chooser
       {"ArchDis", 24, "", 25, "", "document-open-folder", "", nullptr, &M::Always, false},  // needs the archive browser
-      {"SaveFile", 50, "", 51, "", "document-save", "Ctrl+S", nullptr, &M::ActiveSave, false},  // needs the save command
-      {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", nullptr, &M::ActiveNotRunning, false},  // needs save as
+      {"SaveFile", 50, "", 51, "", "document-save", "Ctrl+S", &M::SaveFileExecute, &M::ActiveSave, false},
+      {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", &M::SaveAsFileExecute, &M::ActiveNotRunning,
+       false},
       {"FileClose", 44, "", 45, "", "document-close", "Ctrl+W", &M::FileCloseExecute, &M::HasWindow, false},
       {"ChiudiTutti", -1, "Chiudi tutti", -1, "Chiudi tutti i disegni", "window-close", "", &M::ChiudiTuttiExecute,
        &M::HasWindow, false},
-      {"EsportabitmapItem", 311, "", -1, "Esporta immagine bitmap", "image-bmp", "", nullptr, &M::ActiveRule,
-       false},  // needs the bitmap export command
+      {"EsportabitmapItem", 311, "", -1, "Esporta immagine bitmap", "image-bmp", "", &M::EsportabitmapItemClick,
+       &M::ActiveRule, false},
       {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", nullptr, &M::Always, false},  // needs the archive
       {"FileExit", 48, "", 49, "", "application-exit", "Ctrl+Q", &M::FileExitExecute, &M::Always, false},
       // "Visualizza"
@@ -62,19 +63,19 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
       {"DelEntAction", 18, "", 19, "", "edit-delete", "", nullptr, &M::ActiveNotRunning, false},  // selection dialog
       {"RidimEntAct", 264, "", 265, "", "edit-node", "", nullptr, &M::ActiveNotRunning, false},  // resize entities dialog
       {"Ridimensiona", 36, "", 37, "", "transform-scale", "", nullptr, &M::ActiveNotRunning, false},  // resize dialog
-      {"SpecchiaY", 28, "", 29, "", "object-flip-vertical", "", nullptr, &M::ActiveNotRunning, false},  // mirror command
-      {"SpecchiaX", 26, "", 27, "", "object-flip-horizontal", "", nullptr, &M::ActiveNotRunning, false},  // mirror command
-      {"RuotaCW", 32, "", 33, "", "object-rotate-right", "", nullptr, &M::ActiveNotRunning, false},  // rotate command
-      {"RuotaCCW", 34, "", 35, "", "object-rotate-left", "", nullptr, &M::ActiveNotRunning, false},  // rotate command
-      {"SimpleDrwMenu", 303, "", -1, "", "path-simplify", "", nullptr, &M::ActiveNotRunning, false},  // simplify
-      {"RipristinaDrw", 30, "", 31, "", "document-revert", "", nullptr, &M::ActiveNotRunning, false},  // restore
+      {"SpecchiaY", 28, "", 29, "", "object-flip-vertical", "", &M::SpecchiaYExecute, &M::ActiveNotRunning, false},
+      {"SpecchiaX", 26, "", 27, "", "object-flip-horizontal", "", &M::SpecchiaXExecute, &M::ActiveNotRunning, false},
+      {"RuotaCW", 32, "", 33, "", "object-rotate-right", "", &M::RuotaCWExecute, &M::ActiveNotRunning, false},
+      {"RuotaCCW", 34, "", 35, "", "object-rotate-left", "", &M::RuotaCCWExecute, &M::ActiveNotRunning, false},
+      {"SimpleDrwMenu", 303, "", -1, "", "path-simplify", "", &M::SimpleDrwMenuClick, &M::ActiveNotRunning, false},
+      {"RipristinaDrw", 30, "", 31, "", "document-revert", "", &M::RipristinaDrwExecute, &M::ActiveNotRunning, false},
       // "Percorsi": the simulation commands and the path optimisation dialog
-      {"SequNext", 38, "", 39, "", "media-skip-forward", "", nullptr, &M::ActiveStep, false},
-      {"SequPrev", 22, "", 23, "", "media-skip-backward", "", nullptr, &M::ActiveStep, false},
-      {"SequPlay", 10, "", 11, "", "media-playback-start", "", nullptr, &M::ActiveStep, false},
-      {"SequPlayAni", 6, "", 7, "", "media-seek-forward", "", nullptr, &M::ActiveAnimatedStart, false},
-      {"SequPause", 2, "", 3, "", "media-playback-pause", "", nullptr, &M::ActivePause, false},
-      {"SequStop", 0, "", 1, "", "media-playback-stop", "", nullptr, &M::ActiveStop, false},
+      {"SequNext", 38, "", 39, "", "media-skip-forward", "", &M::SequNextExecute, &M::ActiveStep, false},
+      {"SequPrev", 22, "", 23, "", "media-skip-backward", "", &M::SequPrevExecute, &M::ActiveStep, false},
+      {"SequPlay", 10, "", 11, "", "media-playback-start", "", &M::SequPlayExecute, &M::ActiveStep, false},
+      {"SequPlayAni", 6, "", 7, "", "media-seek-forward", "", &M::SequPlayAniExecute, &M::ActiveAnimatedStart, false},
+      {"SequPause", 2, "", 3, "", "media-playback-pause", "", &M::SequPauseExecute, &M::ActivePause, false},
+      {"SequStop", 0, "", 1, "", "media-playback-stop", "", &M::SequStopExecute, &M::ActiveStop, false},
       {"OttiSequAct", 4, "", 5, "", "format-connect-node", "", nullptr, &M::ActiveNotRunning, false},  // optimisation
       // "&Strumenti"
       {"Cambiolingua1", 77, "", -1, "", "languages", "", nullptr, &M::Always, false},  // needs the language dialog

@@ -57,11 +57,27 @@ class TMDIChild : public QWidget, public Simulation {
   void StopTool(bool repaint);
 
   // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
-  // (mdichild_paint.cpp). The buttons and menu entries get their commands with mdichild_simulation.cpp.
+  // (mdichild_paint.cpp). The two start buttons (mdichild_simulation.cpp):
+  void StartSteppingSimulation();
+  void StartAnimatedSimulation();
 
-  // ---- Drawing window commands (mdichild_commands.cpp, to come) ----
-  // SaveDrawing, SaveDrawingAs, RestoreDrawing, ExportBitmap, MirrorX/Y, RotateCW/CCW, Simplify; each gets its
-  // button's `command` in the button table of mdichild_layout.cpp.
+  // ---- Drawing window commands (mdichild_commands.cpp) ----
+  // An imported drawing asks for a name (SaveDrawingAs); otherwise the drawing replaces its file.
+  void SaveDrawing();
+  // Asks for a name in the archive folder and writes the drawing there; only a successful save makes the window
+  // show that file (no longer imported). Cancelling changes nothing.
+  void SaveDrawingAs();
+  // Reads the window's file again (imported again, without the import's warning boxes); step 0, fitted, repainted.
+  void RestoreDrawing();
+  // Asks for a bitmap name (".bmp" appended unless it ends so) and writes the 800 x 600 picture of the drawing.
+  void ExportBitmap();
+  // Mirrors keep the view; rotations fit the drawing again.
+  void MirrorDrawingX();
+  void MirrorDrawingY();
+  void RotateDrawingCW();
+  void RotateDrawingCCW();
+  // Simplifies with the progress gauge, logs and shows the entity counts before and after.
+  void SimplifyDrawing();
 
   // ---- Layout (mdichild_layout.cpp) ----
   // Places every control from the window's outer size and resizes the renderer.
