@@ -3,12 +3,12 @@
 // folder setting "disdir.dat".
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "model/drw.h"
 #include "model/drw_file.h"
 #include "model/drw_file_format.h"
 #include "support/filereadwritedata.h"
+#include "support/filereplace.h"
 #include "support/log.h"
 #include "support/mymessagebox.h"
 #include "support/progdir.h"
@@ -75,6 +75,13 @@ std::string EncodeDrawing(const Drw& drw)
     return file.bytes;
 }
 
+// A stored name as the program holds it: UTF-8, and, as the layer table has always read names, only up to its first
+// zero byte, so that an entity's layer and the table entry it names stay equal through every save and load.
+std::string ProgramName(const std::string& stored)
+{
+    return Cp1252ToUtf8(stored.substr(0, stored.find('\0')));
+}
+
 // Entity flags are true only for a stored 1.
 void ReadEntityFields(auto& r, Entity& e)
 {
@@ -83,7 +90,7 @@ void ReadEntityFields(auto& r, Entity& e)
     e.isArc = r.Int32() == 1;
     e.xc = r.Double(), e.yc = r.Double(), e.zc = r.Double();
     e.clockwise = r.Int32() == 1;
-    e.layer = Cp1252ToUtf8(r.Name());
+    e.layer = ProgramName(r.Name());
     e.joinedPrev = r.Int32() == 1;
     e.joinedNext = r.Int32() == 1;
     e.sequence = r.Int32();
@@ -95,7 +102,7 @@ void ReadEntityFields(auto& r, Entity& e)
 // The layer flag is true for any stored value above 0.
 void ReadLayerFields(auto& r, Drw::Layer& layer)
 {
-    layer.name = Cp1252ToUtf8(r.Name());
+    layer.name = ProgramName(r.Name());
     layer.flag = r.Int32() > 0;
     layer.value = r.Double();
     layer.colour = r.Int32();
@@ -181,66 +188,11 @@ int HighestSequence(const std::vector<Entity>& entities)
     return highest;
 }
 
-// Where the bytes of path end up: the file a symbolic link points at, so that saving through a link updates the
-// linked file and keeps the link.
-fs::path ResolvedTarget(const std::string& path)
-{
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(path, ec);
-    if (ec)
-        return fs::path(path);
-    const fs::path resolved = fs::weakly_canonical(absolute, ec);
-    return ec ? absolute : resolved;
-}
-
-// A name for a new file beside target that no other file has.
-fs::path TemporaryBeside(const fs::path& target)
-{
-    std::random_device random;
-    const unsigned long long tag = (static_cast<unsigned long long>(random()) << 32) ^ random();
-    return target.parent_path() / StrFormat(".%s.%016llx.tmp", target.filename().c_str(), tag);
-}
-
-bool WriteAll(const fs::path& file, const std::string& bytes)
-{
-    std::FILE* stream = std::fopen(file.c_str(), "wbx");
-    if (!stream)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-    const bool flushed = std::fflush(stream) == 0;
-    const bool closed = std::fclose(stream) == 0;
-    return written && flushed && closed;
-}
-
-// Replaces the file at path with bytes, or leaves it as it was: the bytes go to a new file in the same folder,
-// which is renamed over the target only when every byte was written. A target that exists but is not a regular
-// file (a folder, a device) is refused.
-bool ReplaceFile(const std::string& path, const std::string& bytes)
-{
-    const fs::path target = ResolvedTarget(path);
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    const bool exists = fs::exists(status);
-    if (exists && !fs::is_regular_file(status))
-        return false;
-    const fs::path temporary = TemporaryBeside(target);
-    bool done = WriteAll(temporary, bytes);
-    if (done && exists)
-        fs::permissions(temporary, status.permissions(), ec);
-    if (done) {
-        fs::rename(temporary, target, ec);
-        done = !ec;
-    }
-    if (!done)
-        fs::remove(temporary, ec);
-    return done;
-}
-
 }  // namespace
 
 bool Drw::Save(const std::string& path)
 {
-    if (!ReplaceFile(path, EncodeDrawing(*this))) {
+    if (ReplaceFile(path, EncodeDrawing(*this)) != ReplaceResult::Done) {
         ShowError(StrFormat("DRW003: errore nel salvataggio del file %s", path.c_str()));
         return false;
     }
