@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,8 +46,8 @@ class MyBitmap : protected ViewTransform {
   // Every entity, those of path sequence (every path when sequence < 0) in selection colour colorIndex when
   // > 0. The first four entities are drawn last, on top of the others.
   void DrawDrawing(const Drw& drawing, int sequence, int colorIndex);
-  // Writes the buffer as a BMP file (bottom-up rows, each padded to 4 bytes); BMP001 on failure, also when
-  // there is no buffer.
+  // Writes the buffer as a BMP file (bottom-up rows, each padded to 4 bytes), replacing an existing file only when
+  // the new one is complete; BMP001 on failure, also when there is no buffer, the previous file then kept.
   bool WriteBmp(const std::string& fileName);
 
   // ---- Pixel primitives, in buffer coordinates; pixels outside the buffer are skipped ----
@@ -94,7 +95,8 @@ class MyBitmap : protected ViewTransform {
     p[2] = static_cast<uint8_t>(BlueOf(color));
   }
   void DrawAxes();
-  bool WriteFile(const std::string& fileName) const;
+  // The headers and rows of the BMP file; false when a write failed.
+  bool WriteFile(std::FILE* file) const;
 
   std::unique_ptr<uint8_t[]> pixelBuffer;
   std::unique_ptr<uint8_t*[]> rowTable;

@@ -1,10 +1,10 @@
 // MyBitmap's BMP writer: a 24-bit uncompressed Windows bitmap, rows stored bottom-up (buffer row 0 first) and
 // padded to a multiple of 4 bytes.
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
 #include <vector>
 
 #include "render/mybitmap.h"
+#include "support/filereplace.h"
 #include "support/log.h"
 #include "support/mymessagebox.h"
 #include "support/text.h"
@@ -37,11 +37,12 @@ std::vector<char> BmpHeaders(int width, int height, int paddedRow) {
 
 }  // namespace
 
+// The new file replaces an existing one only when it was written whole, so a failed export never costs the
+// previous bitmap, and a name that is not a regular file (a folder, a device) is refused, never deleted.
 bool MyBitmap::WriteBmp(const std::string& fileName) {
-  std::error_code ignored;
-  std::filesystem::remove(fileName, ignored);
   WriteEventLog(StrFormat("Inizio creazione bitmap %s", fileName.c_str()));
-  if (allocationFailed || !WriteFile(fileName)) {
+  if (allocationFailed ||
+      ReplaceFile(fileName, [this](std::FILE* file) { return WriteFile(file); }) != ReplaceResult::Done) {
     ShowError("BMP001: errore nella scrittura della bitmap.");
     return false;
   }
@@ -49,23 +50,20 @@ bool MyBitmap::WriteBmp(const std::string& fileName) {
   return true;
 }
 
-bool MyBitmap::WriteFile(const std::string& fileName) const {
-  std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
+bool MyBitmap::WriteFile(std::FILE* file) const {
   int rowBytes = width * 3;
   int padding = rowBytes % 4 == 0 ? 0 : 4 - rowBytes % 4;
   std::vector<char> headers = BmpHeaders(width, height, rowBytes + padding);
-  file.write(headers.data(), static_cast<std::streamsize>(headers.size()));
+  bool written = std::fwrite(headers.data(), 1, headers.size(), file) == headers.size();
   std::vector<char> row(static_cast<size_t>(rowBytes + padding), 0);
-  for (int y = 0; y < height && file; ++y) {
+  for (int y = 0; y < height && written; ++y) {
     const uint8_t* source = rowTable[y];
     for (int x = 0; x < width; ++x) {
       row[3 * x] = static_cast<char>(source[3 * x + 2]);
       row[3 * x + 1] = static_cast<char>(source[3 * x + 1]);
       row[3 * x + 2] = static_cast<char>(source[3 * x]);
     }
-    file.write(row.data(), static_cast<std::streamsize>(row.size()));
+    written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
   }
-  file.close();
-  return !file.fail();
+  return written;
 }
