@@ -22,9 +22,10 @@ constexpr int WarnSolid = 8;     // a SOLID or 3DSOLID
 constexpr int MaxBlocks = 500;
 // Blocks expanded inside one another beyond this depth are not expanded further.
 constexpr int MaxInsertDepth = 16;
-// Block expansions per import (an array INSERT counts one per cell). Far above what a drawing of MaxEntities
-// entities needs; it bounds the work a file of nested or arrayed INSERTs can ask for.
-constexpr int MaxInsertExpansions = 4 * MaxEntities;
+// Block expansions that add nothing to the drawing (an array INSERT counts one per cell), per import. Expansions
+// that add entities end when the drawing is full; this bounds the rest of the work that nested or arrayed
+// INSERTs can ask for.
+constexpr int MaxEmptyExpansions = 10000;
 
 class ImportDxfClass {
 public:
@@ -140,7 +141,8 @@ private:
     bool FindBlock(const std::string& name, int& index) const;
     bool ImportInsert();
     // Reads block index again through the converters and places what it added. False, with nothing read, when
-    // the block is being expanded already (it would insert itself), nesting is too deep or expansions ran out.
+    // the block is being expanded already (it would insert itself), nesting is too deep, or too many expansions
+    // added nothing.
     bool ExpandBlock(int index, const Placement& placement);
     // Moves the entities first..end-1 of the drawing from block coordinates to where the placement puts them.
     void PlaceEntities(int first, const Placement& placement);
@@ -170,5 +172,5 @@ private:
     std::vector<Block> blocks;
     std::unordered_map<std::string, int> blockIndex;  // name as written -> first block of that name
     std::vector<int> expanding;                       // blocks being expanded, outermost first
-    int expansions = 0;
+    int emptyExpansions = 0;
 };

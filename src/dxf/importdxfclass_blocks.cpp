@@ -126,11 +126,10 @@ bool ImportDxfClass::ImportInsert()
 bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
 {
     // A block that is already being expanded would insert itself without end; nesting and the number of
-    // expansions are bounded as well.
-    if (static_cast<int>(expanding.size()) >= MaxInsertDepth || expansions >= MaxInsertExpansions ||
+    // expansions that add nothing are bounded as well.
+    if (static_cast<int>(expanding.size()) >= MaxInsertDepth || emptyExpansions >= MaxEmptyExpansions ||
         Stopped() || std::find(expanding.begin(), expanding.end(), index) != expanding.end())
         return false;
-    ++expansions;
     const int64_t resume = reader.GetPosition();
     const int first = drawing.entityCount();
     const int outerFloor = chainFloor;
@@ -141,6 +140,8 @@ bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
     expanding.pop_back();
     chainFloor = outerFloor;
     reader.SeekTo(resume);
+    if (drawing.entityCount() == first)
+        ++emptyExpansions;
     PlaceEntities(first, placement);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/message_recorder.h"
+#include "common/temp_prog_dir.h"
 #include "dxf/dxf_fixtures.h"
 #include "dxf/importdxfclass.h"
 
@@ -155,6 +156,33 @@ TEST_F(ImportDxfClassBlocks, BlockEntitiesAreNotChainedWithWhatLiesOutsideTheBlo
     ASSERT_EQ(r.drawing.entityCount(), 2);
     ExpectLine(r.drawing.entities[0], 0, 0, 10, 0);
     ExpectLine(r.drawing.entities[1], 50, 50, 55, 55);
+}
+
+TEST_F(ImportDxfClassBlocks, HugeArrayOfAnEmptyBlockEndsAfterTheExpansionBound)
+{
+    // 100000 x 100000 cells of a block that adds nothing: the import ends, and the LINE after it is read.
+    ImportResult r = ImportFixture("insert_huge_array.dxf");
+    ASSERT_EQ(r.drawing.entityCount(), 1);
+    EXPECT_EQ(r.drawing.entities[0].x2, 1);
+    EXPECT_EQ(r.warnings, WarnText);
+}
+
+TEST_F(ImportDxfClassBlocks, BlocksBeyondTheIndexAreNotFound)
+{
+    // MaxBlocks + 1 blocks, each holding one LINE at y = its number; an INSERT of the first and of the last.
+    TempProgDir folder;
+    std::string dxf = "0\nSECTION\n2\nBLOCKS\n";
+    for (int i = 0; i <= MaxBlocks; ++i) {
+        dxf += "0\nBLOCK\n2\nB" + std::to_string(i) + "\n0\nLINE\n10\n0\n20\n" + std::to_string(i) +
+               "\n11\n1\n21\n0\n0\nENDBLK\n";
+    }
+    dxf += "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nB0\n0\nINSERT\n2\nB" +
+           std::to_string(MaxBlocks) + "\n0\nENDSEC\n0\nEOF\n";
+    Drw drawing;
+    ImportDxfClass import(folder.WriteFile("blocks.dxf", dxf), drawing);
+    EXPECT_TRUE(import.Import());
+    ASSERT_EQ(drawing.entityCount(), 1);
+    EXPECT_EQ(drawing.entities[0].y1, 0);
 }
 
 } // namespace
