@@ -1,0 +1,299 @@
+// The fast members of Drw against the straightforward implementations of reference_ops.h on thousands of random
+// drawings (fixed seeds): every field of every entity, the path count, the results, the progress reports and the
+// selection must be the same. The drawings plant ties: end points on a coarse grid (equal distances, coinciding
+// ends), gaps exactly at the tolerance and within 1e-8 of it, zero-length and tiny entities, arcs continuing arcs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/drawing_checks.h"
+#include "model/drw.h"
+#include "model/reference_ops.h"
+
+namespace {
+
+// A random point of a 6 x 6 grid of step 0.5, sometimes moved by a few 1e-9 so that distances fall just inside or
+// outside 1e-8 of a grid distance.
+struct GridPoints {
+    std::mt19937& random;
+    PlanePoint Next()
+    {
+        std::uniform_int_distribution<int> step(0, 12);
+        PlanePoint p{0.5 * step(random), 0.5 * step(random)};
+        if (step(random) == 0)
+            p.x += 4e-9 * (step(random) - 6);
+        return p;
+    }
+};
+
+// Lines and arcs with random z and reserved fields (which stay with their slots when a chain is reversed).
+Entity RandomEntity(std::mt19937& random, PlanePoint from, PlanePoint to, int path, const std::string& layer)
+{
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    Entity e = MakeLine(from.x, from.y, to.x, to.y, path, layer);
+    if (random() % 3 == 0) {
+        const double t = unit(random);
+        e = MakeArc(from.x, from.y, to.x, to.y, (from.x + to.x) / 2 - t * (to.y - from.y),
+                    (from.y + to.y) / 2 + t * (to.x - from.x), random() % 2 == 1, path, layer);
+        e.zc = unit(random);
+    }
+    e.z1 = unit(random);
+    e.z2 = unit(random);
+    e.reserved1 = static_cast<int32_t>(random() % 1000);
+    e.reserved2 = unit(random);
+    return e;
+}
+
+// Chains of 1..3 entities on layers "0", "a", "A" and "b", end points on the grid, a path number left without
+// entities now and then (as an import leaves them).
+Drw JoinDrawing(unsigned seed, int maxPaths)
+{
+    static const std::vector<std::string> layers = {"0", "a", "A", "b"};
+    std::mt19937 random(seed);
+    GridPoints grid{random};
+    Drw drw;
+    const int paths = 1 + static_cast<int>(random() % maxPaths);
+    for (int path = 1; path <= paths; path++) {
+        if (random() % 15 == 0)
+            continue;
+        const std::string& layer = layers[random() % (random() % 4 == 0 ? 4 : 1)];
+        const int count = 1 + static_cast<int>(random() % 3);
+        PlanePoint from = grid.Next();
+        for (int k = 0; k < count; k++) {
+            const PlanePoint to = grid.Next();
+            Entity e = RandomEntity(random, from, to, path, layer);
+            e.joinedPrev = k > 0;
+            e.joinedNext = k + 1 < count;
+            drw.AddEntity(e);
+            from = to;
+        }
+    }
+    drw.pathCount = paths;
+    drw.modified = false;
+    return drw;
+}
+
+// Paths of a simplification's raw material: runs of nearly collinear lines, tiny and zero-length entities, arcs
+// cut into pieces of one circle, flat arcs of a huge radius, and single-entity paths of zero length.
+Drw SimplifyDrawing(unsigned seed, int maxPaths)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    Drw drw;
+    const int paths = 1 + static_cast<int>(random() % maxPaths);
+    for (int path = 1; path <= paths; path++) {
+        double x = 100 * unit(random), y = 100 * unit(random);
+        double heading = 6.283 * unit(random);
+        const int count = 1 + static_cast<int>(random() % 8);
+        std::vector<Entity> chain;
+        for (int k = 0; k < count; k++) {
+            const int kind = static_cast<int>(random() % 6);
+            const double length = kind == 1 ? 0.05 * unit(random) : kind == 2 ? 0.0 : 0.1 + 10 * unit(random);
+            if (kind == 3 || kind == 4) {
+                // A piece of an arc of radius r turning by sweep, continuing in the current direction.
+                const bool cw = kind == 4;
+                const double r = random() % 10 == 0 ? 3e11 : 1 + 20 * unit(random);
+                const double sweep = (random() % 4 == 0 ? 0.002 : 0.2 + unit(random)) * (cw ? -1 : 1);
+                const double nx = -std::sin(heading) * (cw ? -1 : 1), ny = std::cos(heading) * (cw ? -1 : 1);
+                const double cx = x + r * nx, cy = y + r * ny;
+                const double a0 = std::atan2(y - cy, x - cx);
+                const double ex = cx + r * std::cos(a0 + sweep), ey = cy + r * std::sin(a0 + sweep);
+                chain.push_back(MakeArc(x, y, ex, ey, cx, cy, cw, path));
+                x = ex, y = ey;
+                heading += sweep;
+            } else {
+                heading += (random() % 3 == 0 ? 0.03 : 0.01) * (unit(random) - 0.5);
+                const double ex = x + length * std::cos(heading), ey = y + length * std::sin(heading);
+                chain.push_back(MakeLine(x, y, ex, ey, path));
+                x = ex, y = ey;
+            }
+        }
+        for (size_t k = 0; k < chain.size(); k++) {
+            chain[k].joinedPrev = k > 0;
+            chain[k].joinedNext = k + 1 < chain.size();
+            chain[k].z1 = static_cast<double>(k);
+            drw.AddEntity(chain[k]);
+        }
+    }
+    drw.pathCount = paths;
+    drw.modified = false;
+    return drw;
+}
+
+// Runs the member and the reference on copies of drw and compares the drawings and what the call returned.
+template <typename Fast, typename Reference>
+::testing::AssertionResult SameOutcome(const Drw& drw, Fast fast, Reference reference)
+{
+    Drw a = drw;
+    Drw b = drw;
+    const auto resultA = fast(a);
+    const auto resultB = reference(b);
+    if (resultA != resultB)
+        return ::testing::AssertionFailure() << "results differ";
+    if (a.modified != b.modified)
+        return ::testing::AssertionFailure() << "modified differs";
+    return SameDrawing(a, b);
+}
+
+// The outcome of one AutoJoin call: joins, selection and progress reports.
+struct JoinOutcome {
+    int joins;
+    std::vector<int> selection;
+    std::vector<double> progress;
+    bool operator==(const JoinOutcome&) const = default;
+};
+
+template <typename Join>
+JoinOutcome RunAutoJoin(Drw& drw, Join join, double tolerance, int pathA, int pathB, std::vector<int> selection)
+{
+    JoinOutcome outcome;
+    const Drw::ProgressCallback record = [&outcome](double f) { outcome.progress.push_back(f); };
+    outcome.joins = join(drw, tolerance, pathA, pathB, &selection, record);
+    outcome.selection = selection;
+    return outcome;
+}
+
+::testing::AssertionResult SameAutoJoin(const Drw& drw, double tolerance, int pathA, int pathB,
+                                        const std::vector<int>& selection)
+{
+    const auto fast = [&](Drw& d) {
+        const auto member = [](Drw& x, double t, int a, int b, std::vector<int>* s, const Drw::ProgressCallback& p) {
+            return x.AutoJoin(t, a, b, s, p);
+        };
+        return RunAutoJoin(d, member, tolerance, pathA, pathB, selection);
+    };
+    const auto slow = [&](Drw& d) { return RunAutoJoin(d, reference::AutoJoin, tolerance, pathA, pathB, selection); };
+    return SameOutcome(drw, fast, slow);
+}
+
+}  // namespace
+
+TEST(FastOpsEquivalence, AutoJoinOfWholeDrawings)
+{
+    // Tolerances on the grid (gaps exactly at the tolerance), between grid distances, zero and negative.
+    const std::vector<double> tolerances = {0.5, 1.0, 0.7, 0.0, 2.5, -1.0};
+    for (unsigned seed = 0; seed < 1500; seed++) {
+        const Drw drw = JoinDrawing(seed, seed % 50 == 0 ? 400 : 30);
+        const double tolerance = tolerances[seed % tolerances.size()];
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, -1, {})) << "seed " << seed << " tolerance " << tolerance;
+    }
+}
+
+TEST(FastOpsEquivalence, AutoJoinOfPairsFirstPathsAndSelections)
+{
+    for (unsigned seed = 0; seed < 1500; seed++) {
+        const Drw drw = JoinDrawing(seed + 7000, 25);
+        std::mt19937 random(seed);
+        const int paths = drw.pathCount;
+        const auto anyPath = [&] { return 1 + static_cast<int>(random() % (paths + 1)); };
+        const double tolerance = seed % 2 ? 0.5 : 1.5;
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, anyPath(), anyPath(), {})) << "pair, seed " << seed;
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, anyPath(), -1, {})) << "first path, seed " << seed;
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, anyPath(), {})) << "second path, seed " << seed;
+        // A selection in any order, with repeated numbers and numbers outside the drawing.
+        std::vector<int> selection;
+        for (int k = static_cast<int>(random() % 12); k > 0; k--)
+            selection.push_back(static_cast<int>(random() % (paths + 3)) - 1);
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, -1, selection)) << "selection, seed " << seed;
+    }
+}
+
+TEST(FastOpsEquivalence, JoinPathsOfRandomEnds)
+{
+    for (unsigned seed = 0; seed < 500; seed++) {
+        const Drw drw = JoinDrawing(seed + 3000, 12);
+        std::mt19937 random(seed);
+        const int a = static_cast<int>(random() % (drw.entityCount() + 1)) - 1;
+        const int b = static_cast<int>(random() % (drw.entityCount() + 1));
+        const bool reverseA = random() % 2, reverseB = random() % 2;
+        ASSERT_TRUE(SameOutcome(
+            drw, [&](Drw& d) { return d.JoinPaths(a, b, reverseA, reverseB); },
+            [&](Drw& d) { return reference::JoinPaths(d, a, b, reverseA, reverseB); }))
+            << "seed " << seed;
+    }
+}
+
+TEST(FastOpsEquivalence, ExplodeAndDeletePaths)
+{
+    for (unsigned seed = 0; seed < 1000; seed++) {
+        const Drw drw = JoinDrawing(seed + 11000, 30);
+        const int path = static_cast<int>(seed % (drw.pathCount + 3)) - 1;
+        ASSERT_TRUE(SameOutcome(
+            drw, [&](Drw& d) { return d.ExplodePaths(path); },
+            [&](Drw& d) { return reference::ExplodePaths(d, path); }))
+            << "explode " << path << ", seed " << seed;
+        // Deleting every other path from the last one down, as a dialog deleting a selection does.
+        const auto deleteSome = [](Drw& d, auto remove) {
+            int deleted = 0;
+            for (int p = d.pathCount + 1; p >= 0; p -= 2)
+                deleted += remove(d, p) ? 1 : 0;
+            return deleted;
+        };
+        ASSERT_TRUE(SameOutcome(
+            drw, [&](Drw& d) { return deleteSome(d, [](Drw& x, int p) { return x.DeletePath(p); }); },
+            [&](Drw& d) { return deleteSome(d, reference::DeletePath); }))
+            << "delete, seed " << seed;
+    }
+}
+
+TEST(FastOpsEquivalence, SimplifyAndItsSteps)
+{
+    for (unsigned seed = 0; seed < 1500; seed++) {
+        const Drw drw = SimplifyDrawing(seed, seed % 100 == 0 ? 300 : 20);
+        const auto progressOf = [](Drw& d, auto simplify) {
+            std::vector<double> progress;
+            simplify(d, [&progress](double f) { progress.push_back(f); });
+            return progress;
+        };
+        ASSERT_TRUE(SameOutcome(
+            drw, [&](Drw& d) { return progressOf(d, [](Drw& x, const Drw::ProgressCallback& p) { x.Simplify(p); }); },
+            [&](Drw& d) { return progressOf(d, reference::Simplify); }))
+            << "simplify, seed " << seed;
+        ASSERT_TRUE(SameOutcome(
+            drw, [](Drw& d) { return d.RemoveDegenerate(); }, [](Drw& d) { return reference::RemoveDegenerate(d); }))
+            << "degenerate, seed " << seed;
+        // Each step alone on one path, with the tolerances the per-path step sets.
+        Drw tuned = drw;
+        tuned.SimplifyPath(0);
+        const int path = 1 + static_cast<int>(seed % drw.pathCount);
+        ASSERT_TRUE(SameOutcome(
+            tuned, [&](Drw& d) { d.RemoveShortEntities(path); return 0; },
+            [&](Drw& d) { reference::RemoveShortEntities(d, path); return 0; }))
+            << "short entities, seed " << seed;
+        ASSERT_TRUE(SameOutcome(
+            tuned, [&](Drw& d) { d.FlattenArcs(path); return 0; },
+            [&](Drw& d) { reference::FlattenArcs(d, path); return 0; }))
+            << "flat arcs, seed " << seed;
+        ASSERT_TRUE(SameOutcome(
+            tuned, [&](Drw& d) { return d.MergeLines(path); }, [&](Drw& d) { return reference::MergeLines(d, path); }))
+            << "lines, seed " << seed;
+        ASSERT_TRUE(SameOutcome(
+            tuned, [&](Drw& d) { return d.MergeArcs(path); }, [&](Drw& d) { return reference::MergeArcs(d, path); }))
+            << "arcs, seed " << seed;
+    }
+}
+
+TEST(FastOpsEquivalence, PickPathsInRectangles)
+{
+    for (unsigned seed = 0; seed < 1000; seed++) {
+        const Drw drw = JoinDrawing(seed + 20000, 30);
+        std::mt19937 random(seed);
+        std::uniform_real_distribution<double> at(-0.5, 6.5), half(0.0, 1.5);
+        const double cx = at(random), cy = at(random), hx = half(random), hy = half(random);
+        // Paths found before are passed over; single mode keeps only the nearest.
+        const std::vector<int> known = {static_cast<int>(random() % (drw.pathCount + 1))};
+        for (const bool single : {false, true}) {
+            const auto pick = [&](const Drw& d, auto picker) {
+                std::vector<int> paths = known, nearest = {-1};
+                picker(d, cx - hx, cy - hy, cx + hx, cy + hy, paths, &nearest, single);
+                return std::make_pair(paths, nearest);
+            };
+            const auto member = [](const Drw& d, double l, double b, double r, double t, std::vector<int>& p,
+                                   std::vector<int>* n, bool s) { d.PickPaths(l, b, r, t, p, n, s); };
+            ASSERT_EQ(pick(drw, member), pick(drw, reference::PickPaths)) << "seed " << seed << " single " << single;
+        }
+    }
+}
