@@ -121,8 +121,6 @@ private:
     void FinishItem();
     // After a LINE or ARC: turns the new entity or the one before it so that they follow each other head to tail.
     void ChainWithPrevious();
-    // Reverses the path that holds entity index: entity order, ends, arc direction and join flags.
-    void ReversePathAt(int index);
 
     // ---- Converters (importdxfclass_entities.cpp, importdxfclass_polyline.cpp, importdxfclass_ellipse.cpp) ----
     bool ImportLine();

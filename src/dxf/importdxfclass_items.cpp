@@ -1,9 +1,6 @@
 // The items of ImportDxfClass: an item's entities are queued while its pairs are read and go into the drawing as
 // one path once the item is complete, so that an item that fails or is passed over leaves no trace; lines and
 // arcs are then turned to follow the entity before them head to tail.
-#include <algorithm>
-#include <utility>
-
 #include "dxf/importdxfclass.h"
 
 void ImportDxfClass::BeginItem()
@@ -68,35 +65,13 @@ void ImportDxfClass::ChainWithPrevious()
     const Entity& before = drawing.entities[n - 1];
     auto same = [](double xa, double ya, double xb, double yb) { return IsEqual(xa, xb) && IsEqual(ya, yb); };
     const bool beforeAlone = !before.joinedPrev && !before.joinedNext;
+    // A path is a chain, so reversing the chain of an entity reverses its path.
     if (same(added.x2, added.y2, before.x2, before.y2) && !before.joinedNext) {
-        ReversePathAt(n);
+        drawing.ReverseChain(n);
     } else if (same(added.x1, added.y1, before.x1, before.y1) && beforeAlone) {
-        ReversePathAt(n - 1);
+        drawing.ReverseChain(n - 1);
     } else if (same(added.x2, added.y2, before.x1, before.y1) && beforeAlone) {
-        ReversePathAt(n - 1);
-        ReversePathAt(n);
+        drawing.ReverseChain(n - 1);
+        drawing.ReverseChain(n);
     }
-}
-
-void ImportDxfClass::ReversePathAt(int index)
-{
-    std::vector<Entity>& entities = drawing.entities;
-    const int sequence = entities[index].sequence;
-    int first = index;
-    int last = index;
-    while (first > 0 && entities[first - 1].sequence == sequence)
-        --first;
-    while (last + 1 < drawing.entityCount() && entities[last + 1].sequence == sequence)
-        ++last;
-    std::reverse(entities.begin() + first, entities.begin() + last + 1);
-    for (int i = first; i <= last; ++i) {
-        Entity& e = entities[i];
-        std::swap(e.x1, e.x2);
-        std::swap(e.y1, e.y2);
-        std::swap(e.z1, e.z2);
-        std::swap(e.joinedPrev, e.joinedNext);
-        if (e.isArc)
-            e.clockwise = !e.clockwise;
-    }
-    drawing.modified = true;
 }
