@@ -5,8 +5,9 @@ JOBS ?= 2
 GENERATOR ?= Ninja
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 15
 
-.PHONY: deps build build-asan test test-main test-asan run bench fuzz clean
+.PHONY: deps build build-asan build-fuzz test test-main test-asan test-fuzz run bench fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,7 +26,21 @@ test-main: build
 test-asan: build-asan
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
-test: test-main test-asan
+# The fuzz targets (clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer) in a build folder of their own.
+build-fuzz: deps
+	cmake -S . -B build-fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUORVIA_CORE_ONLY=ON -DQUORVIA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS seconds; the corpora grow in build-fuzz/fuzz-corpus.
+fuzz: build-fuzz
+	fuzz/run_fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+# A short fuzz run of every target, so that each change is fuzzed a little.
+test-fuzz: build-fuzz
+	fuzz/run_fuzz.sh build-fuzz $(FUZZ_TEST_SECONDS)
+
+test: test-main test-asan test-fuzz
 
 run: build
 	@if [ -x build/bin/quorvia ]; then build/bin/quorvia; \
