@@ -32,6 +32,7 @@ bool myDraw::AddLayerPen(const std::string& layer, Color color, int width, uint8
 }
 
 void myDraw::SelectPen(const std::string& layer) {
+  if (canvas == nullptr) return;
   if (colorIndex >= 0 && colorIndex < SelColorCount) {
     canvas->SetPen(selColors[colorIndex], 1, PenStyleSolid);
     return;

@@ -6,6 +6,7 @@
 #include "render/mydraw.h"
 
 void myDraw::SetXorPen(bool on) {
+  if (canvas == nullptr) return;
   if (on) {
     savedPenMode = canvas->GetPenMode();
     canvas->SetPen(RgbColor(255, 255, 255), 1, PenStyleSolid);

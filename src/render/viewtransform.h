@@ -51,6 +51,8 @@ class ViewTransform {
   template <typename LineFn>
   void ForEachGridLine(LineFn&& line) const;
 
+  // Canvas size and margins (pixels); requested window without pan, visible window with pan, pan (mm);
+  // drawing area (pixels); scale (pixels per mm, equal on both axes) and pixel position of coordinate 0.
   int width, height;
   int marginLeft = 0, marginBottom = 0, marginRight = 0, marginTop = 0;
   double extMinX = 0, extMinY = 0, extMaxX = 0, extMaxY = 0;
