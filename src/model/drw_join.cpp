@@ -1,12 +1,11 @@
-// Joining paths: one path after another end to start (JoinPaths), and the automatic joining of paths whose ends
-// lie within a distance, each path absorbing its nearest later neighbour (AutoJoin).
+// Joining paths: one path after another end to start (JoinPaths), and the automatic join by comparing every path
+// with every later one, for drawings whose paths are not stored as chains (drw_autojoin.cpp has the fast one).
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "model/drw.h"
+#include "model/drw_join.h"
 #include "support/log.h"
-#include "support/myutl.h"
 #include "support/text.h"
 
 namespace {
@@ -45,23 +44,6 @@ struct JoinCandidate {
     bool atEndOfJ = false;
     int path = -1;         // j
 };
-
-// The rules of one AutoJoin call that every candidate test needs.
-struct JoinRules {
-    double tolerance;
-    bool swapped;  // pathA and pathB were given in decreasing order
-};
-
-// Tests one end of path j at distance d from the tested end of path i, in the order start then end. A candidate
-// must be nearer than the current one by more than Epsilon and nearer than the tolerance by more than Epsilon;
-// a distance equal to the tolerance (within Epsilon) counts in the end pass of a call that was not swapped, and
-// for the end of path j in a swapped call.
-bool TakesCandidate(double d, double best, bool endPass, bool endOfJ, const JoinRules& rules)
-{
-    const bool atTolerance = IsEqual(d, rules.tolerance);
-    const bool near = IsLess(d, best) && (IsLess(d, rules.tolerance) || (atTolerance && endPass && !rules.swapped));
-    return near || (endOfJ && atTolerance && rules.swapped);
-}
 
 bool Contains(const std::vector<int>* selection, int path)
 {
@@ -124,50 +106,43 @@ bool Drw::JoinPaths(int a, int b, bool reverseA, bool reverseB)
     return true;
 }
 
-int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection,
-                  const ProgressCallback& progress)
+int AutoJoinByScan(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::vector<int>* selection,
+                   const Drw::ProgressCallback& progress)
 {
-    if (progress)
-        progress(0.0);
     const bool hasA = pathA >= 0;
     const bool hasB = pathB >= 0;
-    const JoinRules rules{tolerance, hasA && hasB && pathA > pathB};
-    if (rules.swapped)
-        std::swap(pathA, pathB);
     const bool useSelection = selection != nullptr && !selection->empty();
-    if (useSelection)
-        SortAscending(*selection);
 
-    PathIndex index(*this);
+    PathIndex index(drw);
     JoinCandidate best;
     int joins = 0;
     int i = 0;
     bool endPass = false;
     for (;;) {
         if (progress)
-            progress(pathCount > 0 ? static_cast<double>(i) / pathCount : 0.0);
+            progress(drw.pathCount > 0 ? static_cast<double>(i) / drw.pathCount : 0.0);
         endPass = !endPass;
         if (endPass) {
             i++;
             best = JoinCandidate{};
         }
-        if (i >= pathCount)
+        if (i >= drw.pathCount)
             break;
         const bool tested = !(hasA && i != pathA) && !(useSelection && !Contains(selection, i)) && !index.Empty(i);
         if (tested) {
-            const Entity& atI = endPass ? entities[index.Last(i)] : entities[index.First(i)];
+            const Entity& atI = endPass ? drw.entities[index.Last(i)] : drw.entities[index.First(i)];
             const double px = endPass ? atI.x2 : atI.x1;
             const double py = endPass ? atI.y2 : atI.y1;
-            const std::string& layer = entities[index.First(i)].layer;
-            for (int j = i + 1; j <= pathCount; j++) {
+            const std::string& layer = drw.entities[index.First(i)].layer;
+            for (int j = i + 1; j <= drw.pathCount; j++) {
                 if ((hasB && j != pathB) || (useSelection && !Contains(selection, j)) || index.Empty(j))
                     continue;
-                if (!EqualsNoCase(entities[index.First(j)].layer, layer))
+                if (!EqualsNoCase(drw.entities[index.First(j)].layer, layer))
                     continue;
                 for (const bool endOfJ : {false, true}) {
                     const int k = endOfJ ? index.Last(j) : index.First(j);
-                    const double d = endOfJ ? Distance(px, py, entities[k].x2, entities[k].y2)
-                                            : Distance(px, py, entities[k].x1, entities[k].y1);
+                    const double d = endOfJ ? Distance(px, py, drw.entities[k].x2, drw.entities[k].y2)
+                                            : Distance(px, py, drw.entities[k].x1, drw.entities[k].y1);
                     if (TakesCandidate(d, best.distance, endPass, endOfJ, rules))
                         best = JoinCandidate{true, d, endPass ? index.Last(i) : index.First(i), k, !endPass, endOfJ, j};
                 }
@@ -175,17 +150,32 @@ int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* sele
         }
         if (endPass || !best.found)
             continue;
-        JoinPaths(best.entityOfI, best.entityOfJ, best.atStartOfI, best.atEndOfJ);
+        drw.JoinPaths(best.entityOfI, best.entityOfJ, best.atStartOfI, best.atEndOfJ);
         if (rules.swapped)
-            ReversePath(pathA);
+            drw.ReversePath(pathA);
         joins++;
-        modified = true;
+        drw.modified = true;
         if (hasA && hasB)
             break;
         i--;
         if (useSelection)
             RenumberSelection(*selection, best.path);
-        index.Build(*this);
+        index.Build(drw);
     }
     return joins;
+}
+
+bool PathsAreChains(const Drw& drw)
+{
+    const std::vector<Entity>& e = drw.entities;
+    for (size_t k = 0; k < e.size(); k++) {
+        const int s = e[k].sequence;
+        if (s < 1 || s > drw.pathCount || (k > 0 && s < e[k - 1].sequence))
+            return false;
+        const bool startsPath = k == 0 || e[k - 1].sequence != s;
+        const bool endsPath = k + 1 == e.size() || e[k + 1].sequence != s;
+        if (e[k].joinedPrev == startsPath || e[k].joinedNext == endsPath)
+            return false;
+    }
+    return true;
 }

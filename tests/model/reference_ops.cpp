@@ -152,15 +152,23 @@ int AutoJoin(Drw& drw, double tolerance, int pathA, int pathB, std::vector<int>*
         }
         if (i >= drw.pathCount)
             break;
-        int firstI = 0, lastI = 0;
-        drw.PathRange(i, firstI, lastI);
+        // The first and last entity of every path number (none: last below first), as they stand now.
+        std::vector<int> first(drw.pathCount + 2, 0), last(drw.pathCount + 2, -1);
+        for (int k = drw.entityCount() - 1; k >= 0; k--) {
+            const int s = drw.entities[k].sequence;
+            if (s >= 1 && s <= drw.pathCount) {
+                first[s] = k;
+                if (last[s] < 0)
+                    last[s] = k;
+            }
+        }
+        const int firstI = first[i], lastI = last[i];
         if (!(hasA && i != pathA) && !(useSelection && !Holds(*selection, i)) && lastI >= firstI) {
             const int atI = endPass ? lastI : firstI;
             const double px = endPass ? drw.entities[atI].x2 : drw.entities[atI].x1;
             const double py = endPass ? drw.entities[atI].y2 : drw.entities[atI].y1;
             for (int j = i + 1; j <= drw.pathCount; j++) {
-                int firstJ = 0, lastJ = 0;
-                drw.PathRange(j, firstJ, lastJ);
+                const int firstJ = first[j], lastJ = last[j];
                 if ((hasB && j != pathB) || (useSelection && !Holds(*selection, j)) || lastJ < firstJ)
                     continue;
                 if (AnsiUpper(drw.entities[firstJ].layer) != AnsiUpper(drw.entities[firstI].layer))
