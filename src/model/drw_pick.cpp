@@ -1,6 +1,6 @@
 // Picking paths with the mouse: the paths whose nearest point to a small rectangle's centre lies inside it, and
 // the single nearest path around a point.
-#include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "model/drw.h"
@@ -43,6 +43,8 @@ void Drw::PickPaths(double left, double bottom, double right, double top, std::v
     const double cx = (left + right) / 2;
     const double cy = (bottom + top) / 2;
     double best = LargestDouble;
+    // The numbers now in paths, looked up in one step: a window over the whole drawing finds every path.
+    std::unordered_set<int> listed(paths.begin(), paths.end());
     // Paths are stored in increasing number, so one walk over the entities visits them in that order.
     for (int first = 0; first < entityCount();) {
         const int path = entities[first].sequence;
@@ -50,7 +52,7 @@ void Drw::PickPaths(double left, double bottom, double right, double top, std::v
         while (last + 1 < entityCount() && entities[last + 1].sequence == path)
             last++;
         const int next = last + 1;
-        if (std::find(paths.begin(), paths.end(), path) != paths.end()) {
+        if (listed.count(path) != 0) {
             first = next;
             continue;
         }
@@ -76,11 +78,13 @@ void Drw::PickPaths(double left, double bottom, double right, double top, std::v
         if (InsideRect(rect, cx, cy, qx, qy)) {
             if (!single) {
                 paths.push_back(path);
+                listed.insert(path);
                 if (nearestEntities != nullptr)
                     nearestEntities->push_back(nearest);
             } else if (IsLess(distance, best)) {
                 best = distance;
                 paths.assign(1, path);
+                listed = {path};
                 if (nearestEntities != nullptr)
                     nearestEntities->assign(1, nearest);
             }

@@ -282,12 +282,16 @@ TEST(FastOpsEquivalence, PickPathsInRectangles)
         const Drw drw = JoinDrawing(seed + 20000, 30);
         std::mt19937 random(seed);
         std::uniform_real_distribution<double> at(-0.5, 6.5), half(0.0, 1.5);
-        const double cx = at(random), cy = at(random), hx = half(random), hy = half(random);
+        // A click's square, or now and then a window over the whole drawing (every path found).
+        const double scale = seed % 4 == 0 ? 10 : 1;
+        const double cx = at(random), cy = at(random), hx = scale * half(random), hy = scale * half(random);
         // Paths found before are passed over; single mode keeps only the nearest.
-        const std::vector<int> known = {static_cast<int>(random() % (drw.pathCount + 1))};
+        std::vector<int> known;
+        for (int k = static_cast<int>(random() % 4); k > 0; k--)
+            known.push_back(static_cast<int>(random() % (drw.pathCount + 1)));
         for (const bool single : {false, true}) {
             const auto pick = [&](const Drw& d, auto picker) {
-                std::vector<int> paths = known, nearest = {-1};
+                std::vector<int> paths = known, nearest(known.size(), -1);
                 picker(d, cx - hx, cy - hy, cx + hx, cy + hy, paths, &nearest, single);
                 return std::make_pair(paths, nearest);
             };
