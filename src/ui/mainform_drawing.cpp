@@ -17,9 +17,9 @@ void TMainForm::RuotaCCWExecute() { ForwardToActive(&TMDIChild::RotateDrawingCCW
 void TMainForm::SimpleDrwMenuClick() { ForwardToActive(&TMDIChild::SimplifyDrawing); }
 void TMainForm::RipristinaDrwExecute() { ForwardToActive(&TMDIChild::RestoreDrawing); }
 
-void TMainForm::SequNextExecute() { ForwardToActive(&TMDIChild::NextStep); }
-void TMainForm::SequPrevExecute() { ForwardToActive(&TMDIChild::PreviousStep); }
-void TMainForm::SequPlayExecute() { ForwardToActive(&TMDIChild::StartSteppingSimulation); }
-void TMainForm::SequPlayAniExecute() { ForwardToActive(&TMDIChild::StartAnimatedSimulation); }
-void TMainForm::SequPauseExecute() { ForwardToActive(&TMDIChild::PauseSimulation); }
-void TMainForm::SequStopExecute() { ForwardToActive(&TMDIChild::StopSimulation); }
+void TMainForm::SequNextExecute() { ForwardToActive(&TMDIChild::ToolButton9Click); }
+void TMainForm::SequPrevExecute() { ForwardToActive(&TMDIChild::ToolButton11Click); }
+void TMainForm::SequPlayExecute() { ForwardToActive(&TMDIChild::ToolButton21Click); }
+void TMainForm::SequPlayAniExecute() { ForwardToActive(&TMDIChild::ToolButton34Click); }
+void TMainForm::SequPauseExecute() { ForwardToActive(&TMDIChild::ToolButton19Click); }
+void TMainForm::SequStopExecute() { ForwardToActive(&TMDIChild::ToolButton22Click); }

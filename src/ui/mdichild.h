@@ -57,9 +57,13 @@ class TMDIChild : public QWidget, public Simulation {
   void StopTool(bool repaint);
 
   // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
-  // (mdichild_paint.cpp). The two start buttons (mdichild_simulation.cpp):
-  void StartSteppingSimulation();
-  void StartAnimatedSimulation();
+  // (mdichild_paint.cpp). The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
+  void ToolButton9Click();   // next step
+  void ToolButton11Click();  // previous step
+  void ToolButton21Click();  // start the stepping simulation
+  void ToolButton34Click();  // start the animated simulation
+  void ToolButton19Click();  // pause
+  void ToolButton22Click();  // stop
 
   // ---- Drawing window commands (mdichild_commands.cpp) ----
   // An imported drawing asks for a name (SaveDrawingAs); otherwise the drawing replaces its file.

@@ -1,7 +1,16 @@
-// The drawing window's two simulation start commands, one per button: the stepping and the animated simulation.
-// The rest of the simulation is the Simulation base; the window paints for it (mdichild_paint.cpp).
+// The commands of the drawing window's simulation buttons, which the main window's "Percorsi" entries run too.
+// The simulation itself is the Simulation base; the window paints for it (mdichild_paint.cpp). The commands are
+// the window's own members so that the button and menu tables hold pointers to members of this class.
 #include "ui/mdichild.h"
 
-void TMDIChild::StartSteppingSimulation() { StartSimulation(false); }
+void TMDIChild::ToolButton9Click() { NextStep(); }
 
-void TMDIChild::StartAnimatedSimulation() { StartSimulation(true); }
+void TMDIChild::ToolButton11Click() { PreviousStep(); }
+
+void TMDIChild::ToolButton21Click() { StartSimulation(false); }
+
+void TMDIChild::ToolButton34Click() { StartSimulation(true); }
+
+void TMDIChild::ToolButton19Click() { PauseSimulation(); }
+
+void TMDIChild::ToolButton22Click() { StopSimulation(); }

@@ -222,8 +222,8 @@ class TestMdiChildCommands : public QObject {
     auto child = OpenSample();
     child->drawing.modified = true;
     if (state == "stepped") child->NextStep();
-    if (state == "running" || state == "paused") child->StartSteppingSimulation();
-    if (state == "animating" || state == "animationPaused") child->StartAnimatedSimulation();
+    if (state == "running" || state == "paused") child->StartSimulation(false);
+    if (state == "animating" || state == "animationPaused") child->StartSimulation(true);
     if (state == "paused" || state == "animationPaused") child->PauseSimulation();
     child->UpdateButtons();
     for (const char* name : {"ToolButton9", "ToolButton11", "ToolButton21"}) QCOMPARE(Enabled(*child, name), stepping);
