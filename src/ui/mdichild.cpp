@@ -134,16 +134,6 @@ void TMDIChild::FormKeyPress(int key) {
   StopSimulation();
 }
 
-void TMDIChild::StopTool(bool repaint) {
-  const bool wasActive = ToolActive();
-  toolMode = ToolMode::None;
-  toolStage = 0;
-  polyline = false;
-  XYPanel->hide();
-  if (renderer) renderer->ResetPreviews();
-  if (repaint && wasActive) RepaintDrawing();
-}
-
 void TMDIChild::closeEvent(QCloseEvent* event) {
   shown = false;
   renderer.reset();

@@ -82,13 +82,19 @@ void TMDIChild::ShowMousePosition(int x, int y) {
 }
 
 // The paint box's mouse: the read-out follows the mouse and shows while it is over the picture; the wheel
-// zooms about the pixel under it.
+// zooms about the pixel under it; the active drawing tool follows the mouse and takes its clicks.
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event) {
   if (watched != DisPaintBox) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseMove: {
       const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
       ShowMousePosition(at.x(), at.y());
+      DisPaintBoxMouseMove(at.x(), at.y());
+      break;
+    }
+    case QEvent::MouseButtonPress: {
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      DisPaintBoxMouseDown(at.x(), at.y());
       break;
     }
     case QEvent::Enter:
