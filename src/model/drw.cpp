@@ -218,6 +218,39 @@ bool Drw::DeletePath(int path)
     return true;
 }
 
+int Drw::DeletePaths(const std::vector<int>& paths)
+{
+    // below[s]: how many listed paths have a number below s, for s in 1..pathCount + 1.
+    std::vector<int> below(static_cast<std::size_t>(pathCount) + 2, 0);
+    std::vector<bool> listed(static_cast<std::size_t>(pathCount) + 1, false);
+    for (int path : paths) {
+        if (path >= 1 && path <= pathCount && !listed[path]) {
+            listed[path] = true;
+            below[path + 1] = 1;
+        }
+    }
+    for (int s = 1; s <= pathCount + 1; s++)
+        below[s] += below[s - 1];
+    const int deleted = below[pathCount + 1];
+    if (deleted == 0)
+        return 0;
+    std::size_t kept = 0;
+    for (Entity& e : entities) {
+        const bool numbered = e.sequence >= 1 && e.sequence <= pathCount;
+        if (numbered && listed[e.sequence])
+            continue;
+        // Numbers beyond pathCount lie after every path and move down with each deletion; those below 1 stay.
+        e.sequence -= numbered ? below[e.sequence] : e.sequence > pathCount ? deleted : 0;
+        if (&entities[kept] != &e)
+            entities[kept] = std::move(e);
+        kept++;
+    }
+    entities.resize(kept);
+    pathCount -= deleted;
+    modified = true;
+    return deleted;
+}
+
 bool Drw::GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY,
                      double& maxX, double& maxY) const
 {

@@ -121,6 +121,11 @@ public:
     // Removes the entities of the path and numbers the later paths down by one. A number outside 1..pathCount is
     // ignored (returns false).
     bool DeletePath(int path);
+    // Removes the listed paths (numbers as they are before the call) in one pass over the drawing and numbers the
+    // rest down to close the gaps: the drawing DeletePath gives when the listed paths are deleted one by one, each
+    // number lowered for the deletions below it. Numbers outside 1..pathCount and repeats are ignored. Returns how
+    // many paths were deleted.
+    int DeletePaths(const std::vector<int>& paths);
 
     // ---- Queries (drw.cpp) ------------------------------------------------------------------------------------
     // Bounding box of the entities first..last (first < 0: from 0; last < 0 or beyond the drawing: to the last

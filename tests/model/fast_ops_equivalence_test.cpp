@@ -4,6 +4,7 @@
 // ends), gaps exactly at the tolerance and within 1e-8 of it, zero-length and tiny entities, arcs continuing arcs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -237,6 +238,52 @@ TEST(FastOpsEquivalence, ExplodeAndDeletePaths)
             [&](Drw& d) { return deleteSome(d, reference::DeletePath); }))
             << "delete, seed " << seed;
     }
+}
+
+// Deletes the listed paths one by one as the selection dialog did: after each deletion the later numbers above the
+// deleted one move down by one.
+int DeleteOneByOne(Drw& drw, std::vector<int> paths)
+{
+    int deleted = 0;
+    for (std::size_t k = 0; k < paths.size(); k++) {
+        deleted += reference::DeletePath(drw, paths[k]) ? 1 : 0;
+        for (std::size_t j = k + 1; j < paths.size(); j++)
+            if (paths[k] < paths[j])
+                --paths[j];
+    }
+    return deleted;
+}
+
+TEST(FastOpsEquivalence, DeletePathsOfPickedLists)
+{
+    for (unsigned seed = 0; seed < 1000; seed++) {
+        const Drw drw = JoinDrawing(seed + 12000, 40);
+        std::mt19937 random(seed);
+        // A random share of the paths (all of them now and then, none now and then), in random order.
+        std::vector<int> paths;
+        const unsigned share = random() % 5;
+        for (int p = 1; p <= drw.pathCount; p++)
+            if (random() % 4 < share)
+                paths.push_back(p);
+        std::shuffle(paths.begin(), paths.end(), random);
+        ASSERT_TRUE(SameOutcome(
+            drw, [&](Drw& d) { return d.DeletePaths(paths); }, [&](Drw& d) { return DeleteOneByOne(d, paths); }))
+            << "seed " << seed << ", " << paths.size() << " paths";
+    }
+}
+
+TEST(FastOpsEquivalence, DeletePathsIgnoresRepeatsAndNumbersOutOfRange)
+{
+    const Drw drw = JoinDrawing(12345, 20);
+    ASSERT_GT(drw.pathCount, 3);
+    const std::vector<int> paths = {0, 3, -1, drw.pathCount + 1, 1, 3, drw.pathCount, 1};
+    const std::vector<int> valid = {3, 1, drw.pathCount};
+    ASSERT_TRUE(SameOutcome(
+        drw, [&](Drw& d) { return d.DeletePaths(paths); }, [&](Drw& d) { return DeleteOneByOne(d, valid); }));
+    Drw untouched = drw;
+    EXPECT_EQ(untouched.DeletePaths({0, drw.pathCount + 1}), 0);
+    EXPECT_TRUE(SameDrawing(untouched, drw));
+    EXPECT_FALSE(untouched.modified);
 }
 
 TEST(FastOpsEquivalence, SimplifyAndItsSteps)
