@@ -126,6 +126,8 @@ void PreviewForm::ZoomExtents() {
   if (!view) return;
   view->SetExtents(minX, minY, maxX, maxY);
   view->SetPan(0, 0);
+  // The mapping holds from now on, so that a pick before the first repaint finds the right place.
+  view->ComputeView();
 }
 
 void PreviewForm::BeginPreviewPaint() {
