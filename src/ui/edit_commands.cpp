@@ -54,7 +54,8 @@ void DeleteEntitiesCommand(TMDIChild& child) {
   int count = 0;
   std::vector<int> paths;
   form.GetSelection(count, paths);
-  DeletePickedPaths(child.drawing, paths);
+  // The numbers are those of the unchanged drawing; DeletePaths removes them all in one pass.
+  child.drawing.DeletePaths(paths);
   ShowEditedDrawing(child);
 }
 

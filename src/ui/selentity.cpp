@@ -1,5 +1,4 @@
-// The entity selection dialog: its controls, texts, show handler, preview and Esc; and the deletion of the paths
-// it returns.
+// The entity selection dialog: its controls, texts, show handler, preview and Esc.
 #include "ui/selentity.h"
 
 #include <QKeyEvent>
@@ -82,14 +81,4 @@ void TSelEntityForm::keyPressEvent(QKeyEvent* event) {
     return;
   }
   PreviewForm::keyPressEvent(event);
-}
-
-int DeletePickedPaths(Drw& drawing, std::vector<int> paths) {
-  int deleted = 0;
-  for (std::size_t k = 0; k < paths.size(); ++k) {
-    if (drawing.DeletePath(paths[k])) ++deleted;
-    for (std::size_t j = k + 1; j < paths.size(); ++j)
-      if (paths[k] < paths[j]) --paths[j];
-  }
-  return deleted;
 }

@@ -37,7 +37,3 @@ class TSelEntityForm : public PreviewForm {
   void PathsPicked() override { redrawRequest = 1; }
   void keyPressEvent(QKeyEvent* event) override;
 };
-
-// Deletes the listed paths from drawing, in the order listed: each deletion renumbers the later paths down by
-// one, so the numbers still to delete that lie above it follow. Returns the number of paths deleted.
-int DeletePickedPaths(Drw& drawing, std::vector<int> paths);

@@ -106,37 +106,23 @@ class TestSelEntity : public QObject {
     QVERIFY(!other->view);
   }
 
-  void deletionFollowsTheRenumbering_data() {
-    QTest::addColumn<std::vector<int>>("picks");
-    QTest::addColumn<std::vector<int>>("rowsLeft");
-    // Rows 0..5 are paths 1..6.
-    QTest::newRow("5 then 3") << std::vector<int>{5, 3} << std::vector<int>{0, 1, 3, 5};
-    QTest::newRow("3 then 5") << std::vector<int>{3, 5} << std::vector<int>{0, 1, 3, 5};
-    QTest::newRow("all, highest first") << std::vector<int>{6, 5, 4, 3, 2, 1} << std::vector<int>{};
-    QTest::newRow("all, lowest first") << std::vector<int>{1, 2, 3, 4, 5, 6} << std::vector<int>{};
-    QTest::newRow("mixed") << std::vector<int>{2, 6, 1, 4} << std::vector<int>{2, 4};
-    QTest::newRow("none") << std::vector<int>{} << std::vector<int>{0, 1, 2, 3, 4, 5};
+  // The picks are numbers of the unchanged drawing, whatever their order: 5 then 3 and 3 then 5 delete the same.
+  void picksInEitherOrderDeleteThePickedPaths_data() {
+    QTest::addColumn<std::vector<double>>("rows");  // y of each pick, in pick order
+    QTest::newRow("5 then 3") << std::vector<double>{200, 100};
+    QTest::newRow("3 then 5") << std::vector<double>{100, 200};
   }
-  void deletionFollowsTheRenumbering() {
-    QFETCH(std::vector<int>, picks);
-    QFETCH(std::vector<int>, rowsLeft);
-    Drw drawing = Rows(6);
-    QCOMPARE(DeletePickedPaths(drawing, picks), static_cast<int>(picks.size()));
-    QCOMPARE(RowNumbers(drawing), rowsLeft);
-    QCOMPARE(drawing.pathCount, static_cast<int>(rowsLeft.size()));
-  }
-
-  void pickedThroughThePreviewDeletesWhatWasPicked() {
+  void picksInEitherOrderDeleteThePickedPaths() {
+    QFETCH(std::vector<double>, rows);
     const Drw original = Rows(6);
     auto form = Open(original);
-    DragAround(*form, 50, 200);  // path 5
-    DragAround(*form, 50, 100);  // path 3
+    for (double y : rows) DragAround(*form, 50, y);
     QTest::mouseClick(form->OkButton, Qt::LeftButton);
     int count = 0;
     std::vector<int> paths;
     form->GetSelection(count, paths);
     Drw drawing = original;
-    DeletePickedPaths(drawing, paths);
+    QCOMPARE(drawing.DeletePaths(paths), 2);
     QCOMPARE(RowNumbers(drawing), std::vector<int>({0, 1, 3, 5}));
   }
 
