@@ -2,6 +2,7 @@
 // each failure reported to ErrorLog and the operator.
 #include "support/filereadwrite.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,7 +12,7 @@
 #include "support/text.h"
 
 FileReadWrite::FileReadWrite(const std::string& fileName, bool forReading)
-    : openFailed(false), fileName(fileName)
+    : openFailed(false), fileName(fileName), reading(forReading)
 {
     int flags = forReading ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
     do
@@ -34,8 +35,8 @@ bool FileReadWrite::Close()
     // The descriptor is released even when close reports an error, so it is never closed twice.
     int result = ::close(fd);
     fd = -1;
-    buffer.clear();
-    bufferStart = bufferEnd = 0;
+    current = spare = Window();
+    bufferStart = 0;
     if (result != 0 && errno != EINTR) {
         Fail("FRW003: errore nella scrittura del file: %s");
         return false;
@@ -62,21 +63,25 @@ bool FileReadWrite::WriteLine(const std::string& text)
     return true;
 }
 
-// Reads the next block of the file into the buffer. Returns false on a read error; at the end of the file
-// the buffer is left empty.
+// Reads the next bytes of the file into the current window, after the ones it holds. Returns false on a read
+// error; at the end of the file the window is left empty.
 bool FileReadWrite::FillBuffer()
 {
-    if (buffer.empty())
-        buffer.resize(BufferSize);
-    bufferOffset += static_cast<int64_t>(bufferEnd);
-    bufferStart = bufferEnd = 0;
+    if (current.bytes.empty())
+        current.bytes.resize(BufferSize);
+    current.offset += static_cast<int64_t>(current.end);
+    bufferStart = current.end = 0;
+    const std::size_t size = current.readSize;
+    current.readSize = std::min(2 * size, BufferSize);
     ssize_t n;
-    do
-        n = ::read(fd, buffer.data(), buffer.size());
-    while (n < 0 && errno == EINTR);
+    do {
+        n = ::pread(fd, current.bytes.data(), size, static_cast<off_t>(current.offset));
+        if (n < 0 && errno == ESPIPE)  // a pipe: only forward reads
+            n = ::read(fd, current.bytes.data(), size);
+    } while (n < 0 && errno == EINTR);
     if (n < 0)
         return false;
-    bufferEnd = static_cast<std::size_t>(n);
+    current.end = static_cast<std::size_t>(n);
     return true;
 }
 
@@ -84,40 +89,46 @@ bool FileReadWrite::ReadLine(std::string& line, bool* atEnd)
 {
     if (fd < 0)
         return true;
-    std::string text;
-    bool cut = false;
+    // The line is built in place, so that its capacity serves line after line.
+    std::string& text = line;
+    text.clear();
     bool endOfFile = false;
     for (;;) {
-        if (bufferStart == bufferEnd) {
+        if (bufferStart == current.end) {
             if (!FillBuffer()) {
-                line = text;
                 if (atEnd)
                     *atEnd = false;
                 Fail("FRW002: errore nella lettura del file: %s");
                 return false;
             }
-            if (bufferEnd == 0) {
+            if (current.end == 0) {
                 endOfFile = true;
                 break;
             }
         }
-        const char* start = buffer.data() + bufferStart;
-        std::size_t available = bufferEnd - bufferStart;
+        const char* start = current.bytes.data() + bufferStart;
+        std::size_t available = current.end - bufferStart;
         const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
         std::size_t taken = lineFeed ? static_cast<std::size_t>(lineFeed - start) + 1 : available;
         std::size_t room = MaxLineLength - text.size();
-        text.append(start, taken < room ? taken : room);
-        cut = cut || taken > room;
         bufferStart += taken;
+        if (taken > room) {
+            text.append(start, room);  // an over-long line: the rest is passed over, and nothing removed
+        } else if (!lineFeed) {
+            text.append(start, taken);
+        } else {
+            // The line ends here: its LF, and a CR before it, are left out (looked up in the buffer rather than
+            // in the text just written).
+            std::size_t length = taken - 1;
+            if (length > 0 && start[length - 1] == '\r')
+                --length;
+            else if (length == 0 && !text.empty() && text.back() == '\r')
+                text.pop_back();
+            text.append(start, length);
+        }
         if (lineFeed)
             break;
     }
-    if (!endOfFile && !cut) {
-        for (int k = 0; k < 2; ++k)
-            if (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
-                text.pop_back();
-    }
-    line = std::move(text);
     if (atEnd)
         *atEnd = endOfFile;
     return true;
@@ -127,8 +138,8 @@ int64_t FileReadWrite::GetPosition()
 {
     if (fd < 0)
         return 0;
-    if (!buffer.empty())
-        return bufferOffset + static_cast<int64_t>(bufferStart);
+    if (reading)
+        return current.offset + static_cast<int64_t>(bufferStart);
     off_t position = ::lseek(fd, 0, SEEK_CUR);
     return position < 0 ? 0 : static_cast<int64_t>(position);
 }
@@ -139,11 +150,18 @@ void FileReadWrite::SeekTo(int64_t offset)
         return;
     if (offset < 0)
         offset = 0;
-    if (!buffer.empty() && offset >= bufferOffset && offset <= bufferOffset + static_cast<int64_t>(bufferEnd)) {
-        bufferStart = static_cast<std::size_t>(offset - bufferOffset);
+    if (!reading) {
+        ::lseek(fd, static_cast<off_t>(offset), SEEK_SET);
         return;
     }
-    ::lseek(fd, static_cast<off_t>(offset), SEEK_SET);
-    bufferOffset = offset;
-    bufferStart = bufferEnd = 0;
+    if (!current.Holds(offset)) {
+        // The window being left becomes the spare; a fresh one starts at offset unless the spare held it.
+        std::swap(current, spare);
+        if (!current.Holds(offset)) {
+            current.offset = offset;
+            current.end = 0;
+            current.readSize = SeekReadSize;
+        }
+    }
+    bufferStart = static_cast<std::size_t>(offset - current.offset);
 }

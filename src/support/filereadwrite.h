@@ -1,6 +1,7 @@
 // FileReadWrite: a line-oriented text file, opened for reading or for writing. Reads go through a large buffer
-// (DXF files of tens of megabytes are read with it, stepping back with GetPosition/SeekTo); every failure is
-// written to ErrorLog and shown as an error message, and nothing is thrown.
+// (DXF files of tens of megabytes are read with it, stepping back with GetPosition/SeekTo, and jumping to a
+// block and back for each insert of it); every failure is written to ErrorLog and shown as an error message,
+// and nothing is thrown.
 #pragma once
 
 #include <cstddef>
@@ -46,15 +47,32 @@ public:
     void SeekTo(int64_t offset);
 
 private:
+    // Reads while moving forward fill the whole buffer. A seek to bytes that no window holds reads only a small
+    // block at first (a DXF block is usually short), and each read after it doubles, up to the whole buffer.
     static constexpr std::size_t BufferSize = 1 << 16;
+    static constexpr std::size_t SeekReadSize = 1 << 12;
+
+    // Consecutive bytes of the file held in memory.
+    struct Window {
+        std::vector<char> bytes;  // BufferSize once used
+        std::size_t end = 0;      // end of the valid bytes
+        int64_t offset = 0;       // file offset of bytes[0]
+        std::size_t readSize = BufferSize;  // bytes its next fill asks for
+
+        bool Holds(int64_t position) const
+        {
+            return !bytes.empty() && position >= offset && position <= offset + static_cast<int64_t>(end);
+        }
+    };
 
     bool FillBuffer();
     void Fail(const char* format);
 
     std::string fileName;
     int fd = -1;
-    std::vector<char> buffer;    // bytes read ahead from the file
-    std::size_t bufferStart = 0; // next unread byte in buffer
-    std::size_t bufferEnd = 0;   // end of the valid bytes in buffer
-    int64_t bufferOffset = 0;    // file offset of buffer[0]
+    bool reading;
+    // The window being read and the one left by the last seek, so that jumping somewhere and back (or to the
+    // same place again) finds its bytes still in memory.
+    Window current, spare;
+    std::size_t bufferStart = 0;  // next unread byte in current
 };

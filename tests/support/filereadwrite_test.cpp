@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "common/message_recorder.h"
 #include "common/temp_prog_dir.h"
 
@@ -119,6 +122,80 @@ TEST(FileReadWrite, SeekToReturnsToARememberedPosition)
     EXPECT_EQ(file.GetPosition(), 0);
     file.ReadLine(line);
     EXPECT_EQ(line, "  0");
+}
+
+// The reads of a DXF import with inserts: jumps from the running position to a few block starts and back, the
+// blocks read for a few lines or far beyond the first small read after a seek, and jumps to anywhere. Every line
+// and position must match the file.
+TEST(FileReadWrite, JumpsToBlocksAndBackReadTheFile)
+{
+    TempProgDir dir;
+    std::string contents;
+    std::vector<std::string> lines;
+    std::vector<int64_t> offsets;
+    for (int i = 0; i < 60000; ++i) {
+        offsets.push_back(static_cast<int64_t>(contents.size()));
+        lines.push_back(std::to_string(i) + std::string(static_cast<std::size_t>(i * 7 % 23), 'x'));
+        contents += lines.back() + "\r\n";
+    }
+    FileReadWrite file(dir.WriteFile("blocks.txt", contents), true);
+    std::mt19937 random(5);
+    const int blockStarts[] = {10, 700, 30000, 59990};
+    std::size_t running = 0;
+    std::string line;
+    // Reads count lines (fewer at the end of the file) from line first on, checking each; returns the next line.
+    auto readFrom = [&](std::size_t first, std::size_t count) {
+        const std::size_t last = std::min(first + count, lines.size());
+        for (std::size_t k = first; k < last; ++k) {
+            EXPECT_EQ(file.GetPosition(), offsets[k]);
+            bool atEnd = true;
+            EXPECT_TRUE(file.ReadLine(line, &atEnd));
+            EXPECT_EQ(line, lines[k]);
+            EXPECT_FALSE(atEnd);
+            if (line != lines[k])
+                return lines.size();
+        }
+        return last;
+    };
+    for (int step = 0; step < 3000 && running < lines.size(); ++step) {
+        running = readFrom(running, 1 + random() % 40);
+        const int64_t resume = file.GetPosition();
+        const std::size_t target = random() % 10 == 0 ? random() % lines.size() : blockStarts[random() % 4];
+        file.SeekTo(offsets[target]);
+        readFrom(target, random() % 20 == 0 ? 3000 : 1 + random() % 30);
+        file.SeekTo(resume);
+    }
+    EXPECT_GT(running, lines.size() / 2);
+}
+
+// Line ends falling on the end of a read: the first read of the file (64 KiB) and the first read after a seek
+// (4 KiB), with the CR LF split between two reads, or the LF alone at the start of the next.
+TEST(FileReadWrite, LineEndsSplitBetweenReads)
+{
+    TempProgDir dir;
+    for (int64_t from : {0, 1}) {
+        const std::size_t readSize = from == 0 ? 1 << 16 : 1 << 12;
+        for (std::size_t shift = 0; shift < 5; ++shift) {
+            const std::string first = std::string(readSize - 3 + shift, 'a');
+            const std::string contents = "\n" + first + "\r\n\r\nB\n";
+            FileReadWrite file(dir.WriteFile("split.txt", contents), true);
+            std::string line;
+            if (from == 0) {
+                ASSERT_TRUE(file.ReadLine(line));
+                EXPECT_EQ(line, "");
+            } else {
+                file.SeekTo(1);  // a seek outside what is in memory starts a small read there
+            }
+            bool atEnd = true;
+            ASSERT_TRUE(file.ReadLine(line, &atEnd));
+            EXPECT_EQ(line, first) << "shift " << shift;
+            ASSERT_TRUE(file.ReadLine(line, &atEnd));
+            EXPECT_EQ(line, "") << "shift " << shift;
+            ASSERT_TRUE(file.ReadLine(line, &atEnd));
+            EXPECT_EQ(line, "B") << "shift " << shift;
+            EXPECT_FALSE(atEnd);
+        }
+    }
 }
 
 TEST(FileReadWrite, OverlongLineIsCutAndTheNextLineReadsWhole)
