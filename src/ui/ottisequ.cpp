@@ -54,10 +54,11 @@ constexpr ControlText ControlTexts[] = {
     {"ToolButton5", -1, 122},     {"ToolButton7", -1, 123},     {"ToolButton8", -1, 124},
 };
 
+// An icon-only button is also named by its hint.
 void SetHint(QWidget* widget, const QString& hint) {
   widget->setToolTip(hint);
   widget->setStatusTip(hint);
-  widget->setAccessibleName(hint);
+  if (qobject_cast<QToolButton*>(widget)) widget->setAccessibleName(hint);
 }
 
 }  // namespace
@@ -117,10 +118,13 @@ void F::CreateControls() {
   ModButton = new QPushButton("Ok", this);
   ModButton->setObjectName("ModButton");
   ModButton->setGeometry(PanelLeft + PreviewWidth + 2 * PanelBorder - 212, buttonsTop, 100, 30);
+  // Return in the distance edit must not close the dialog: no button is the default.
+  ModButton->setAutoDefault(false);
   connect(ModButton, &QPushButton::clicked, this, &QDialog::accept);
   CancelButton = new QPushButton("Annulla", this);
   CancelButton->setObjectName("CancelButton");
   CancelButton->setGeometry(ModButton->geometry().right() + 13, buttonsTop, 100, 30);
+  CancelButton->setAutoDefault(false);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

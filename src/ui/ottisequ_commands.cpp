@@ -112,16 +112,21 @@ void F::BitBtn3Click() {
 // leaves them exploded and the mode set until "Stop comando".
 void F::BitBtn8Click() {
   mode = ModeOptimise;
-  WaitCursor waitCursor;
-  workDrw.ExplodePaths(-1);
+  {
+    WaitCursor waitCursor;
+    workDrw.ExplodePaths(-1);
+  }
   double distance = 0;
   if (!ReadMinDistance(distance)) {
     RedrawPreview();
     return;
   }
-  StoreJoinDistance(distance);
-  workDrw.AutoJoin(distance, -1, -1, nullptr, nullptr);
-  OptimiseOrder();
+  {
+    WaitCursor waitCursor;
+    StoreJoinDistance(distance);
+    workDrw.AutoJoin(distance, -1, -1, nullptr, nullptr);
+    OptimiseOrder();
+  }
   mode = ModeIdle;
   RedrawPreview();
 }
