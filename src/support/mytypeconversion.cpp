@@ -177,6 +177,13 @@ int TextToInt(std::string text, bool showError, bool removeBlanks)
 int RoundToInt(double x)
 {
     ConversionFailed = false;
+    if (x > -2147483648.5 && x <= 2147483647.5) {
+        // The renderers round every pixel they draw: within the int range the truncated value and the exact
+        // remainder x - truncated decide, with the same result as comparing x with floor and ceil below.
+        const int truncated = static_cast<int>(x);
+        const double remainder = x - truncated;
+        return truncated + (remainder > 0.5 ? 1 : 0) - (remainder <= -0.5 ? 1 : 0);
+    }
     if (std::isnan(x)) {
         ConversionFailed = true;
         return 0;

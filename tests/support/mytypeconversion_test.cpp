@@ -6,6 +6,8 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +178,36 @@ INSTANTIATE_TEST_SUITE_P(Mytypeconversion, MytypeconversionRound,
                          testing::Values(RoundCase{2.5, 2}, RoundCase{2.51, 3}, RoundCase{2.49, 2},
                                          RoundCase{-0.5, -1}, RoundCase{-2.5, -3}, RoundCase{-2.49, -2},
                                          RoundCase{0.0, 0}, RoundCase{7.0, 7}));
+
+// The nearest of floor and ceil, ties to floor, on values around halves, integers and the ends of the int range,
+// and on random values of every magnitude.
+TEST(Mytypeconversion, RoundToIntMatchesFloorAndCeil)
+{
+    auto expected = [](double x) {
+        const double lower = std::floor(x), upper = std::ceil(x);
+        const double nearest = x - lower <= upper - x ? lower : upper;
+        return nearest < INT_MIN ? INT_MIN : nearest > INT_MAX ? INT_MAX : static_cast<int>(nearest);
+    };
+    std::vector<double> values;
+    for (double base : {0.0, 0.5, 1.0, 1.5, 2.5, 1e6 + 0.5, 2147483646.5, 2147483647.0, 2147483647.5, 2147483648.0,
+                        4503599627370495.5, 1e300}) {
+        for (double sign : {1.0, -1.0}) {
+            double x = sign * base;
+            values.push_back(x);
+            values.push_back(std::nextafter(x, -INFINITY));
+            values.push_back(std::nextafter(x, INFINITY));
+        }
+    }
+    values.push_back(static_cast<double>(INT_MIN) - 0.5);
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> exponent(-30, 40);
+    for (int i = 0; i < 100000; ++i)
+        values.push_back((random() % 2 ? 1 : -1) * std::exp2(exponent(random)));
+    for (double x : values) {
+        ASSERT_EQ(RoundToInt(x), expected(x)) << std::hexfloat << x;
+        ASSERT_EQ(ConversionFailed, x <= INT_MIN - 0.5 || x > INT_MAX + 0.5) << std::hexfloat << x;
+    }
+}
 
 TEST(Mytypeconversion, RoundToIntClampsWhatDoesNotFit)
 {
