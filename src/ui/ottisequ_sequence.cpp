@@ -232,9 +232,15 @@ void F::ZoomDown() {
 }
 
 void F::RunRepeat(int index) {
-  static constexpr void (F::*commands[RepeatCount])() = {&F::ZoomIn, &F::ZoomOut, &F::ZoomLeft,
-                                                         &F::ZoomUp, &F::ZoomRight, &F::ZoomDown};
-  (this->*commands[index])();
+  switch (index) {
+    case RepeatZoomIn: ZoomIn(); break;
+    case RepeatZoomOut: ZoomOut(); break;
+    case RepeatLeft: ZoomLeft(); break;
+    case RepeatUp: ZoomUp(); break;
+    case RepeatRight: ZoomRight(); break;
+    case RepeatDown: ZoomDown(); break;
+    default: break;
+  }
 }
 
 bool F::WheelAt(int x, int y, int delta) {
