@@ -154,10 +154,8 @@ void PreviewForm::PeriodicUpdate() {
 }
 
 void PreviewForm::RunRepeat(int index) {
-  static constexpr void (PreviewForm::*commands[RepeatCount])() = {
-      &PreviewForm::ZoomIn, &PreviewForm::ZoomOut, &PreviewForm::ZoomLeft,
-      &PreviewForm::ZoomUp, &PreviewForm::ZoomRight, &PreviewForm::ZoomDown};
-  (this->*commands[index])();
+  for (const ZoomTool& tool : ZoomTools)
+    if (tool.repeat == index) (this->*tool.command)();
 }
 
 void PreviewForm::ZoomIn() {
