@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/archive_commands.h"
+#include "ui/edit_commands.h"
+
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -48,6 +51,9 @@ class TMainForm : public QMainWindow {
   // Sets the captions and hints that come from the message catalogue.
   void ApplyTexts();
   void ImportDxfExecute();
+  void FileOpenExecute() { OpenDrawingFromChooser(*this); }
+  void ArchDisExecute() { OpenDrawingFromArchive(*this); }
+  void EliminadisegnoItemClick() { DeleteArchiveDrawing(*this); }
   void FileCloseExecute();
   void ChiudiTuttiExecute();
   void FileExitExecute();
@@ -65,6 +71,9 @@ class TMainForm : public QMainWindow {
   void WindowTileHorizontalExecute();
   void WindowTileVerticalExecute();
   void WindowMinimizeAllExecute();
+  void Cambiolingua1Execute();  // help_commands.cpp, like the two help entries
+  void HelpExecute();
+  void HelpAboutExecute();
 
   // ---- Entries forwarded to the active drawing window (mainform_drawing.cpp) ----
   // Saving, export, mirror, rotate, simplify and restore.
@@ -84,6 +93,20 @@ class TMainForm : public QMainWindow {
   void SequPlayAniExecute();
   void SequPauseExecute();
   void SequStopExecute();
+  void OttiSequActExecute();
+  void SpostaActionExecute() { MoveEntitiesCommand(*this); }  // the entity dialogs (edit_commands.cpp)
+  void CopiaActionExecute() { CopyEntitiesCommand(*this); }
+  void DelEntActionExecute() { DeleteEntitiesCommand(*this); }
+  void RidimEntActExecute() { ResizeEntitiesCommand(*this); }
+  void RidimensionaExecute() { ResizeDrawingCommand(*this); }
+  // The drawing tools ("Disegna").
+  void LineaItemClick();
+  void PolilineaItemClick();
+  void ArcItemClick();
+  void PoliarcItemClick();
+  void RettangoloItemClick();
+  void CerchioItemClick();
+  void StopdisegnoItemClick();
 
   // ---- Timer (mainform_timer.cpp) ----
   // One tick: every shown drawing window's Tick, the open preview dialogs, then UpdateCommands. A tick that

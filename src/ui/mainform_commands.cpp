@@ -25,8 +25,8 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
   static const std::vector<CommandSpec> table = {
       // "&File"
       {"ImportDxf", 40, "", 41, "", "document-import", "Ctrl+I", &M::ImportDxfExecute, &M::Always, false},
-      {"FileOpen", 42, "", 43, "", "document-open", "Ctrl+O", nullptr, &M::Always, false},  // needs the drawing chooser
-      {"ArchDis", 24, "", 25, "", "document-open-folder", "", nullptr, &M::Always, false},  // needs the archive browser
+      {"FileOpen", 42, "", 43, "", "document-open", "Ctrl+O", &M::FileOpenExecute, &M::Always, false},
+      {"ArchDis", 24, "", 25, "", "document-open-folder", "", &M::ArchDisExecute, &M::Always, false},
       {"SaveFile", 50, "", 51, "", "document-save", "Ctrl+S", &M::SaveFileExecute, &M::ActiveSave, false},
       {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", &M::SaveAsFileExecute, &M::ActiveNotRunning,
        false},
@@ -35,7 +35,7 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
        &M::HasWindow, false},
       {"EsportabitmapItem", 311, "", -1, "Esporta immagine bitmap", "image-bmp", "", &M::EsportabitmapItemClick,
        &M::ActiveRule, false},
-      {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", nullptr, &M::Always, false},  // needs the archive
+      {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", &M::EliminadisegnoItemClick, &M::Always, false},
       {"FileExit", 48, "", 49, "", "application-exit", "Ctrl+Q", &M::FileExitExecute, &M::Always, false},
       // "Visualizza"
       {"ZoomPiuItem", -1, "Zoom +", -1, "", "zoom-in", "Ctrl++", &M::ZoomPiuItemClick, &M::ActiveRule, false},
@@ -46,23 +46,23 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
       {"ZoomDestraItem", 69, "", -1, "", "arrow-right", "", &M::ZoomDestraItemClick, &M::ActiveRule, false},
       {"ZoomBassoItem", 70, "", -1, "", "arrow-down", "", &M::ZoomBassoItemClick, &M::ActiveRule, false},
       {"ZoomAllTuttiItem", 71, "", -1, "", "zoom-fit-page", "", &M::ZoomAllTuttiItemClick, &M::ActiveMany, false},
-      // "Disegna": the tools need the interactive drawing tools
-      {"LineaItem", 290, "", 291, "", "draw-line", "", nullptr, &M::ActiveTool, false},
-      {"PolilineaItem", 309, "", 307, "", "draw-polyline", "", nullptr, &M::ActiveTool, false},
-      {"ArcItem", 294, "", 295, "", "draw-halfcircle3", "", nullptr, &M::ActiveTool, false},
-      {"PoliarcItem", 310, "", 308, "", "draw-halfcircle1", "", nullptr, &M::ActiveTool, false},
-      {"RettangoloItem", 299, "", 300, "", "draw-rectangle", "", nullptr, &M::ActiveTool, false},
-      {"CerchioItem", 301, "", 302, "", "draw-circle", "", nullptr, &M::ActiveTool, false},
-      {"StopdisegnoItem", 293, "", 293, "", "process-stop", "", nullptr, &M::ActiveStopTool, false},
+      // "Disegna"
+      {"LineaItem", 290, "", 291, "", "draw-line", "", &M::LineaItemClick, &M::ActiveTool, false},
+      {"PolilineaItem", 309, "", 307, "", "draw-polyline", "", &M::PolilineaItemClick, &M::ActiveTool, false},
+      {"ArcItem", 294, "", 295, "", "draw-halfcircle3", "", &M::ArcItemClick, &M::ActiveTool, false},
+      {"PoliarcItem", 310, "", 308, "", "draw-halfcircle1", "", &M::PoliarcItemClick, &M::ActiveTool, false},
+      {"RettangoloItem", 299, "", 300, "", "draw-rectangle", "", &M::RettangoloItemClick, &M::ActiveTool, false},
+      {"CerchioItem", 301, "", 302, "", "draw-circle", "", &M::CerchioItemClick, &M::ActiveTool, false},
+      {"StopdisegnoItem", 293, "", 293, "", "process-stop", "", &M::StopdisegnoItemClick, &M::ActiveStopTool, false},
       {"EnableOsnapItem", -1, "Osnap", -1, "Osnap", "snap-intersection", "", &M::EnableOsnapItemClick, &M::Always,
        true},
       {"GrigliaItem", 296, "", 297, "", "view-grid", "", &M::GrigliaItemClick, &M::Always, true},
       // "Modifica": the dialogs (move, copy, delete, resize entities, resize drawing) and the drawing commands
-      {"SpostaAction", 20, "", 21, "", "transform-move", "", nullptr, &M::ActiveNotRunning, false},  // move dialog
-      {"CopiaAction", 14, "", 15, "", "edit-copy", "", nullptr, &M::ActiveNotRunning, false},  // copy dialog
-      {"DelEntAction", 18, "", 19, "", "edit-delete", "", nullptr, &M::ActiveNotRunning, false},  // selection dialog
-      {"RidimEntAct", 264, "", 265, "", "edit-node", "", nullptr, &M::ActiveNotRunning, false},  // resize entities dialog
-      {"Ridimensiona", 36, "", 37, "", "transform-scale", "", nullptr, &M::ActiveNotRunning, false},  // resize dialog
+      {"SpostaAction", 20, "", 21, "", "transform-move", "", &M::SpostaActionExecute, &M::ActiveNotRunning, false},
+      {"CopiaAction", 14, "", 15, "", "edit-copy", "", &M::CopiaActionExecute, &M::ActiveNotRunning, false},
+      {"DelEntAction", 18, "", 19, "", "edit-delete", "", &M::DelEntActionExecute, &M::ActiveNotRunning, false},
+      {"RidimEntAct", 264, "", 265, "", "edit-node", "", &M::RidimEntActExecute, &M::ActiveNotRunning, false},
+      {"Ridimensiona", 36, "", 37, "", "transform-scale", "", &M::RidimensionaExecute, &M::ActiveNotRunning, false},
       {"SpecchiaY", 28, "", 29, "", "object-flip-vertical", "", &M::SpecchiaYExecute, &M::ActiveNotRunning, false},
       {"SpecchiaX", 26, "", 27, "", "object-flip-horizontal", "", &M::SpecchiaXExecute, &M::ActiveNotRunning, false},
       {"RuotaCW", 32, "", 33, "", "object-rotate-right", "", &M::RuotaCWExecute, &M::ActiveNotRunning, false},
@@ -76,9 +76,10 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
       {"SequPlayAni", 6, "", 7, "", "media-seek-forward", "", &M::SequPlayAniExecute, &M::ActiveAnimatedStart, false},
       {"SequPause", 2, "", 3, "", "media-playback-pause", "", &M::SequPauseExecute, &M::ActivePause, false},
       {"SequStop", 0, "", 1, "", "media-playback-stop", "", &M::SequStopExecute, &M::ActiveStop, false},
-      {"OttiSequAct", 4, "", 5, "", "format-connect-node", "", nullptr, &M::ActiveNotRunning, false},  // optimisation
+      {"OttiSequAct", 4, "", 5, "", "format-connect-node", "", &M::OttiSequActExecute, &M::ActiveNotRunning,
+       false},  // optimisation
       // "&Strumenti"
-      {"Cambiolingua1", 77, "", -1, "", "languages", "", nullptr, &M::Always, false},  // needs the language dialog
+      {"Cambiolingua1", 77, "", -1, "", "languages", "", &M::Cambiolingua1Execute, &M::Always, false},
       // "&Window"
       {"WindowCascade", 56, "", 57, "", ":/icons/window-cascade.svg", "", &M::WindowCascadeExecute, &M::HasWindow,
        false},
@@ -88,9 +89,9 @@ const std::vector<M::CommandSpec>& M::CommandTable() {
        &M::HasWindow, false},
       {"WindowMinimizeAll", 62, "", 63, "", "window-minimize", "", &M::WindowMinimizeAllExecute, &M::HasWindow,
        false},
-      // "&Help": both need the help file launcher and the information box
-      {"Help", 54, "", 55, "", "help-contents", "F1", nullptr, &M::Always, false},
-      {"HelpAbout", 52, "", 53, "", "help-about", "", nullptr, &M::Always, false},
+      // "&Help"
+      {"Help", 54, "", 55, "", "help-contents", "F1", &M::HelpExecute, &M::Always, false},
+      {"HelpAbout", 52, "", 53, "", "help-about", "", &M::HelpAboutExecute, &M::Always, false},
   };
   return table;
 }

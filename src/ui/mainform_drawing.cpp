@@ -1,5 +1,6 @@
 // The main window's entries that run a command of the active drawing window: saving, export, mirror, rotate,
-// simplify and restore (menus "&File" and "Modifica"), and the simulation (menu "Percorsi").
+// simplify and restore (menus "&File" and "Modifica"), the simulation (menu "Percorsi") and the drawing tools
+// (menu "Disegna").
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
 
@@ -23,3 +24,12 @@ void TMainForm::SequPlayExecute() { ForwardToActive(&TMDIChild::ToolButton21Clic
 void TMainForm::SequPlayAniExecute() { ForwardToActive(&TMDIChild::ToolButton34Click); }
 void TMainForm::SequPauseExecute() { ForwardToActive(&TMDIChild::ToolButton19Click); }
 void TMainForm::SequStopExecute() { ForwardToActive(&TMDIChild::ToolButton22Click); }
+void TMainForm::OttiSequActExecute() { ForwardToActive(&TMDIChild::ToolButton33Click); }
+
+void TMainForm::LineaItemClick() { ForwardToActive(&TMDIChild::ToolButton31Click); }
+void TMainForm::PolilineaItemClick() { ForwardToActive(&TMDIChild::ToolButton41Click); }
+void TMainForm::ArcItemClick() { ForwardToActive(&TMDIChild::ToolButton36Click); }
+void TMainForm::PoliarcItemClick() { ForwardToActive(&TMDIChild::ToolButton42Click); }
+void TMainForm::RettangoloItemClick() { ForwardToActive(&TMDIChild::ToolButton37Click); }
+void TMainForm::CerchioItemClick() { ForwardToActive(&TMDIChild::ToolButton40Click); }
+void TMainForm::StopdisegnoItemClick() { ForwardToActive(&TMDIChild::ToolButton39Click); }

@@ -15,6 +15,8 @@
 
 #include "model/drw.h"
 #include "render/mydraw.h"
+#include "ui/drawtool.h"
+#include "ui/edit_commands.h"
 #include "ui/simulation.h"
 
 class PaintBox;
@@ -35,9 +37,6 @@ class TMDIChild : public QWidget, public Simulation {
   // The six buttons with auto-repeat, in the order of repeatCounters.
   enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
 
-  // Drawing tools (their state machine arrives with the drawing tools).
-  enum class ToolMode { None, Line, Polyline, Arc, Polyarc, Rectangle, Circle };
-
   // path: the DXF or drawing file the window shows (kept as given; also the caption); imported: a DXF file.
   TMDIChild(const std::string& path, bool imported, QWidget* parent = nullptr);
   ~TMDIChild() override;
@@ -52,9 +51,28 @@ class TMDIChild : public QWidget, public Simulation {
   void Tick();
   // Escape (27) leaves a drawing tool (repainting when one was active) and stops the simulation.
   void FormKeyPress(int key);
-  // Leaves the active drawing tool: no tool, stage 0, previews forgotten, typed-point panel hidden; repaints
-  // when asked and a tool was active. The drawing tools extend it with their own state.
+
+  // ---- Drawing tools (mdichild_tools.cpp; the tools' stages are DrawTool's) ----
+  // Activates a tool (cross cursor, typed-point panel, snap marker); nothing before the renderer exists.
+  void StartTool(ToolMode mode);
+  // Leaves the active drawing tool: no tool, stage None, previews forgotten, typed-point panel hidden, normal
+  // cursor; requests a repaint when asked and a tool was active.
   void StopTool(bool repaint);
+  // The active tool's next point in mm; a finished figure updates the info panel and requests a repaint.
+  void ClickPoint(double x, double y);
+  // The paint box's mouse at pixel (x, y) while a tool is active: the snapped point moves the preview, or
+  // (any button down) becomes the tool's next point.
+  void DisPaintBoxMouseMove(int x, int y);
+  void DisPaintBoxMouseDown(int x, int y);
+  // The typed point of XEdt and YEdt, without snapping.
+  void XYBitBtnClick();
+  void ToolButton31Click();  // line
+  void ToolButton41Click();  // polyline
+  void ToolButton36Click();  // arc
+  void ToolButton42Click();  // polyarc
+  void ToolButton37Click();  // rectangle
+  void ToolButton40Click();  // circle
+  void ToolButton39Click();  // stop drawing (with repaint)
 
   // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
   // (mdichild_paint.cpp). The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
@@ -64,6 +82,12 @@ class TMDIChild : public QWidget, public Simulation {
   void ToolButton34Click();  // start the animated simulation
   void ToolButton19Click();  // pause
   void ToolButton22Click();  // stop
+  void ToolButton33Click();  // the path optimisation dialog (ottisequ_wiring.cpp)
+  void ToolButton30Click() { MoveEntitiesCommand(*this); }  // the entity dialogs (edit_commands.cpp)
+  void ToolButton35Click() { CopyEntitiesCommand(*this); }
+  void ToolButton20Click() { ResizeEntitiesCommand(*this); }
+  void ToolButton27Click() { DeleteEntitiesCommand(*this); }
+  void ToolButton17Click() { ResizeDrawingCommand(*this); }
 
   // ---- Drawing window commands (mdichild_commands.cpp) ----
   // An imported drawing asks for a name (SaveDrawingAs); otherwise the drawing replaces its file.
@@ -116,7 +140,7 @@ class TMDIChild : public QWidget, public Simulation {
   void ShowMousePosition(int x, int y);
 
   // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
-  bool ToolActive() const { return toolMode != ToolMode::None; }
+  bool ToolActive() const { return drawTool.Active(); }
   bool Always() const { return true; }
   bool StepRule() const { return !IsRunning() || (paused && !animated); }
   bool AnimatedStartRule() const { return !IsRunning() || (paused && animated); }
@@ -138,10 +162,8 @@ class TMDIChild : public QWidget, public Simulation {
   int repaintRequested = 0;
   std::array<int, RepeatCount> repeatCounters{};
 
-  // Drawing-tool state (the interactive drawing tools).
-  ToolMode toolMode = ToolMode::None;
-  int toolStage = 0;
-  bool polyline = false;
+  // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
+  DrawTool drawTool;
 
   // ---- Components (objectName = the component name) ----
   QFrame* DisPanel = nullptr;
@@ -208,6 +230,8 @@ class TMDIChild : public QWidget, public Simulation {
   void RunRepeat(int index);
   // Shows the import's messages: CH001 for an empty drawing, then one warning per flag.
   void ShowImportMessages(int warnings);
+  // Cross cursor and typed-point panel while a tool is active, normal cursor and no panel otherwise.
+  void ShowToolControls();
 
 
   bool formShown = false;  // FormShow has run

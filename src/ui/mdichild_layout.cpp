@@ -49,14 +49,14 @@ const std::vector<C::ButtonSpec>& C::ButtonTable() {
        &C::AnimatedStartRule, -1},
       {"ToolButton19", 3, "Pausa simulazione", "media-playback-pause", &C::ToolButton19Click, &C::PauseRule, -1},
       {"ToolButton22", 1, "Stop simulazione", "media-playback-stop", &C::ToolButton22Click, &C::StopRule, -1},
-      {"ToolButton33", 212, "Modifica i percorsi per ottimizzare le lavorazioni", "format-connect-node", nullptr,
-       &C::NotRunning, -1},
+      {"ToolButton33", 212, "Modifica i percorsi per ottimizzare le lavorazioni", "format-connect-node",
+       &C::ToolButton33Click, &C::NotRunning, -1},
       // ModToolBar: the editing dialogs and the drawing commands
-      {"ToolButton30", 213, "Sposta entità", "transform-move", nullptr, &C::NotRunning, -1},
-      {"ToolButton35", 214, "Copia entità", "edit-copy", nullptr, &C::NotRunning, -1},
-      {"ToolButton20", 265, "Ridimensiona entità", "edit-node", nullptr, &C::NotRunning, -1},
-      {"ToolButton27", 215, "Seleziona e cancella entità", "edit-delete", nullptr, &C::NotRunning, -1},
-      {"ToolButton17", 216, "Ridimensiona disegno", "transform-scale", nullptr, &C::NotRunning, -1},
+      {"ToolButton30", 213, "Sposta entità", "transform-move", &C::ToolButton30Click, &C::NotRunning, -1},
+      {"ToolButton35", 214, "Copia entità", "edit-copy", &C::ToolButton35Click, &C::NotRunning, -1},
+      {"ToolButton20", 265, "Ridimensiona entità", "edit-node", &C::ToolButton20Click, &C::NotRunning, -1},
+      {"ToolButton27", 215, "Seleziona e cancella entità", "edit-delete", &C::ToolButton27Click, &C::NotRunning, -1},
+      {"ToolButton17", 216, "Ridimensiona disegno", "transform-scale", &C::ToolButton17Click, &C::NotRunning, -1},
       {"ToolButton13", 217, "Specchia in X", "object-flip-horizontal", &C::MirrorDrawingX, &C::NotRunning, -1},
       {"ToolButton12", 218, "Specchia in Y", "object-flip-vertical", &C::MirrorDrawingY, &C::NotRunning, -1},
       {"ToolButton15", 219, "Ruota in senso orario", "object-rotate-right", &C::RotateDrawingCW, &C::NotRunning, -1},
@@ -65,13 +65,13 @@ const std::vector<C::ButtonSpec>& C::ButtonTable() {
       {"ToolButton14", 221, "Ripristina disegno iniziale", "document-revert", &C::RestoreDrawing, &C::NotRunning, -1},
       {"ToolButton18", 222, "Salva disegno", "document-save", &C::SaveDrawing, &C::SaveRule, -1},
       // DrawToolBar: the interactive drawing tools
-      {"ToolButton31", 291, "Linea", "draw-line", nullptr, &C::ToolRule, -1},
-      {"ToolButton41", 307, "Polilinea", "draw-polyline", nullptr, &C::ToolRule, -1},
-      {"ToolButton36", 295, "Arco", "draw-halfcircle3", nullptr, &C::ToolRule, -1},
-      {"ToolButton42", 308, "Poliarco", "draw-halfcircle1", nullptr, &C::ToolRule, -1},
-      {"ToolButton37", 300, "Rettangolo", "draw-rectangle", nullptr, &C::ToolRule, -1},
-      {"ToolButton40", 302, "Cerchio", "draw-circle", nullptr, &C::ToolRule, -1},
-      {"ToolButton39", 293, "Stop disegno", "process-stop", nullptr, &C::StopToolRule, -1},
+      {"ToolButton31", 291, "Linea", "draw-line", &C::ToolButton31Click, &C::ToolRule, -1},
+      {"ToolButton41", 307, "Polilinea", "draw-polyline", &C::ToolButton41Click, &C::ToolRule, -1},
+      {"ToolButton36", 295, "Arco", "draw-halfcircle3", &C::ToolButton36Click, &C::ToolRule, -1},
+      {"ToolButton42", 308, "Poliarco", "draw-halfcircle1", &C::ToolButton42Click, &C::ToolRule, -1},
+      {"ToolButton37", 300, "Rettangolo", "draw-rectangle", &C::ToolButton37Click, &C::ToolRule, -1},
+      {"ToolButton40", 302, "Cerchio", "draw-circle", &C::ToolButton40Click, &C::ToolRule, -1},
+      {"ToolButton39", 293, "Stop disegno", "process-stop", &C::ToolButton39Click, &C::StopToolRule, -1},
   };
   return table;
 }
@@ -202,6 +202,7 @@ void C::CreateInfoControls() {
   XYBitBtn = new QPushButton("Ok", XYPanel);
   XYBitBtn->setObjectName("XYBitBtn");
   XYBitBtn->setGeometry(132, 4, 36, 22);
+  connect(XYBitBtn, &QPushButton::clicked, this, &TMDIChild::XYBitBtnClick);
   XYPanel->resize(172, 30);
   XYPanel->hide();
 

@@ -17,3 +17,5 @@ void OpenPathOptimisation(TMDIChild& child) {
   child.FitDrawing();
   child.RepaintDrawing();
 }
+
+void TMDIChild::ToolButton33Click() { OpenPathOptimisation(*this); }

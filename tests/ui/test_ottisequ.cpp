@@ -17,6 +17,7 @@
 #include "dxf_fixtures.h"
 #include "l10n/messaggi.h"
 #include "support/parlav.h"
+#include "ui/mainform.h"
 #include "ui/mdichild.h"
 #include "ui/ottisequ.h"
 #include "ui/paintbox.h"
@@ -432,9 +433,11 @@ class TestOttiSequ : public QObject {
     QCOMPARE(dialog->view->scaleX, released);
   }
 
-  void escapeDoesNotClose() {
+  void onlyOkAndAnnullaClose() {
     auto dialog = Open(Lines({{0, 0, 10, 0}}));
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
+    QTest::keyClick(dialog->MinDistEdt, Qt::Key_Return);
     QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->close());
     Press(*dialog, dialog->CancelButton);
@@ -507,7 +510,9 @@ class TestOttiSequ : public QObject {
       Press(*dialog, dialog->AutoJoinButton);
       QTest::mouseClick(ok ? dialog->ModButton : dialog->CancelButton, Qt::LeftButton);
     });
-    OpenPathOptimisation(*child);
+    child->Tick();
+    QVERIFY(child->Button("ToolButton33")->isEnabled());
+    QTest::mouseClick(child->Button("ToolButton33"), Qt::LeftButton);
     QVERIFY(seen);
     if (ok) {
       QCOMPARE(child->drawing.pathCount, 1);
@@ -516,6 +521,33 @@ class TestOttiSequ : public QObject {
     } else {
       QCOMPARE(child->drawing, before);
     }
+  }
+
+  // The main window's command opens the dialog on the active window; its timer updates the dialog while it is
+  // open and no longer once it is closed.
+  void openFromMainWindow() {
+    auto form = std::make_unique<TMainForm>();
+    form->resize(1000, 700);
+    form->show();
+    TMDIChild* child = form->OpenDrawingWindow(progDir->WriteFile("d.dxf", dxf_fixtures::Sample()), true);
+    form->ExecuteTimer();
+    QVERIFY(form->Action("OttiSequAct")->isEnabled());
+    bool servedByTimer = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<TOttiSequForm*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      dialog->redrawRequest = 1;
+      form->ExecuteTimer();
+      servedByTimer = dialog->redrawRequest == 0;
+      dialog->MinDistEdt->setText("1000");
+      Press(*dialog, dialog->AutoJoinButton);
+      Press(*dialog, dialog->ModButton);
+    });
+    form->Action("OttiSequAct")->trigger();
+    QVERIFY(servedByTimer);
+    QCOMPARE(child->drawing.pathCount, 1);
+    form->ExecuteTimer();
+    form.reset();
   }
 };
 
