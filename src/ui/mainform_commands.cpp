@@ -132,14 +132,14 @@ QIcon CommandIcon(const char* icon) {
 }  // namespace
 
 void M::CreateCommands() {
-  for (const CommandSpec& spec : CommandTable()) {
+  for (const CommandSpec& entry : CommandTable()) {
     auto* action = new QAction(this);
-    action->setObjectName(spec.name);
-    action->setIcon(CommandIcon(spec.icon));
-    action->setCheckable(spec.checkable);
-    if (spec.shortcut[0]) action->setShortcut(QKeySequence(QString(spec.shortcut)));
-    if (spec.command) {
-      auto command = spec.command;
+    action->setObjectName(entry.name);
+    action->setIcon(CommandIcon(entry.icon));
+    action->setCheckable(entry.checkable);
+    if (entry.shortcut[0]) action->setShortcut(QKeySequence(QString(entry.shortcut)));
+    if (entry.command) {
+      auto command = entry.command;
       connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
     }
     action->setEnabled(false);
@@ -149,16 +149,16 @@ void M::CreateCommands() {
 }
 
 void M::CreateMenus() {
-  for (const MenuSpec& spec : MenuTable()) {
+  for (const MenuSpec& entry : MenuTable()) {
     QMenu* menu = menuBar()->addMenu(QString());
-    menu->setObjectName(spec.name);
-    for (const char* name : spec.commands) {
+    menu->setObjectName(entry.name);
+    for (const char* name : entry.commands) {
       if (QString(name) == "|")
         menu->addSeparator();
       else
         menu->addAction(Action(name));
     }
-    if (QString(spec.name) == "WindowMenu") {
+    if (QString(entry.name) == "WindowMenu") {
       windowMenu = menu;
       connect(menu, &QMenu::aboutToShow, this, &M::RebuildWindowMenu);
     }
@@ -181,15 +181,15 @@ void M::CreateToolBar() {
 QAction* M::Action(const QString& name) const { return findChild<QAction*>(name, Qt::FindDirectChildrenOnly); }
 
 void M::ApplyTexts() {
-  for (const CommandSpec& spec : CommandTable()) {
-    QAction* action = Action(spec.name);
-    action->setText(CatalogueText(spec.captionMsg, spec.fixedCaption));
-    QString hint = CatalogueText(spec.hintMsg, spec.fixedHint);
+  for (const CommandSpec& entry : CommandTable()) {
+    QAction* action = Action(entry.name);
+    action->setText(CatalogueText(entry.captionMsg, entry.fixedCaption));
+    QString hint = CatalogueText(entry.hintMsg, entry.fixedHint);
     action->setToolTip(hint.isEmpty() ? QString(action->text()).remove('&') : hint);
     action->setStatusTip(hint);
   }
-  for (const MenuSpec& spec : MenuTable())
-    findChild<QMenu*>(spec.name)->setTitle(CatalogueText(spec.captionMsg, spec.fixedCaption));
+  for (const MenuSpec& entry : MenuTable())
+    findChild<QMenu*>(entry.name)->setTitle(CatalogueText(entry.captionMsg, entry.fixedCaption));
 }
 
 // The window menu: its four commands, then one checkable entry per drawing window, the current one checked.

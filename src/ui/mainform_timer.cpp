@@ -21,8 +21,8 @@ void TMainForm::ExecuteTimer() {
 }
 
 void TMainForm::UpdateCommands() {
-  for (const CommandSpec& spec : CommandTable())
-    Action(spec.name)->setEnabled(spec.command != nullptr && (this->*spec.rule)());
+  for (const CommandSpec& entry : CommandTable())
+    Action(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
 }
 
 void TMainForm::AddPreviewDialog(QWidget* dialog, std::function<void()> update) {

@@ -223,7 +223,7 @@ class TMDIChild : public QWidget, public Simulation {
   void CreateControls();
   QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
   void CreateInfoControls();
-  void ConnectButton(QToolButton* button, const ButtonSpec& spec);
+  void ConnectButton(QToolButton* button, const ButtonSpec& entry);
   // The outer size of the window: its sub-window frame when it has one, else itself.
   QSize OuterSize() const;
   // Runs one auto-repeat command by its counter index.

@@ -114,20 +114,20 @@ QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> 
       bar->addSeparator();
       continue;
     }
-    const ButtonSpec& spec =
+    const ButtonSpec& entry =
         *std::find_if(ButtonTable().begin(), ButtonTable().end(),
                       [buttonName](const ButtonSpec& s) { return QString(s.name) == buttonName; });
     auto* button = new QToolButton(bar);
-    button->setObjectName(spec.name);
-    button->setIcon(QIcon::fromTheme(spec.icon));
+    button->setObjectName(entry.name);
+    button->setIcon(QIcon::fromTheme(entry.icon));
     button->setIconSize(QSize(IconSize, IconSize));
     button->setFixedSize(ButtonSize, ButtonSize);
     button->setAutoRaise(true);
-    button->setToolTip(spec.fixedHint);
-    button->setStatusTip(spec.fixedHint);
-    button->setAccessibleName(spec.fixedHint);
+    button->setToolTip(entry.fixedHint);
+    button->setStatusTip(entry.fixedHint);
+    button->setAccessibleName(entry.fixedHint);
     button->setEnabled(false);
-    ConnectButton(button, spec);
+    ConnectButton(button, entry);
     bar->addWidget(button);
   }
   bar->adjustSize();
@@ -136,12 +136,12 @@ QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> 
 }
 
 // The click runs the command once; a button with auto-repeat also counts the ticks it is held (see Tick).
-void C::ConnectButton(QToolButton* button, const ButtonSpec& spec) {
-  if (!spec.command) return;
-  auto command = spec.command;
+void C::ConnectButton(QToolButton* button, const ButtonSpec& entry) {
+  if (!entry.command) return;
+  auto command = entry.command;
   connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
-  if (spec.repeat < 0) return;
-  const int index = spec.repeat;
+  if (entry.repeat < 0) return;
+  const int index = entry.repeat;
   connect(button, &QToolButton::pressed, this, [this, index] { repeatCounters[index] = 1; });
   connect(button, &QToolButton::released, this, [this, index] { repeatCounters[index] = 0; });
 }
@@ -254,11 +254,11 @@ void C::resizeEvent(QResizeEvent* event) {
 }
 
 void C::ApplyHints() {
-  for (const ButtonSpec& spec : ButtonTable()) {
-    if (spec.hintMsg < 0) continue;
-    QString hint = ToQString(MsgText(spec.hintMsg));
+  for (const ButtonSpec& entry : ButtonTable()) {
+    if (entry.hintMsg < 0) continue;
+    QString hint = ToQString(MsgText(entry.hintMsg));
     if (hint.isEmpty()) continue;
-    QToolButton* button = Button(spec.name);
+    QToolButton* button = Button(entry.name);
     button->setToolTip(hint);
     button->setStatusTip(hint);
     button->setAccessibleName(hint);
@@ -266,8 +266,8 @@ void C::ApplyHints() {
 }
 
 void C::UpdateButtons() {
-  for (const ButtonSpec& spec : ButtonTable())
-    Button(spec.name)->setEnabled(spec.command != nullptr && (this->*spec.rule)());
+  for (const ButtonSpec& entry : ButtonTable())
+    Button(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
   const bool animating = AnimationRunning();
   AniVel->setVisible(animating);
   VelAniImg->setVisible(animating);

@@ -176,19 +176,19 @@ QToolBar* F::CreateToolBar(const char* name, std::initializer_list<const char*> 
   bar->setIconSize(QSize(IconSize, IconSize));
   bar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; border: 0px; }");
   for (const char* buttonName : buttons) {
-    const ToolSpec& spec = *std::find_if(ToolTable().begin(), ToolTable().end(),
+    const ToolSpec& entry = *std::find_if(ToolTable().begin(), ToolTable().end(),
                                          [buttonName](const ToolSpec& s) { return QString(s.name) == buttonName; });
     auto* button = new QToolButton(bar);
-    button->setObjectName(spec.name);
-    button->setIcon(QIcon::fromTheme(spec.icon));
+    button->setObjectName(entry.name);
+    button->setIcon(QIcon::fromTheme(entry.icon));
     button->setIconSize(QSize(IconSize, IconSize));
     button->setFixedSize(ToolSize, ToolSize);
     button->setAutoRaise(true);
-    SetHint(button, spec.fixedHint);
-    auto command = spec.command;
+    SetHint(button, entry.fixedHint);
+    auto command = entry.command;
     connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
-    if (spec.repeat >= 0) {
-      const int index = spec.repeat;
+    if (entry.repeat >= 0) {
+      const int index = entry.repeat;
       connect(button, &QToolButton::pressed, this, [this, index] { zoomRepeat[index] = 1; });
       connect(button, &QToolButton::released, this, [this, index] { zoomRepeat[index] = 0; });
     }

@@ -46,44 +46,44 @@ const char* const Description =
 
 const CommandSpec* FindCommand(const QString& name)
 {
-    for (const CommandSpec& spec : Commands) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const CommandSpec& entry : Commands) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
     }
     return nullptr;
 }
 
 // The files and options of the command; false with message when they do not fit it.
-bool CheckRequest(const CommandSpec& spec, const QCommandLineParser& parser, CliRequest& request,
+bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, CliRequest& request,
                   std::string& message)
 {
     const QStringList files = parser.positionalArguments().mid(1);
-    const int fileCount = spec.outputExtension ? 2 : 1;
+    const int fileCount = entry.outputExtension ? 2 : 1;
     if (files.size() != fileCount) {
-        message = StrFormat("%s takes %d file name(s)", spec.name, fileCount);
+        message = StrFormat("%s takes %d file name(s)", entry.name, fileCount);
         return false;
     }
-    if (parser.isSet("json") != spec.json) {
-        message = StrFormat(spec.json ? "%s needs --json" : "%s takes no --json", spec.name);
+    if (parser.isSet("json") != entry.json) {
+        message = StrFormat(entry.json ? "%s needs --json" : "%s takes no --json", entry.name);
         return false;
     }
-    if (parser.isSet("tolerance") ? spec.tolerance == ToleranceUse::None
-                                  : spec.tolerance == ToleranceUse::Required) {
-        message = StrFormat(spec.tolerance == ToleranceUse::None ? "%s takes no --tolerance"
-                                                                 : "%s needs --tolerance MM", spec.name);
+    if (parser.isSet("tolerance") ? entry.tolerance == ToleranceUse::None
+                                  : entry.tolerance == ToleranceUse::Required) {
+        message = StrFormat(entry.tolerance == ToleranceUse::None ? "%s takes no --tolerance"
+                                                                 : "%s needs --tolerance MM", entry.name);
         return false;
     }
-    request.command = spec.command;
+    request.command = entry.command;
     request.input = files[0].toStdString();
     if (!FormatFromFileName(request.input, request.inputFormat)) {
         message = StrFormat("%s: the input must be a .dxf or .dis file", request.input.c_str());
         return false;
     }
-    if (spec.outputExtension) {
+    if (entry.outputExtension) {
         request.output = files[1].toStdString();
-        if (!HasExtension(request.output, spec.outputExtension)) {
-            message = StrFormat("%s: the output of %s must be a %s file", request.output.c_str(), spec.name,
-                                spec.outputExtension);
+        if (!HasExtension(request.output, entry.outputExtension)) {
+            message = StrFormat("%s: the output of %s must be a %s file", request.output.c_str(), entry.name,
+                                entry.outputExtension);
             return false;
         }
     }
@@ -125,13 +125,13 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
         return ParseOutcome::Help;
     }
     const QStringList positional = parser.positionalArguments();
-    const CommandSpec* spec = positional.isEmpty() ? nullptr : FindCommand(positional[0]);
-    if (!spec) {
+    const CommandSpec* entry = positional.isEmpty() ? nullptr : FindCommand(positional[0]);
+    if (!entry) {
         message = positional.isEmpty() ? "no command given"
                                        : StrFormat("unknown command %s", positional[0].toStdString().c_str());
         return ParseOutcome::UsageError;
     }
-    if (!CheckRequest(*spec, parser, request, message) || !ReadTolerance(parser, request, message))
+    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }
