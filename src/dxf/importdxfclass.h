@@ -106,6 +106,12 @@ private:
     bool IsBinaryDxf();
     bool FindSection(std::string& name);
     bool SkipToEndSec();
+    // What NextSectionItem met: a pair with code 0 that starts the next item (in valueLine), the end of the
+    // section (its ENDSEC, or in blockMode the block's ENDBLK, stepped back; or the end of the file), or a read
+    // failure.
+    enum class SectionStep { Item, End, Failed };
+    // Reads pairs up to the next one with code 0 inside a section; pairs with other codes are passed over.
+    SectionStep NextSectionItem(bool blockMode);
     bool ReadEntities(bool blockMode);
     bool ReadTables();
 

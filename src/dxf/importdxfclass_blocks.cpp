@@ -14,18 +14,10 @@ constexpr double DegreesToRadians = Pi / 180.0;
 
 bool ImportDxfClass::ReadBlocks()
 {
-    bool atEnd = false;
     for (;;) {
-        if (!ReadPair(atEnd))
-            return false;
-        if (atEnd)
-            return true;
-        if (StrictCode(true) != 0)
-            continue;
-        if (ValueIs("ENDSEC")) {
-            StepBack();
-            return true;
-        }
+        const SectionStep step = NextSectionItem(false);
+        if (step != SectionStep::Item)
+            return step == SectionStep::End;
         if (!ValueIs("BLOCK"))
             continue;  // the blocks' entities are read when an INSERT asks for them
         if (static_cast<int>(blocks.size()) >= MaxBlocks)

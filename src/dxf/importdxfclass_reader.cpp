@@ -311,16 +311,30 @@ bool ImportDxfClass::SkipToEndSec()
     }
 }
 
-bool ImportDxfClass::ReadEntities(bool blockMode)
+ImportDxfClass::SectionStep ImportDxfClass::NextSectionItem(bool blockMode)
 {
     bool atEnd = false;
     for (;;) {
         if (!ReadPair(atEnd))
-            return false;
+            return SectionStep::Failed;
         if (atEnd)
-            return true;
+            return SectionStep::End;
         if (StrictCode(true) != 0)
             continue;
+        if (ValueIs("ENDSEC") || (blockMode && ValueIs("ENDBLK"))) {
+            StepBack();
+            return SectionStep::End;
+        }
+        return SectionStep::Item;
+    }
+}
+
+bool ImportDxfClass::ReadEntities(bool blockMode)
+{
+    for (;;) {
+        const SectionStep step = NextSectionItem(blockMode);
+        if (step != SectionStep::Item)
+            return step == SectionStep::End;
         bool converted = true;
         if (ValueIs("LINE"))
             converted = ImportLine();
@@ -342,10 +356,6 @@ bool ImportDxfClass::ReadEntities(bool blockMode)
             warnings |= WarnText;
         else if (ValueIs("SOLID") || ValueIs("3DSOLID"))
             warnings |= WarnSolid;
-        else if (ValueIs("ENDSEC") || (blockMode && ValueIs("ENDBLK"))) {
-            StepBack();
-            return true;
-        }
         if (!converted)
             return false;
     }
@@ -354,18 +364,10 @@ bool ImportDxfClass::ReadEntities(bool blockMode)
 bool ImportDxfClass::ReadTables()
 {
     // The drawing's layers come from the entities' group 8, so the table entries are only passed over.
-    bool atEnd = false;
     for (;;) {
-        if (!ReadPair(atEnd))
-            return false;
-        if (atEnd)
-            return true;
-        if (StrictCode(true) != 0)
-            continue;
-        if (ValueIs("ENDSEC")) {
-            StepBack();
-            return true;
-        }
+        const SectionStep step = NextSectionItem(false);
+        if (step != SectionStep::Item)
+            return step == SectionStep::End;
         if (ValueIs("LAYER")) {
             // A layer entry: its pairs, read leniently, up to its name (group 2) or the next entry.
             int code = 0;
