@@ -97,6 +97,11 @@ private:
     bool NextEntityPair(int& code, bool strict = false);
     // Reads the groups 67, 210, 220, 230 common to the converters; false when code is none of them.
     bool ReadCommonGroup(int code, CommonGroups& common);
+    // Reads the groups of the entity being converted up to its end: each through readGroup (true when it took
+    // the group), otherwise group 8 into current.layer and the common groups into common. False when a value
+    // does not convert or reading failed.
+    template <class ReadGroup>
+    bool ReadEntityGroups(CommonGroups& common, ReadGroup readGroup);
     // True when reading must stop (a read failure).
     bool Stopped() const { return readFailed; }
 
@@ -178,3 +183,20 @@ private:
     std::vector<int> expanding;                       // blocks being expanded, outermost first
     int emptyExpansions = 0;
 };
+
+template <class ReadGroup>
+bool ImportDxfClass::ReadEntityGroups(CommonGroups& common, ReadGroup readGroup)
+{
+    int code = 0;
+    while (NextEntityPair(code)) {
+        if (!readGroup(code)) {
+            if (code == 8)
+                current.layer = LayerName();
+            else
+                ReadCommonGroup(code, common);
+        }
+        if (badValue)
+            return false;
+    }
+    return !Stopped();
+}

@@ -66,27 +66,25 @@ bool ImportDxfClass::ImportInsert()
     Placement placement;
     int columns = 1, rows = 1;
     double columnSpacing = 0, rowSpacing = 0;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [&](int code) {
         switch (code) {
-        case 2: name = valueLine; break;
-        case 10: placement.x = Real(); break;
-        case 20: placement.y = Real(); break;
-        case 30: placement.z = Real(); break;
-        case 41: placement.scaleX = Real(); break;
-        case 42: placement.scaleY = Real(); break;
-        case 43: placement.scaleZ = Real(); break;
-        case 50: placement.rotation = Real() * DegreesToRadians; break;
-        case 70: columns = Integer(); break;
-        case 71: rows = Integer(); break;
-        case 44: columnSpacing = Real(); break;
-        case 45: rowSpacing = Real(); break;
-        default: ReadCommonGroup(code, common); break;
+        case 2: name = valueLine; return true;
+        case 8: return true;  // the insert's own layer does not go to the block's entities
+        case 10: placement.x = Real(); return true;
+        case 20: placement.y = Real(); return true;
+        case 30: placement.z = Real(); return true;
+        case 41: placement.scaleX = Real(); return true;
+        case 42: placement.scaleY = Real(); return true;
+        case 43: placement.scaleZ = Real(); return true;
+        case 50: placement.rotation = Real() * DegreesToRadians; return true;
+        case 70: columns = Integer(); return true;
+        case 71: rows = Integer(); return true;
+        case 44: columnSpacing = Real(); return true;
+        case 45: rowSpacing = Real(); return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     int index = 0;
     if (common.paperSpace || !FindBlock(name, index))

@@ -29,23 +29,19 @@ bool ImportDxfClass::ImportEllipse()
     BeginItem();
     CommonGroups common;
     double cx = 0, cy = 0, majorX = 0, majorY = 0, ratio = 0, startParameter = 0, endParameter = 0;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [&](int code) {
         switch (code) {
-        case 8: current.layer = LayerName(); break;
-        case 10: cx = Real(); break;
-        case 20: cy = Real(); break;
-        case 11: majorX = Real(); break;
-        case 21: majorY = Real(); break;
-        case 40: ratio = Real(); break;
-        case 41: startParameter = Real(); break;
-        case 42: endParameter = Real(); break;
-        default: ReadCommonGroup(code, common); break;
+        case 10: cx = Real(); return true;
+        case 20: cy = Real(); return true;
+        case 11: majorX = Real(); return true;
+        case 21: majorY = Real(); return true;
+        case 40: ratio = Real(); return true;
+        case 41: startParameter = Real(); return true;
+        case 42: endParameter = Real(); return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     bool nullAxis = false;
     const double axisAngle = VectorAngle(majorY, majorX, &nullAxis);

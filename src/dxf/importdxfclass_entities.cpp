@@ -14,22 +14,18 @@ bool ImportDxfClass::ImportLine()
 {
     BeginItem();
     CommonGroups common;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [this](int code) {
         switch (code) {
-        case 8: current.layer = LayerName(); break;
-        case 10: current.x1 = Real(); break;
-        case 20: current.y1 = Real(); break;
-        case 30: current.z1 = Real(); break;
-        case 11: current.x2 = Real(); break;
-        case 21: current.y2 = Real(); break;
-        case 31: current.z2 = Real(); break;
-        default: ReadCommonGroup(code, common); break;
+        case 10: current.x1 = Real(); return true;
+        case 20: current.y1 = Real(); return true;
+        case 30: current.z1 = Real(); return true;
+        case 11: current.x2 = Real(); return true;
+        case 21: current.y2 = Real(); return true;
+        case 31: current.z2 = Real(); return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     if (common.paperSpace)
         return true;
@@ -63,22 +59,18 @@ bool ImportDxfClass::ImportArc()
     BeginItem();
     CommonGroups common;
     double cx = 0, cy = 0, cz = 0, r = 0, startAngle = 0, endAngle = 0;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [&](int code) {
         switch (code) {
-        case 8: current.layer = LayerName(); break;
-        case 10: cx = Real(); break;
-        case 20: cy = Real(); break;
-        case 30: cz = Real(); break;
-        case 40: r = Real(); break;
-        case 50: startAngle = Real() * DegreesToRadians; break;
-        case 51: endAngle = Real() * DegreesToRadians; break;
-        default: ReadCommonGroup(code, common); break;
+        case 10: cx = Real(); return true;
+        case 20: cy = Real(); return true;
+        case 30: cz = Real(); return true;
+        case 40: r = Real(); return true;
+        case 50: startAngle = Real() * DegreesToRadians; return true;
+        case 51: endAngle = Real() * DegreesToRadians; return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     if (common.paperSpace)
         return true;
@@ -113,20 +105,16 @@ bool ImportDxfClass::ImportCircle()
     BeginItem();
     CommonGroups common;
     double cx = 0, cy = 0, cz = 0, r = 0;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [&](int code) {
         switch (code) {
-        case 8: current.layer = LayerName(); break;
-        case 10: cx = Real(); break;
-        case 20: cy = Real(); break;
-        case 30: cz = Real(); break;
-        case 40: r = Real(); break;
-        default: ReadCommonGroup(code, common); break;
+        case 10: cx = Real(); return true;
+        case 20: cy = Real(); return true;
+        case 30: cz = Real(); return true;
+        case 40: r = Real(); return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     if (common.paperSpace)
         return true;

@@ -50,34 +50,30 @@ bool ImportDxfClass::ImportLwPolyline()
     vertices.clear();
     CommonGroups common;
     int flags = 0;
-    int code = 0;
-    while (NextEntityPair(code)) {
+    const bool read = ReadEntityGroups(common, [&](int code) {
         switch (code) {
-        case 8: current.layer = LayerName(); break;
-        case 70: flags = Integer(); break;
+        case 70: flags = Integer(); return true;
         case 10: {
             // Each vertex starts with its x; its y and bulge follow.
             Vertex& v = vertices.emplace_back();
             v.x = Real();
             v.hasX = true;
-            break;
+            return true;
         }
         case 20:
             if (!vertices.empty()) {
                 vertices.back().y = Real();
                 vertices.back().hasY = true;
             }
-            break;
+            return true;
         case 42:
             if (!vertices.empty())
                 vertices.back().bulge = Real();
-            break;
-        default: ReadCommonGroup(code, common); break;
+            return true;
+        default: return false;
         }
-        if (badValue)
-            return false;
-    }
-    if (Stopped())
+    });
+    if (!read)
         return false;
     if (common.paperSpace)
         return true;
