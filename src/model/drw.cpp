@@ -55,29 +55,33 @@ bool Drw::AddEntity(const Entity& entity)
     return true;
 }
 
+bool Drw::AddNew(Entity entity, const std::string& layer, int sequence, bool joinedPrev, bool joinedNext,
+                 const char* code)
+{
+    if (!HasRoomFor(1, code))
+        return false;
+    entity.layer = layer;
+    entity.sequence = sequence;
+    entity.joinedPrev = joinedPrev;
+    entity.joinedNext = joinedNext;
+    Store(entity, true);
+    return true;
+}
+
 bool Drw::AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence,
                   bool joinedPrev, bool joinedNext)
 {
-    if (!HasRoomFor(1, "DRW001"))
-        return false;
     Entity line;
     line.x1 = x1;
     line.y1 = y1;
     line.x2 = x2;
     line.y2 = y2;
-    line.layer = layer;
-    line.sequence = sequence;
-    line.joinedPrev = joinedPrev;
-    line.joinedNext = joinedNext;
-    Store(line, true);
-    return true;
+    return AddNew(line, layer, sequence, joinedPrev, joinedNext, "DRW001");
 }
 
 bool Drw::AddArc(double x1, double y1, double x2, double y2, double xc, double yc, bool clockwise,
                  const std::string& layer, int sequence, bool joinedPrev, bool joinedNext)
 {
-    if (!HasRoomFor(1, "DRW002"))
-        return false;
     Entity arc;
     arc.x1 = x1;
     arc.y1 = y1;
@@ -87,12 +91,7 @@ bool Drw::AddArc(double x1, double y1, double x2, double y2, double xc, double y
     arc.yc = yc;
     arc.isArc = true;
     arc.clockwise = clockwise;
-    arc.layer = layer;
-    arc.sequence = sequence;
-    arc.joinedPrev = joinedPrev;
-    arc.joinedNext = joinedNext;
-    Store(arc, true);
-    return true;
+    return AddNew(arc, layer, sequence, joinedPrev, joinedNext, "DRW002");
 }
 
 bool Drw::Append(Entity next, const char* code)

@@ -280,4 +280,8 @@ private:
     void Store(const Entity& entity, bool ensureLayer);
     // Continues the last entity with the end point, arc flag and centre of next (the shared part of the appends).
     bool Append(Entity next, const char* code);
+    // The shared part of AddLine and AddArc: gives entity its layer, sequence and join flags and stores it when
+    // there is room (code names the capacity warning).
+    bool AddNew(Entity entity, const std::string& layer, int sequence, bool joinedPrev, bool joinedNext,
+                const char* code);
 };
