@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -57,30 +56,50 @@ private:
     std::vector<int> tree;
 };
 
-// The path ends of the drawing in cells of a square grid, sorted by cell so that a row of three cells is one run.
-// Ends are entity ports (2 * entity + 0 for its start as stored, + 1 for its end); a port stays where it is until
-// it is joined, after which it is no longer an end and is passed over.
+// The path ends of the drawing in cells of a square grid. The occupied cells are numbered densely and found
+// through an open-addressing hash table keyed by the cell's column and row, so the 3 x 3 cells around a point cost
+// nine probes of a small table whatever the size of the drawing; the ports of cell c are ports[first[c]] ..
+// ports[first[c + 1] - 1]. Ends are entity ports (2 * entity + 0 for its start as stored, + 1 for its end); a port
+// stays where it is until it is joined, after which it is no longer an end and is passed over.
 class EndGrid {
 public:
-    void Build(const std::vector<double>& px, const std::vector<double>& py, const std::vector<int>& ports,
+    void Build(const std::vector<double>& px, const std::vector<double>& py, const std::vector<int>& ends,
                double reach)
     {
         double largest = 0.0;
-        for (const int r : ports) {
+        for (const int r : ends) {
             if (std::isfinite(px[r]) && std::isfinite(py[r]))
                 largest = std::max({largest, std::fabs(px[r]), std::fabs(py[r])});
         }
         // Cells somewhat larger than the reach (and not so small that cell numbers lose precision): every end
         // within reach of a point lies in the 3 x 3 cells around the point's own.
         cell = 1.01 * std::max({reach, 1e-9 * largest, 1e-300});
-        cells.clear();
-        for (const int r : ports) {
+        size_t slots = 16;
+        while (slots < 2 * ends.size())
+            slots *= 2;
+        table.assign(slots, -1);
+        keys.clear();
+        first.clear();
+        std::vector<int> cellOf(ends.size(), -1);  // the dense cell of each end; -1 off the grid
+        for (size_t k = 0; k < ends.size(); k++) {
+            const int r = ends[k];
             if (std::isfinite(px[r]) && std::isfinite(py[r]))
-                cells.push_back({CellOf(px[r]), CellOf(py[r]), r});
+                cellOf[k] = Insert({CellOf(px[r]), CellOf(py[r])});
         }
-        std::sort(cells.begin(), cells.end(), [](const Slot& a, const Slot& b) {
-            return std::tie(a.cx, a.cy, a.port) < std::tie(b.cx, b.cy, b.port);
-        });
+        // Counting sort of the ends by cell.
+        first.assign(keys.size() + 1, 0);
+        for (const int c : cellOf) {
+            if (c >= 0)
+                first[c + 1]++;
+        }
+        for (size_t c = 1; c < first.size(); c++)
+            first[c] += first[c - 1];
+        ports.resize(first.back());
+        std::vector<int> fill(first.begin(), first.end() - 1);
+        for (size_t k = 0; k < ends.size(); k++) {
+            if (cellOf[k] >= 0)
+                ports[fill[cellOf[k]]++] = ends[k];
+        }
     }
 
     // Calls visit(port) for every end stored in the 3 x 3 cells around (x, y).
@@ -89,20 +108,21 @@ public:
     {
         const int64_t cx = CellOf(x);
         const int64_t cy = CellOf(y);
-        for (int64_t row = cx - 1; row <= cx + 1; row++) {
-            const Slot from{row, cy - 1, -1};
-            auto at = std::lower_bound(cells.begin(), cells.end(), from, [](const Slot& a, const Slot& b) {
-                return std::tie(a.cx, a.cy, a.port) < std::tie(b.cx, b.cy, b.port);
-            });
-            for (; at != cells.end() && at->cx == row && at->cy <= cy + 1; ++at)
-                visit(at->port);
+        for (int64_t col = cx - 1; col <= cx + 1; col++) {
+            for (int64_t row = cy - 1; row <= cy + 1; row++) {
+                const int c = Find({col, row});
+                if (c < 0)
+                    continue;
+                for (int k = first[c]; k < first[c + 1]; k++)
+                    visit(ports[k]);
+            }
         }
     }
 
 private:
-    struct Slot {
+    struct Key {
         int64_t cx, cy;
-        int port;
+        bool operator==(const Key&) const = default;
     };
 
     int64_t CellOf(double v) const
@@ -111,8 +131,43 @@ private:
         return static_cast<int64_t>(std::clamp(c, -4e18, 4e18));
     }
 
+    // Neighbouring cells land far apart in the table (the finalizer of splitmix64 over both coordinates).
+    size_t SlotOf(const Key& key) const
+    {
+        uint64_t h = static_cast<uint64_t>(key.cx) * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(key.cy);
+        h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+        return static_cast<size_t>(h ^ (h >> 31)) & (table.size() - 1);
+    }
+
+    // The dense number of the cell, or -1 when no end lies in it.
+    int Find(const Key& key) const
+    {
+        for (size_t at = SlotOf(key);; at = (at + 1) & (table.size() - 1)) {
+            const int c = table[at];
+            if (c < 0 || keys[c] == key)
+                return c;
+        }
+    }
+
+    // The dense number of the cell, numbering it when it is new (the table is never more than half full).
+    int Insert(const Key& key)
+    {
+        size_t at = SlotOf(key);
+        for (; table[at] >= 0; at = (at + 1) & (table.size() - 1)) {
+            if (keys[table[at]] == key)
+                return table[at];
+        }
+        table[at] = static_cast<int>(keys.size());
+        keys.push_back(key);
+        return table[at];
+    }
+
     double cell = 1.0;
-    std::vector<Slot> cells;
+    std::vector<int> table;  // slot -> dense cell number, -1 empty
+    std::vector<Key> keys;   // dense cell number -> its column and row
+    std::vector<int> first;  // dense cell number -> its first entry in ports
+    std::vector<int> ports;  // the ends, grouped by cell
 };
 
 // The best end of a later path found so far for the end of path i under test.
