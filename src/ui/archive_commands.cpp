@@ -15,6 +15,7 @@
 #include "ui/archiviodisegni.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
+#include "ui/samepath.h"
 #include "ui/sceltadisegno.h"
 #include "ui/widetext.h"
 
@@ -30,18 +31,9 @@ std::string ShowDeleteDialog(QWidget* parent, const std::string& folder) {
   return ToStdString(QFileDialog::getOpenFileName(parent, "ELIMINA FILE", ToQString(folder), filter));
 }
 
-// Two paths name the same file when they are equal once made absolute and normalised (symbolic links of the
-// existing part resolved). Letter case counts: Linux file names are case-sensitive.
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code errorA, errorB;
-  const std::filesystem::path pa = std::filesystem::weakly_canonical(a, errorA);
-  const std::filesystem::path pb = std::filesystem::weakly_canonical(b, errorB);
-  return errorA || errorB ? a == b : pa == pb;
-}
-
 bool IsOpenInWindow(TMainForm& form, const std::string& file) {
   for (TMDIChild* child : form.DrawingWindows())
-    if (SameFile(child->filePath, file)) return true;
+    if (SamePath(child->filePath, file)) return true;
   return false;
 }
 

@@ -20,19 +20,10 @@
 #include "support/parlav.h"
 #include "support/progdir.h"
 #include "ui/mdichild.h"
+#include "ui/samepath.h"
 #include "ui/widetext.h"
 
 namespace {
-
-// Two paths name the same file when they are equal once made absolute and normalised (symbolic links of the
-// existing part resolved). Letter case counts: Linux file names are case-sensitive.
-bool SamePath(const std::string& a, const std::string& b) {
-  std::error_code errorA, errorB;
-  std::filesystem::path pa = std::filesystem::weakly_canonical(a, errorA);
-  std::filesystem::path pb = std::filesystem::weakly_canonical(b, errorB);
-  if (errorA || errorB) return a == b;
-  return pa == pb;
-}
 
 std::string LowerExtension(const std::string& path) {
   std::string extension = std::filesystem::path(path).extension().string();
