@@ -40,11 +40,10 @@ fuzz: build-fuzz
 test-fuzz: build-fuzz
 	fuzz/run_fuzz.sh build-fuzz $(FUZZ_TEST_SECONDS)
 
-test: test-main test-asan test-fuzz
+test: test-fuzz test-main test-asan
 
 run: build
-	@if [ -x build/bin/quorvia ]; then build/bin/quorvia; \
-	else echo "The application window is not built yet: only the core libraries and their tests exist."; fi
+	build/bin/quorvia
 
 # The benchmarks, one table. A Qt build (the repaint goes through the screen canvas), of the benchmark program only.
 bench: deps
