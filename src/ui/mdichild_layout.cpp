@@ -15,6 +15,8 @@
 
 #include "l10n/messaggi.h"
 #include "ui/mdichild.h"
+
+#include "ui/iconbar.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
@@ -103,12 +105,7 @@ void C::CreateControls() {
 }
 
 QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> buttons) {
-  auto* bar = new QToolBar(this);
-  bar->setObjectName(name);
-  bar->setOrientation(Qt::Vertical);
-  bar->setMovable(false);
-  bar->setIconSize(QSize(IconSize, IconSize));
-  bar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; border: 0px; }");
+  QToolBar* bar = MakeIconBar(this, name, IconSize);
   for (const char* buttonName : buttons) {
     if (QString(buttonName) == "|") {
       bar->addSeparator();
@@ -117,18 +114,12 @@ QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> 
     const ButtonSpec& entry =
         *std::find_if(ButtonTable().begin(), ButtonTable().end(),
                       [buttonName](const ButtonSpec& s) { return QString(s.name) == buttonName; });
-    auto* button = new QToolButton(bar);
-    button->setObjectName(entry.name);
-    button->setIcon(QIcon::fromTheme(entry.icon));
-    button->setIconSize(QSize(IconSize, IconSize));
-    button->setFixedSize(ButtonSize, ButtonSize);
-    button->setAutoRaise(true);
+    QToolButton* button = AddIconButton(bar, entry.name, entry.icon, IconSize, ButtonSize);
     button->setToolTip(entry.fixedHint);
     button->setStatusTip(entry.fixedHint);
     button->setAccessibleName(entry.fixedHint);
     button->setEnabled(false);
     ConnectButton(button, entry);
-    bar->addWidget(button);
   }
   bar->adjustSize();
   bar->setFixedWidth(ButtonSize);

@@ -17,6 +17,8 @@
 #include "support/parlav.h"
 #include "support/text.h"
 #include "ui/ottisequ.h"
+
+#include "ui/iconbar.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
@@ -169,21 +171,11 @@ QLabel* F::CreateLabel(const char* name, const char* text, int top) {
 }
 
 QToolBar* F::CreateToolBar(const char* name, std::initializer_list<const char*> buttons) {
-  auto* bar = new QToolBar(this);
-  bar->setObjectName(name);
-  bar->setOrientation(Qt::Vertical);
-  bar->setMovable(false);
-  bar->setIconSize(QSize(IconSize, IconSize));
-  bar->setStyleSheet("QToolBar { spacing: 0px; padding: 0px; border: 0px; }");
+  QToolBar* bar = MakeIconBar(this, name, IconSize);
   for (const char* buttonName : buttons) {
     const ToolSpec& entry = *std::find_if(ToolTable().begin(), ToolTable().end(),
                                          [buttonName](const ToolSpec& s) { return QString(s.name) == buttonName; });
-    auto* button = new QToolButton(bar);
-    button->setObjectName(entry.name);
-    button->setIcon(QIcon::fromTheme(entry.icon));
-    button->setIconSize(QSize(IconSize, IconSize));
-    button->setFixedSize(ToolSize, ToolSize);
-    button->setAutoRaise(true);
+    QToolButton* button = AddIconButton(bar, entry.name, entry.icon, IconSize, ToolSize);
     SetHint(button, entry.fixedHint);
     auto command = entry.command;
     connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
@@ -192,7 +184,6 @@ QToolBar* F::CreateToolBar(const char* name, std::initializer_list<const char*> 
       connect(button, &QToolButton::pressed, this, [this, index] { zoomRepeat[index] = 1; });
       connect(button, &QToolButton::released, this, [this, index] { zoomRepeat[index] = 0; });
     }
-    bar->addWidget(button);
   }
   bar->setFixedSize(ToolSize, ToolSize * static_cast<int>(buttons.size()));
   return bar;
