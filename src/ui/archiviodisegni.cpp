@@ -3,18 +3,15 @@
 #include "ui/archiviodisegni.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "l10n/messaggi.h"
-#include "model/drw_file.h"
 #include "render/mydraw.h"
 #include "support/mymessagebox.h"
 #include "ui/archivefolder.h"
 #include "ui/glyphbutton.h"
 #include "ui/paintbox.h"
 #include "ui/previewpaint.h"
-#include "ui/selecdir.h"
 #include "ui/widetext.h"
 
 namespace {
@@ -24,22 +21,15 @@ constexpr int ThumbInset = 3, ThumbSize = 120, LabelHeight = 13;
 
 }  // namespace
 
-TArchivioDisegniForm::TArchivioDisegniForm(QWidget* parent) : QDialog(parent) {
-  setObjectName("ArchivioDisegniForm");
-  setFixedSize(ClientWidth, ClientHeight);
+TArchivioDisegniForm::TArchivioDisegniForm(QWidget* parent)
+    : ArchiveDialog(parent, "ArchivioDisegniForm", ClientWidth, ClientHeight) {
   CreateControls();
 }
 
 TArchivioDisegniForm::~TArchivioDisegniForm() = default;
 
 void TArchivioDisegniForm::CreateControls() {
-  SelDisFolderBtn = MakeGlyphButton(this, "SelDisFolderBtn", "folder-open", QRect(5, 5, 32, 32), false);
-  SelDisFolderBtn->setIconSize(QSize(24, 24));
-  SelDisFolderBtn->setAccessibleName("Cartella dei disegni");
-  connect(SelDisFolderBtn, &QPushButton::clicked, this, &TArchivioDisegniForm::SelDisFolderBtnClick);
-  PathLabel = new QLabel(this);
-  PathLabel->setObjectName("PathLabel");
-  PathLabel->move(42, 8);
+  CreateFolderControls();
   for (int k = 0; k < PanelCount; ++k) CreatePanel(k);
   BtnUp = MakeGlyphButton(this, "BtnUp", "go-up", QRect(808, 42, 75, 276), false);
   BtnUp->setIconSize(QSize(48, 48));
@@ -49,10 +39,7 @@ void TArchivioDisegniForm::CreateControls() {
   BtnDown->setIconSize(QSize(48, 48));
   BtnDown->setAccessibleName("Pagina successiva");
   connect(BtnDown, &QPushButton::clicked, this, &TArchivioDisegniForm::BtnDownClick);
-  OpenButton = MakeGlyphButton(this, "OpenButton", "document-open", QRect(245, 655, 113, 33), true);
-  connect(OpenButton, &QPushButton::clicked, this, &TArchivioDisegniForm::OpenButtonClick);
-  CancelButton = MakeGlyphButton(this, "CancelButton", "dialog-cancel", QRect(540, 655, 113, 33), true);
-  connect(CancelButton, &QPushButton::clicked, this, &TArchivioDisegniForm::CancelButtonClick);
+  CreateCommandButtons(QRect(245, 655, 113, 33), QRect(540, 655, 113, 33));
 }
 
 void TArchivioDisegniForm::CreatePanel(int k) {
@@ -101,33 +88,17 @@ void TArchivioDisegniForm::FormClose() {
   thumbDrw.clear();
 }
 
-void TArchivioDisegniForm::SetFolder(const std::string& shown) {
-  folder = shown;
-  PathLabel->setText(ToQString(folder));
-  PathLabel->adjustSize();
-}
-
 void TArchivioDisegniForm::OpenButtonClick() {
   if (selected < 0) {
     MyMessageBox(MsgText(262), MsgText(227), MsgStyleWarning);
     return;
   }
-  resultPath = ArchiveDrawingPath(folder, thumbName[selected]);
-  WriteArchiveFolder(folder);
-  accept();
-}
-
-void TArchivioDisegniForm::CancelButtonClick() {
-  WriteArchiveFolder(folder);
-  reject();
+  Choose(thumbName[selected]);
 }
 
 void TArchivioDisegniForm::SelDisFolderBtnClick() {
-  std::string chosen;
-  if (!SelectFolder(folder, chosen)) return;
-  std::string shownFolder, name;
-  SplitChosenFolder(chosen, shownFolder, name);
-  SetFolder(shownFolder);
+  std::string name;
+  if (!BrowseFolder(name)) return;
   first = 0;
   ClearPage();
   FillPage(name);
@@ -139,23 +110,4 @@ void TArchivioDisegniForm::Refresh() {
   for (int k = 0; k < PanelCount; ++k)
     if (thumbView[k]) PaintPreview(DisPaintBox[k], *thumbView[k], thumbDrw[k]);
   redrawRequest = 0;
-}
-
-void TArchivioDisegniForm::done(int result) {
-  FormClose();
-  QDialog::done(result);
-}
-
-void TArchivioDisegniForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
-}
-
-void TArchivioDisegniForm::keyPressEvent(QKeyEvent* event) {
-  // Esc is the folder button's key, as the dialog's cancel button.
-  if (event->key() == Qt::Key_Escape) {
-    SelDisFolderBtn->click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }

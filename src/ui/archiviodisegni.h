@@ -5,8 +5,6 @@
 // thumbnails, selection and paging.
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 #include <memory>
 #include <string>
@@ -14,6 +12,7 @@
 
 #include "model/drw.h"
 #include "render/canvas.h"
+#include "ui/archivedialog.h"
 
 class PaintBox;
 class QFrame;
@@ -21,7 +20,7 @@ class QLabel;
 class QPushButton;
 class myDraw;
 
-class TArchivioDisegniForm : public QDialog {
+class TArchivioDisegniForm : public ArchiveDialog {
   Q_OBJECT
 
  public:
@@ -33,16 +32,14 @@ class TArchivioDisegniForm : public QDialog {
   ~TArchivioDisegniForm() override;
 
   // ---- archiviodisegni.cpp ----
-  // Captions, the archive folder and its first page; nothing selected. Runs when the dialog is shown.
-  void FormShow();
-  // Empties the page; the folder is not stored. Runs whenever the dialog closes.
-  void FormClose();
+  // Captions, the archive folder and its first page; nothing selected.
+  void FormShow() override;
+  // Empties the page.
+  void FormClose() override;
   // Returns the selected drawing's file and stores the folder; a warning when nothing is selected.
-  void OpenButtonClick();
-  // Stores the shown folder and closes without a result.
-  void CancelButtonClick();
-  // Lets the operator browse for another archive folder and shows its first page.
-  void SelDisFolderBtnClick();
+  void OpenButtonClick() override;
+  // Shows the first page of the folder the operator browses for.
+  void SelDisFolderBtnClick() override;
   // The periodic update of the main window's timer: repaints the thumbnails when asked to.
   void Refresh();
 
@@ -59,18 +56,11 @@ class TArchivioDisegniForm : public QDialog {
   void BtnUpClick();
   void BtnDownClick();
 
-  // The archive folder shown, with a trailing '/'.
-  const std::string& Folder() const { return folder; }
-
-  QPushButton* SelDisFolderBtn = nullptr;
-  QLabel* PathLabel = nullptr;
   std::array<QFrame*, PanelCount> DisPanel{};
   std::array<PaintBox*, PanelCount> DisPaintBox{};
   std::array<QLabel*, PanelCount> Label{};
   QPushButton* BtnUp = nullptr;
   QPushButton* BtnDown = nullptr;
-  QPushButton* OpenButton = nullptr;
-  QPushButton* CancelButton = nullptr;
 
   std::vector<Drw> thumbDrw;                                  // PanelCount drawings while shown
   std::array<std::unique_ptr<myDraw>, PanelCount> thumbView;  // absent for a panel without a drawing
@@ -79,31 +69,21 @@ class TArchivioDisegniForm : public QDialog {
   int count = 0;      // drawings in the folder's listing
   int selected = -1;  // selected panel, -1 for none
   int redrawRequest = 0;
-  bool shown = false;
-  std::string resultPath;
 
   static constexpr int ClientWidth = 899, ClientHeight = 709;
   static constexpr int ThumbMargin = 2;  // pixels on each side
   static constexpr Color ThumbPen = 0x00F700;
 
- public slots:
-  void done(int result) override;
-
  protected:
-  void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
   void CreatePanel(int k);
-  void SetFolder(const std::string& shown);
   // The label of panel k, highlighted (bold red on yellow) or normal (black on the panel's background).
   void HighlightLabel(int k, bool on);
   // The panel whose paint box is watched, from the number that ends its name; -1 for another object.
   int PanelOf(const QObject* watched) const;
   // Clears the page and fills it again from first.
   void ShowPage();
-
-  std::string folder;
 };

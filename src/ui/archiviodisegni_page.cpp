@@ -22,7 +22,7 @@ constexpr Color HighlightBackground = 0x00FFFF;  // yellow
 }  // namespace
 
 void TArchivioDisegniForm::FillPage(const std::string& select) {
-  const std::vector<std::string> names = ListArchiveDrawings(folder);
+  const std::vector<std::string> names = ListArchiveDrawings(Folder());
   count = 0;
   for (const std::string& name : names) {
     const int k = count - first;
@@ -38,7 +38,7 @@ void TArchivioDisegniForm::FillPage(const std::string& select) {
 void TArchivioDisegniForm::LoadThumbnail(int k, const std::string& name) {
   DisPaintBox[k]->raise();
   // A failed load reports itself; the thumbnail shows what was read.
-  thumbDrw[k].Load(ArchiveDrawingPath(folder, name));
+  thumbDrw[k].Load(ArchiveDrawingPath(Folder(), name));
   thumbView[k] = MakePreviewRenderer(DisPaintBox[k], ThumbPen, ThumbMargin);
   FitPreview(*thumbView[k], thumbDrw[k]);
   Label[k]->setText(ToQString(name));

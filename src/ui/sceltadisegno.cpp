@@ -1,38 +1,28 @@
 // The drawing chooser: its controls, the list of drawings, the preview and the commands.
 #include "ui/sceltadisegno.h"
 
+#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "l10n/messaggi.h"
-#include "model/drw_file.h"
 #include "render/mydraw.h"
 #include "support/mymessagebox.h"
 #include "ui/archivefolder.h"
-#include "ui/glyphbutton.h"
 #include "ui/paintbox.h"
 #include "ui/previewpaint.h"
-#include "ui/selecdir.h"
 #include "ui/widetext.h"
 
-TSceltaDisegnoForm::TSceltaDisegnoForm(QWidget* parent) : QDialog(parent) {
-  setObjectName("SceltaDisegnoForm");
-  setFixedSize(ClientWidth, ClientHeight);
+TSceltaDisegnoForm::TSceltaDisegnoForm(QWidget* parent)
+    : ArchiveDialog(parent, "SceltaDisegnoForm", ClientWidth, ClientHeight) {
   CreateControls();
 }
 
 TSceltaDisegnoForm::~TSceltaDisegnoForm() = default;
 
 void TSceltaDisegnoForm::CreateControls() {
-  SelDisFolderBtn = MakeGlyphButton(this, "SelDisFolderBtn", "folder-open", QRect(5, 5, 32, 32), false);
-  SelDisFolderBtn->setIconSize(QSize(24, 24));
-  SelDisFolderBtn->setAccessibleName("Cartella dei disegni");
-  connect(SelDisFolderBtn, &QPushButton::clicked, this, &TSceltaDisegnoForm::SelDisFolderBtnClick);
-  PathLabel = new QLabel(this);
-  PathLabel->setObjectName("PathLabel");
-  PathLabel->move(42, 8);
+  CreateFolderControls();
   DisListBox = new QListWidget(this);
   DisListBox->setObjectName("DisListBox");
   DisListBox->setGeometry(8, 40, 299, 432);
@@ -49,10 +39,7 @@ void TSceltaDisegnoForm::CreateControls() {
   DisPaintBox->setObjectName("DisPaintBox");
   DisPaintBox->setGeometry(3, 3, 399, 377);
   connect(DisPaintBox, &PaintBox::Resized, this, [this] { redrawRequest = true; });
-  OpenButton = MakeGlyphButton(this, "OpenButton", "document-open", QRect(373, 441, 113, 33), true);
-  connect(OpenButton, &QPushButton::clicked, this, &TSceltaDisegnoForm::OpenButtonClick);
-  CancelButton = MakeGlyphButton(this, "CancelButton", "dialog-cancel", QRect(564, 441, 113, 33), true);
-  connect(CancelButton, &QPushButton::clicked, this, &TSceltaDisegnoForm::CancelButtonClick);
+  CreateCommandButtons(QRect(373, 441, 113, 33), QRect(564, 441, 113, 33));
 }
 
 void TSceltaDisegnoForm::FormShow() {
@@ -77,15 +64,9 @@ void TSceltaDisegnoForm::FormClose() {
   view.reset();
 }
 
-void TSceltaDisegnoForm::SetFolder(const std::string& shown) {
-  folder = shown;
-  PathLabel->setText(ToQString(folder));
-  PathLabel->adjustSize();
-}
-
 void TSceltaDisegnoForm::FillList(const std::string& select) {
   DisListBox->clear();
-  names = ListArchiveDrawings(folder);
+  names = ListArchiveDrawings(Folder());
   // The indices now name other drawings: the next preview must load.
   previewIndex = -1;
   int selectRow = -1;
@@ -102,7 +83,7 @@ void TSceltaDisegnoForm::Preview() {
   if (loading || !view || index < 0 || index == previewIndex) return;
   loading = true;
   // A failed load reports itself; the preview shows what was read.
-  previewDrw.Load(ArchiveDrawingPath(folder, names[index]));
+  previewDrw.Load(ArchiveDrawingPath(Folder(), names[index]));
   FitPreview(*view, previewDrw);
   PaintPreview(DisPaintBox, *view, previewDrw);
   previewIndex = index;
@@ -121,23 +102,12 @@ void TSceltaDisegnoForm::OpenButtonClick() {
     MyMessageBox(MsgText(241), MsgText(227), MsgStyleWarning);
     return;
   }
-  resultPath = ArchiveDrawingPath(folder, names[index]);
-  WriteArchiveFolder(folder);
-  accept();
-}
-
-void TSceltaDisegnoForm::CancelButtonClick() {
-  WriteArchiveFolder(folder);
-  reject();
+  Choose(names[index]);
 }
 
 void TSceltaDisegnoForm::SelDisFolderBtnClick() {
-  std::string chosen;
-  if (!SelectFolder(folder, chosen)) return;
-  std::string shownFolder, name;
-  SplitChosenFolder(chosen, shownFolder, name);
-  SetFolder(shownFolder);
-  FillList(name);
+  std::string name;
+  if (BrowseFolder(name)) FillList(name);
 }
 
 void TSceltaDisegnoForm::Refresh() {
@@ -146,28 +116,9 @@ void TSceltaDisegnoForm::Refresh() {
   redrawRequest = false;
 }
 
-void TSceltaDisegnoForm::done(int result) {
-  FormClose();
-  QDialog::done(result);
-}
-
-void TSceltaDisegnoForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
-}
-
-void TSceltaDisegnoForm::keyPressEvent(QKeyEvent* event) {
-  // Esc is the folder button's key, as the dialog's cancel button.
-  if (event->key() == Qt::Key_Escape) {
-    SelDisFolderBtn->click();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
 bool TSceltaDisegnoForm::eventFilter(QObject* watched, QEvent* event) {
   const bool listKey = watched == DisListBox && event->type() == QEvent::KeyRelease;
   const bool listMouse = watched == DisListBox->viewport() && event->type() == QEvent::MouseButtonRelease;
   if (listKey || listMouse) Preview();
-  return QDialog::eventFilter(watched, event);
+  return ArchiveDialog::eventFilter(watched, event);
 }
