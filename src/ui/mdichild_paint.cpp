@@ -9,22 +9,6 @@
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
-namespace {
-
-// Opens a burst of drawing on the paint box's image and shows it when the burst ends.
-class PaintBurst {
- public:
-  explicit PaintBurst(PaintBox* box) : box(box) { box->BeginPaint(); }
-  ~PaintBurst() { box->EndPaint(); }
-  PaintBurst(const PaintBurst&) = delete;
-  PaintBurst& operator=(const PaintBurst&) = delete;
-
- private:
-  PaintBox* box;
-};
-
-}  // namespace
-
 void TMDIChild::RepaintDrawing() {
   if (!renderer) return;
   DisPanel->lower();

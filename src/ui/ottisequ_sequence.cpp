@@ -23,18 +23,6 @@ constexpr double ZoomInFactor = 0.9;
 constexpr double ZoomOutFactor = 1.1;
 constexpr double PanFraction = 0.02;
 
-// Opens a burst of drawing on the paint box's image and shows it when the burst ends.
-class PaintBurst {
- public:
-  explicit PaintBurst(PaintBox* box) : box(box) { box->BeginPaint(); }
-  ~PaintBurst() { box->EndPaint(); }
-  PaintBurst(const PaintBurst&) = delete;
-  PaintBurst& operator=(const PaintBurst&) = delete;
-
- private:
-  PaintBox* box;
-};
-
 // The length of a path in half-millimetres, truncated; a length too large for the counter gives the largest.
 int HalfMillimetres(double length) {
   const double half = length * 2;

@@ -35,3 +35,15 @@ class PaintBox : public QWidget {
   QImage image;
   QtCanvas canvas;
 };
+
+// Opens a burst of drawing on the paint box's image and shows it when the burst ends.
+class PaintBurst {
+ public:
+  explicit PaintBurst(PaintBox* box) : box(box) { box->BeginPaint(); }
+  ~PaintBurst() { box->EndPaint(); }
+  PaintBurst(const PaintBurst&) = delete;
+  PaintBurst& operator=(const PaintBurst&) = delete;
+
+ private:
+  PaintBox* box;
+};
