@@ -4,19 +4,10 @@
 #include <limits>
 
 #include "model/drw.h"
-#include "support/mytypeconversion.h"
 
 namespace {
 
 constexpr double Tiny = 1e-8;
-constexpr double PixelLimit = 2147483647.0;
-
-int ClampToPixel(double v) {
-  if (v > PixelLimit) return 2147483646;
-  if (v < -PixelLimit) return -2147483646;
-  if (std::isnan(v)) return 0;
-  return RoundToInt(v);
-}
 
 }  // namespace
 
@@ -81,21 +72,6 @@ void ViewTransform::ComputeView() {
   visMaxX += panX;
   visMinY += panY;
   visMaxY += panY;
-}
-
-int ViewTransform::XToPixel(double x) const {
-  if (mirrorX) x = extMaxX - (x - extMinX);
-  return ClampToPixel(x * scaleX + offsetX);
-}
-
-int ViewTransform::YToPixel(double y) const {
-  if (flipY) y = extMaxY - (y - extMinY);
-  return ClampToPixel(y * scaleY + offsetY);
-}
-
-void ViewTransform::ToPixel(double x, double y, int& px, int& py) const {
-  px = XToPixel(x - panX);
-  py = YToPixel(y - panY);
 }
 
 double ViewTransform::PixelToX(double px) const {

@@ -20,10 +20,19 @@ class ViewTransform {
   void ComputeView();
 
   // Pixel of a coordinate from which the pan has been removed, clamped to +-2147483646.
-  int XToPixel(double x) const;
-  int YToPixel(double y) const;
+  int XToPixel(double x) const { return RoundPixel(XPixelValue(x)); }
+  int YToPixel(double y) const { return RoundPixel(YPixelValue(y)); }
   // Pixel of a drawing point (pan included).
-  void ToPixel(double x, double y, int& px, int& py) const;
+  void ToPixel(double x, double y, int& px, int& py) const {
+    px = XToPixel(x - panX);
+    py = YToPixel(y - panY);
+  }
+  // The pixel coordinates before rounding: XToPixel(x) is RoundPixel(XPixelValue(x)), likewise for y.
+  double XPixelValue(double x) const { return (mirrorX ? extMaxX - (x - extMinX) : x) * scaleX + offsetX; }
+  double YPixelValue(double y) const { return (flipY ? extMaxY - (y - extMinY) : y) * scaleY + offsetY; }
+  // A pixel coordinate rounded to the nearest pixel, a half downwards (RoundToInt's rule), beyond +-2147483647
+  // clamped to +-2147483646; NaN gives 0.
+  static int RoundPixel(double v);
   // Coordinates without the pan; 0 when the scale is zero.
   double PixelToX(double px) const;
   double PixelToY(double py) const;
@@ -68,6 +77,18 @@ class ViewTransform {
   template <typename Fn>
   static void ForEachMultiple(double step, double lo, double hi, double visMin, double visMax, Fn&& fn);
 };
+
+inline int ViewTransform::RoundPixel(double v) {
+  constexpr double limit = 2147483647.0;
+  if (v > limit) return 2147483646;
+  if (v < -limit) return -2147483646;
+  if (std::isnan(v)) return 0;
+  // RoundToInt's arithmetic for the int range, inline because every pixel drawn passes here (and without
+  // touching the ConversionFailed flag of text conversions): the truncated value and the exact remainder decide.
+  const int truncated = static_cast<int>(v);
+  const double remainder = v - truncated;
+  return truncated + (remainder > 0.5 ? 1 : 0) - (remainder <= -0.5 ? 1 : 0);
+}
 
 template <typename Fn>
 void ViewTransform::ForEachMultiple(double step, double lo, double hi, double visMin, double visMax, Fn&& fn) {

@@ -17,9 +17,19 @@ void QtCanvas::Begin() {
   if (painter || image->isNull()) return;
   painter = std::make_unique<QPainter>(image);
   painter->setRenderHint(QPainter::Antialiasing, false);
+  burstPixels = {image->bits(), image->width(), image->height(), image->bytesPerLine()};
 }
 
-void QtCanvas::End() { painter.reset(); }
+void QtCanvas::End() {
+  painter.reset();
+  burstPixels = Pixels();
+}
+
+QtCanvas::Pixels QtCanvas::CurrentPixels() {
+  if (painter) return burstPixels;
+  if (image->isNull()) return Pixels();
+  return {image->bits(), image->width(), image->height(), image->bytesPerLine()};
+}
 
 template <typename Fn>
 void QtCanvas::WithPainter(Fn&& paint) {
@@ -72,13 +82,15 @@ void QtCanvas::LineTo(int x, int y) {
 
 void QtCanvas::PixelLine(int x0, int y0, int x1, int y1) {
   long long length = std::max(std::llabs(static_cast<long long>(x1) - x0), std::llabs(static_cast<long long>(y1) - y0));
-  if (length == 0 || image->isNull()) return;
+  if (length == 0) return;
+  const Pixels pixels = CurrentPixels();
+  if (pixels.bits == nullptr) return;
   long long phase = dashPhase;
   dashPhase += length;
-  int w = image->width(), h = image->height();
+  int w = pixels.width, h = pixels.height;
   auto near = [&](int x, int y) { return x >= -1 && x <= w && y >= -1 && y <= h; };
   if (near(x0, y0) && near(x1, y1)) {
-    Bresenham(x0, y0, x1, y1, false, phase);
+    Bresenham(pixels, x0, y0, x1, y1, false, phase);
     return;
   }
   // Clip to the image widened by one pixel (Liang-Barsky), so that far-away ends cost nothing.
@@ -99,13 +111,11 @@ void QtCanvas::PixelLine(int x0, int y0, int x1, int y1) {
   if (!clip(-dx, x0 + 1.0) || !clip(dx, w - double(x0)) || !clip(-dy, y0 + 1.0) || !clip(dy, h - double(y0))) return;
   int cx0 = static_cast<int>(std::lround(x0 + t0 * dx)), cy0 = static_cast<int>(std::lround(y0 + t0 * dy));
   int cx1 = static_cast<int>(std::lround(x0 + t1 * dx)), cy1 = static_cast<int>(std::lround(y0 + t1 * dy));
-  Bresenham(cx0, cy0, cx1, cy1, t1 < 1, phase + std::llround(t0 * length));
+  Bresenham(pixels, cx0, cy0, cx1, cy1, t1 < 1, phase + std::llround(t0 * length));
 }
 
-void QtCanvas::Bresenham(int x0, int y0, int x1, int y1, bool includeEnd, long long phase) {
-  const int w = image->width(), h = image->height();
-  uchar* bits = image->bits();
-  const qsizetype bytesPerLine = image->bytesPerLine();
+void QtCanvas::Bresenham(const Pixels& pixels, int x0, int y0, int x1, int y1, bool includeEnd, long long phase) {
+  const int w = pixels.width, h = pixels.height;
   const QRgb rgb = ToQRgb(penColor);
   const bool xorMode = penMode == PenMode::Xor;
   const bool dashed = penStyle == PenStyleDashed;
@@ -117,28 +127,13 @@ void QtCanvas::Bresenham(int x0, int y0, int x1, int y1, bool includeEnd, long l
     return static_cast<unsigned>(x) < static_cast<unsigned>(w) && static_cast<unsigned>(y) < static_cast<unsigned>(h);
   };
   if (!dashed && !xorMode && inside(x0, y0) && inside(x1, y1)) {
-    // The common case, a solid line within the image (so is every pixel between its ends): the same steps
-    // without the per-pixel tests.
-    uchar* pixel = bits + y0 * bytesPerLine + x0 * qsizetype(sizeof(QRgb));
-    const qsizetype stepX = sx * qsizetype(sizeof(QRgb)), stepY = sy * bytesPerLine;
-    for (int i = 0; i < n; ++i) {
-      *reinterpret_cast<QRgb*>(pixel) = rgb;
-      int e2 = 2 * err;
-      if (e2 >= dy) {
-        err += dy;
-        pixel += stepX;
-      }
-      if (e2 <= dx) {
-        err += dx;
-        pixel += stepY;
-      }
-    }
+    SolidLineInside(pixels, x0, y0, x1, y1, n);
     return;
   }
   for (int i = 0; i < n; ++i) {
     bool on = !dashed || (phase + i) % (DashOn + DashOff) < DashOn;
     if (on && inside(x0, y0)) {
-      QRgb* pixel = reinterpret_cast<QRgb*>(bits + y0 * bytesPerLine) + x0;
+      QRgb* pixel = reinterpret_cast<QRgb*>(pixels.bits + y0 * pixels.bytesPerLine) + x0;
       *pixel = xorMode ? (*pixel ^ (rgb & 0x00FFFFFF)) : rgb;
     }
     int e2 = 2 * err;
@@ -149,6 +144,33 @@ void QtCanvas::Bresenham(int x0, int y0, int x1, int y1, bool includeEnd, long l
     if (e2 <= dx) {
       err += dx;
       y0 += sy;
+    }
+  }
+}
+
+void QtCanvas::SolidLineInside(const Pixels& pixels, int x0, int y0, int x1, int y1, int n) {
+  // The steps of the loop in Bresenham above, split by the major axis: along it every step moves (for
+  // dx >= -dy the test e2 >= dy always holds, for dx <= -dy the test e2 <= dx does), so only the minor axis
+  // is decided per pixel.
+  const QRgb rgb = ToQRgb(penColor);
+  const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  const qsizetype stepX = (x0 < x1 ? 1 : -1) * qsizetype(sizeof(QRgb));
+  const qsizetype stepY = (y0 < y1 ? 1 : -1) * pixels.bytesPerLine;
+  uchar* pixel = pixels.bits + y0 * pixels.bytesPerLine + x0 * qsizetype(sizeof(QRgb));
+  int err = dx + dy;
+  if (dx >= -dy) {
+    for (int i = 0; i < n; ++i) {
+      *reinterpret_cast<QRgb*>(pixel) = rgb;
+      const bool minor = 2 * err <= dx;
+      err += dy + (minor ? dx : 0);
+      pixel += stepX + (minor ? stepY : 0);
+    }
+  } else {
+    for (int i = 0; i < n; ++i) {
+      *reinterpret_cast<QRgb*>(pixel) = rgb;
+      const bool minor = 2 * err >= dy;
+      err += dx + (minor ? dy : 0);
+      pixel += stepY + (minor ? stepX : 0);
     }
   }
 }
@@ -192,7 +214,7 @@ void QtCanvas::FrameRect(int left, int top, int right, int bottom) {
   int r = right - 1, b = bottom - 1;
   if (r == left || b == top) {
     // One pixel wide or high: a single line, end included.
-    Bresenham(left, top, r, b, true, 0);
+    Bresenham(CurrentPixels(), left, top, r, b, true, 0);
   } else {
     PixelLine(left, top, r, top);
     PixelLine(r, top, r, b);

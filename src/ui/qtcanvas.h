@@ -41,18 +41,30 @@ class QtCanvas : public Canvas {
   int TextHeight(const std::string& text) override;
 
  private:
+  // The image's pixels, taken once per burst (while a painter is active a copy of the image is a deep copy, so
+  // they stay the image's own) or else once per line.
+  struct Pixels {
+    uchar* bits = nullptr;
+    int width = 0, height = 0;
+    qsizetype bytesPerLine = 0;
+  };
   // Runs paint with a painter set up for the pen mode: the burst's, or one opened for this call.
   template <typename Fn>
   void WithPainter(Fn&& paint);
   // A one-pixel line from (x0, y0) towards (x1, y1), without its end pixel.
   void PixelLine(int x0, int y0, int x1, int y1);
   // Bresenham between points near the image; pixels outside it are skipped. phase: dash position of the first.
-  void Bresenham(int x0, int y0, int x1, int y1, bool includeEnd, long long phase);
+  void Bresenham(const Pixels& pixels, int x0, int y0, int x1, int y1, bool includeEnd, long long phase);
   void FillPixels(int left, int top, int right, int bottom, Color color);
+  // A solid line whose ends lie in the image (so does every pixel between), n pixels from (x0, y0).
+  void SolidLineInside(const Pixels& pixels, int x0, int y0, int x1, int y1, int n);
   QPen MakePen() const;
+  // The burst's pixels, or the image's own outside a burst; bits is null for a null image.
+  Pixels CurrentPixels();
 
   QImage* image;
   std::unique_ptr<QPainter> painter;
+  Pixels burstPixels;
   Color penColor = 0, brushColor = 0xFFFFFF, fontColor = 0;
   int penWidth = 1;
   uint8_t penStyle = PenStyleSolid;

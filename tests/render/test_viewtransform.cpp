@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/drw.h"
+#include "support/mytypeconversion.h"
 
 namespace {
 
@@ -205,4 +206,17 @@ TEST(ViewTransform, GridLinesLieOnMultiplesOfTheStepInsideTheCanvas) {
   EXPECT_LT(vertical, 80);
   EXPECT_GT(horizontal, 40);
   EXPECT_LT(horizontal, 70);
+}
+
+TEST(ViewTransform, RoundPixelRoundsAsRoundToIntAndClamps) {
+  // Halves go downwards on both sides of zero, as RoundToInt has them.
+  for (double v : {0.0, 0.5, -0.5, 1.5, -1.5, 2.4999999999999996, -0.49999999999999994, 1e9 + 0.5, -1e9 - 0.5,
+                   2147483646.5, -2147483646.5, 2147483647.0, -2147483647.0, 123.456, -123.456}) {
+    EXPECT_EQ(ViewTransform::RoundPixel(v), RoundToInt(v)) << v;
+  }
+  EXPECT_EQ(ViewTransform::RoundPixel(2147483647.25), 2147483646);
+  EXPECT_EQ(ViewTransform::RoundPixel(-2147483647.25), -2147483646);
+  EXPECT_EQ(ViewTransform::RoundPixel(1e300), 2147483646);
+  EXPECT_EQ(ViewTransform::RoundPixel(-INFINITY), -2147483646);
+  EXPECT_EQ(ViewTransform::RoundPixel(NAN), 0);
 }

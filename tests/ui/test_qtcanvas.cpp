@@ -26,6 +26,29 @@ int CountInRow(const QImage& image, int y, QRgb colour) {
   return n;
 }
 
+// The textbook integer line, both axes decided at every pixel, without its end pixel and clipped pixel by pixel:
+// what a one-pixel line must set.
+QImage ReferenceLine(int w, int h, int x0, int y0, int x1, int y1, QRgb background, QRgb colour) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(background);
+  int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+  int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  for (int i = 0; i < std::max(dx, -dy); ++i) {
+    if (x0 >= 0 && x0 < w && y0 >= 0 && y0 < h) image.setPixel(x0, y0, colour);
+    int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+  return image;
+}
+
 }  // namespace
 
 class TestQtCanvas : public QObject {
@@ -35,6 +58,7 @@ class TestQtCanvas : public QObject {
   void XorFiguresDrawnTwiceRestoreEveryPixel();
   void DashedLayerPenDrawsDashes();
   void OnePixelLinesLeaveOutTheirEndPixel();
+  void OnePixelLinesSetTheTextbookPixelsInEveryDirection();
   void FarAwayLinesAreClippedToTheImage();
   void BackgroundPaintsFrameAndFill();
 };
@@ -130,6 +154,32 @@ void TestQtCanvas::OnePixelLinesLeaveOutTheirEndPixel() {
   QCOMPARE(image.pixel(2, 2), ToQRgb(Red));
   QCOMPARE(image.pixel(5, 3), ToQRgb(Red));
   QCOMPARE(image.pixel(6, 3), qRgb(0, 0, 0));
+}
+
+void TestQtCanvas::OnePixelLinesSetTheTextbookPixelsInEveryDirection() {
+  // Every end from -1 to 31 (the ends on the border take the clipped path) from three starts, in and out of a burst.
+  constexpr int size = 31;
+  const QRgb background = qRgb(0, 0, 0);
+  QImage image(size, size, QImage::Format_RGB32);
+  QtCanvas canvas(&image);
+  canvas.SetPen(Green, 1, PenStyleSolid);
+  int lines = 0;
+  for (QPoint start : {QPoint(15, 15), QPoint(0, 0), QPoint(30, 7)}) {
+    for (int y = -1; y <= size; ++y) {
+      for (int x = -1; x <= size; ++x) {
+        image.fill(background);
+        bool burst = (x + y) % 2 == 0;
+        if (burst) canvas.Begin();
+        canvas.MoveTo(start.x(), start.y());
+        canvas.LineTo(x, y);
+        if (burst) canvas.End();
+        if (image != ReferenceLine(size, size, start.x(), start.y(), x, y, background, ToQRgb(Green)))
+          QFAIL(qPrintable(QString("line (%1, %2) - (%3, %4)").arg(start.x()).arg(start.y()).arg(x).arg(y)));
+        ++lines;
+      }
+    }
+  }
+  QCOMPARE(lines, 3 * (size + 2) * (size + 2));
 }
 
 void TestQtCanvas::FarAwayLinesAreClippedToTheImage() {
