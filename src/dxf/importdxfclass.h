@@ -149,12 +149,47 @@ private:
     bool ReadBlocks();
     bool FindBlock(const std::string& name, int& index) const;
     bool ImportInsert();
-    // Reads block index again through the converters and places what it added. False, with nothing read, when
-    // the block is being expanded already (it would insert itself), nesting is too deep, or too many expansions
-    // added nothing.
+    // Adds the entities of block index (read through the converters, or copied from an earlier reading that
+    // gives the same) and places them. False, with nothing added, when the block is being expanded already (it
+    // would insert itself), nesting is too deep, or too many expansions added nothing.
     bool ExpandBlock(int index, const Placement& placement);
+    // Reads block index through the converters, adding its entities unplaced, and keeps the reading for later
+    // inserts when nothing in it was refused.
+    void ReadBlock(int index);
     // Moves the entities first..end-1 of the drawing from block coordinates to where the placement puts them.
     void PlaceEntities(int first, const Placement& placement);
+
+    // ---- Readings of blocks kept for later inserts (importdxfclass_blockcache.cpp) ----
+    // What reading a block did, taken while nothing refused anything: its entities in block coordinates as the
+    // reading left them (nested inserts placed, chains turned), path numbers counted from the block's first
+    // item, and its effects on the import's counters. Reading the block again gives the same whenever no
+    // refusal can occur, since the reading depends on nothing else but the file.
+    struct BlockReading {
+        std::vector<Entity> entities;  // sequence: path number minus that of the block's first item
+        int items = 0;                 // items converted (path numbers taken)
+        int emptyInside = 0;           // nested expansions that added nothing
+        int depthBelow = 0;            // levels of nested expansion below the block
+        std::vector<int> nested;       // the blocks expanded inside it, each once
+    };
+    // The state a reading of a block starts from, to tell what the reading did.
+    struct ReadingStart {
+        int first = 0;  // the block's first entity in the drawing
+        int item = 0;   // path number of the block's first item
+        int refused = 0, emptyExpansions = 0, deepest = 0;
+        std::size_t nestedFloor = 0;  // the enclosing reading's start in nestedBlocks
+    };
+    ReadingStart BeginReading();
+    // Keeps the reading of block index (when nothing was refused, it is the first one kept and the kept
+    // entities stay within MaxEntities) and tells the enclosing reading its depth and nested blocks.
+    void EndReading(int index, const ReadingStart& start);
+    // The kept reading of block index when copying it gives exactly what reading the block would give here:
+    // the drawing has room for all of it and no nested expansion would be refused. Null otherwise.
+    const BlockReading* ReusableReading(int index) const;
+    // Adds the kept reading of block index as reading the block would: entities, path numbers, progress,
+    // counters. Warnings need nothing: those of the block went into warnings when it was first read.
+    void CopyReading(int index, const BlockReading& reading);
+    // Tells the enclosing reading, if any, that block index was expanded, with the blocks expanded inside it.
+    void NoteExpanded(int index, const std::vector<int>& nested);
 
     std::string fileName;
     FileReadWrite reader;
@@ -182,6 +217,14 @@ private:
     std::unordered_map<std::string, int> blockIndex;  // name as written -> first block of that name
     std::vector<int> expanding;                       // blocks being expanded, outermost first
     int emptyExpansions = 0;
+    int refusedExpansions = 0;  // expansions refused so far
+    int deepestExpansion = 0;   // the greatest size of expanding within the current reading of a block
+    std::unordered_map<int, BlockReading> readings;  // block index -> its kept reading
+    int keptEntities = 0;                             // entities of all kept readings, at most MaxEntities
+    // The blocks expanded within the readings under way, each once per reading: those of the innermost reading
+    // from nestedFloor on, those of the readings around it before.
+    std::vector<int> nestedBlocks;
+    std::size_t nestedFloor = 0;
 };
 
 template <class ReadGroup>

@@ -1,6 +1,6 @@
 // Blocks and inserts of ImportDxfClass: the BLOCKS section is only indexed (where each block starts, its base
-// point); each INSERT reads its block again through the ordinary converters and moves what they added to where
-// the insert places it, once per cell of an insert with columns and rows.
+// point); an INSERT reads its block through the ordinary converters (or copies an earlier reading of it) and
+// moves what that added to where the insert places it, once per cell of an insert with columns and rows.
 #include <algorithm>
 #include <cmath>
 
@@ -118,22 +118,34 @@ bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
     // A block that is already being expanded would insert itself without end; nesting and the number of
     // expansions that add nothing are bounded as well.
     if (static_cast<int>(expanding.size()) >= MaxInsertDepth || emptyExpansions >= MaxEmptyExpansions ||
-        Stopped() || std::find(expanding.begin(), expanding.end(), index) != expanding.end())
+        Stopped() || std::find(expanding.begin(), expanding.end(), index) != expanding.end()) {
+        ++refusedExpansions;
         return false;
-    const int64_t resume = reader.GetPosition();
+    }
     const int first = drawing.entityCount();
+    if (const BlockReading* kept = ReusableReading(index))
+        CopyReading(index, *kept);
+    else
+        ReadBlock(index);
+    if (drawing.entityCount() == first)
+        ++emptyExpansions;
+    PlaceEntities(first, placement);
+    return true;
+}
+
+void ImportDxfClass::ReadBlock(int index)
+{
+    const int64_t resume = reader.GetPosition();
+    const ReadingStart start = BeginReading();
     const int outerFloor = chainFloor;
-    chainFloor = first;  // the block's entities are not chained with what lies outside it
+    chainFloor = start.first;  // the block's entities are not chained with what lies outside it
     expanding.push_back(index);
     reader.SeekTo(blocks[index].start);
     ReadEntities(true);  // a value that does not convert ends the block; what was converted stays
     expanding.pop_back();
     chainFloor = outerFloor;
     reader.SeekTo(resume);
-    if (drawing.entityCount() == first)
-        ++emptyExpansions;
-    PlaceEntities(first, placement);
-    return true;
+    EndReading(index, start);
 }
 
 void ImportDxfClass::PlaceEntities(int first, const Placement& p)

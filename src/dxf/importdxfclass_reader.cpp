@@ -107,6 +107,8 @@ bool ImportDxfClass::Import()
     itemNumber = 1;
     blocks.clear();
     blockIndex.clear();
+    readings.clear();
+    keptEntities = 0;
     ReserveForFile();
     if (IsBinaryDxf()) {
         ShowError(StrFormat("DXF001: il file %s è un DXF binario: si possono importare solo file DXF in formato testo",
