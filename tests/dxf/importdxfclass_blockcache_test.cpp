@@ -9,6 +9,7 @@
 
 #include "common/message_recorder.h"
 #include "common/temp_prog_dir.h"
+#include "dxf/dxf_fixtures.h"
 #include "dxf/importdxfclass.h"
 #include "support/text.h"
 
@@ -222,6 +223,45 @@ TEST_F(ImportDxfClassBlockCache, KeptReadingIsNotCopiedWhereItsEmptyExpansionsWo
     });
     EXPECT_EQ(outcome.drawing.entityCount(), 67);
     EXPECT_EQ(outcome.warnings, WarnText);
+}
+
+TEST_F(ImportDxfClassBlockCache, EveryCopyOfANestedBlockIsPlacedByItsOwnInsert)
+{
+    // INNER: LINE (0,0)-(1,0), ARC about (0,0) of radius 1 from 0 to 90 degrees. OUTER: INNER at (10, 0), then
+    // LINE (5,5)-(10,1), turned round to follow the arc. OUTER at (100, 0); at (0, 100) mirrored (-1, 1); at
+    // (0, 0) in two columns 50 apart.
+    ImportResult r = ImportFixture("blocks_reused.dxf");
+    const Drw& d = r.drawing;
+    ExpectWellFormed(d);
+    const struct {
+        double x1, y1, x2, y2, xc, yc;
+        bool isArc, clockwise;
+    } expected[] = {
+        {110, 0, 111, 0, 0, 0, false, false},    {111, 0, 110, 1, 110, 0, true, false},
+        {110, 1, 105, 5, 0, 0, false, false},    {-10, 100, -11, 100, 0, 0, false, false},
+        {-11, 100, -10, 101, -10, 100, true, true}, {-10, 101, -5, 105, 0, 0, false, false},
+        {10, 0, 11, 0, 0, 0, false, false},      {11, 0, 10, 1, 10, 0, true, false},
+        {10, 1, 5, 5, 0, 0, false, false},       {60, 0, 61, 0, 0, 0, false, false},
+        {61, 0, 60, 1, 60, 0, true, false},      {60, 1, 55, 5, 0, 0, false, false},
+    };
+    ASSERT_EQ(d.entityCount(), 12);
+    EXPECT_EQ(d.pathCount, 12);
+    for (int i = 0; i < 12; ++i) {
+        const Entity& e = d.entities[i];
+        SCOPED_TRACE("entity " + std::to_string(i));
+        EXPECT_EQ(e.sequence, i + 1);
+        EXPECT_EQ(e.isArc, expected[i].isArc);
+        EXPECT_EQ(e.clockwise, expected[i].clockwise);
+        EXPECT_NEAR(e.x1, expected[i].x1, 1e-9);
+        EXPECT_NEAR(e.y1, expected[i].y1, 1e-9);
+        EXPECT_NEAR(e.x2, expected[i].x2, 1e-9);
+        EXPECT_NEAR(e.y2, expected[i].y2, 1e-9);
+        if (e.isArc) {
+            EXPECT_NEAR(e.xc, expected[i].xc, 1e-9);
+            EXPECT_NEAR(e.yc, expected[i].yc, 1e-9);
+        }
+        EXPECT_EQ(e.layer, e.isArc ? "ARCS" : "0");
+    }
 }
 
 } // namespace
