@@ -2,6 +2,7 @@
 // field by field, the drawing read afresh for every insert. The reference makes every block insert itself at its
 // end: that insert is refused and adds nothing, but a reading with a refusal is never kept, so every insert of
 // the reference reads its block from the file.
+#include <algorithm>
 #include <string>
 #include <vector>
 
