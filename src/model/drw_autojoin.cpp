@@ -1,8 +1,8 @@
 // AutoJoin: each path, in increasing number, greedily absorbs the nearest end of a later path within the
 // tolerance. Comparing every path with every later one and moving entities at every join costs seconds on a full
-// drawing; here the path ends sit in a grid of cells as large as the tolerance, so each test looks only at the
-// ends nearby, and paths are linked lists of entities that join and turn round in constant time, written back
-// into the drawing once at the end. Results, ties and tolerance edges are those of the plain scan.
+// drawing; here the path ends sit in a grid of cells (drw_end_grid.h), so each test looks only at the ends
+// nearby, and paths are linked lists of entities that join and turn round in constant time, gathered into the
+// drawing once at the end. Results, ties and tolerance edges are those of the plain scan.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/drw_end_grid.h"
 #include "model/drw_join.h"
 #include "support/log.h"
 #include "support/myutl.h"
@@ -56,119 +57,14 @@ private:
     std::vector<int> tree;
 };
 
-// The path ends of the drawing in cells of a square grid. The occupied cells are numbered densely and found
-// through an open-addressing hash table keyed by the cell's column and row, so the 3 x 3 cells around a point cost
-// nine probes of a small table whatever the size of the drawing; the ports of cell c are ports[first[c]] ..
-// ports[first[c + 1] - 1]. Ends are entity ports (2 * entity + 0 for its start as stored, + 1 for its end); a port
-// stays where it is until it is joined, after which it is no longer an end and is passed over.
-class EndGrid {
-public:
-    void Build(const std::vector<double>& px, const std::vector<double>& py, const std::vector<int>& ends,
-               double reach)
-    {
-        double largest = 0.0;
-        for (const int r : ends) {
-            if (std::isfinite(px[r]) && std::isfinite(py[r]))
-                largest = std::max({largest, std::fabs(px[r]), std::fabs(py[r])});
-        }
-        // Cells somewhat larger than the reach (and not so small that cell numbers lose precision): every end
-        // within reach of a point lies in the 3 x 3 cells around the point's own.
-        cell = 1.01 * std::max({reach, 1e-9 * largest, 1e-300});
-        size_t slots = 16;
-        while (slots < 2 * ends.size())
-            slots *= 2;
-        table.assign(slots, -1);
-        keys.clear();
-        first.clear();
-        std::vector<int> cellOf(ends.size(), -1);  // the dense cell of each end; -1 off the grid
-        for (size_t k = 0; k < ends.size(); k++) {
-            const int r = ends[k];
-            if (std::isfinite(px[r]) && std::isfinite(py[r]))
-                cellOf[k] = Insert({CellOf(px[r]), CellOf(py[r])});
-        }
-        // Counting sort of the ends by cell.
-        first.assign(keys.size() + 1, 0);
-        for (const int c : cellOf) {
-            if (c >= 0)
-                first[c + 1]++;
-        }
-        for (size_t c = 1; c < first.size(); c++)
-            first[c] += first[c - 1];
-        ports.resize(first.back());
-        std::vector<int> fill(first.begin(), first.end() - 1);
-        for (size_t k = 0; k < ends.size(); k++) {
-            if (cellOf[k] >= 0)
-                ports[fill[cellOf[k]]++] = ends[k];
-        }
-    }
-
-    // Calls visit(port) for every end stored in the 3 x 3 cells around (x, y).
-    template <typename Visit>
-    void ForEachNear(double x, double y, Visit visit) const
-    {
-        const int64_t cx = CellOf(x);
-        const int64_t cy = CellOf(y);
-        for (int64_t col = cx - 1; col <= cx + 1; col++) {
-            for (int64_t row = cy - 1; row <= cy + 1; row++) {
-                const int c = Find({col, row});
-                if (c < 0)
-                    continue;
-                for (int k = first[c]; k < first[c + 1]; k++)
-                    visit(ports[k]);
-            }
-        }
-    }
-
-private:
-    struct Key {
-        int64_t cx, cy;
-        bool operator==(const Key&) const = default;
-    };
-
-    int64_t CellOf(double v) const
-    {
-        const double c = std::floor(v / cell);
-        return static_cast<int64_t>(std::clamp(c, -4e18, 4e18));
-    }
-
-    // Neighbouring cells land far apart in the table (the finalizer of splitmix64 over both coordinates).
-    size_t SlotOf(const Key& key) const
-    {
-        uint64_t h = static_cast<uint64_t>(key.cx) * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(key.cy);
-        h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<size_t>(h ^ (h >> 31)) & (table.size() - 1);
-    }
-
-    // The dense number of the cell, or -1 when no end lies in it.
-    int Find(const Key& key) const
-    {
-        for (size_t at = SlotOf(key);; at = (at + 1) & (table.size() - 1)) {
-            const int c = table[at];
-            if (c < 0 || keys[c] == key)
-                return c;
-        }
-    }
-
-    // The dense number of the cell, numbering it when it is new (the table is never more than half full).
-    int Insert(const Key& key)
-    {
-        size_t at = SlotOf(key);
-        for (; table[at] >= 0; at = (at + 1) & (table.size() - 1)) {
-            if (keys[table[at]] == key)
-                return table[at];
-        }
-        table[at] = static_cast<int>(keys.size());
-        keys.push_back(key);
-        return table[at];
-    }
-
-    double cell = 1.0;
-    std::vector<int> table;  // slot -> dense cell number, -1 empty
-    std::vector<Key> keys;   // dense cell number -> its column and row
-    std::vector<int> first;  // dense cell number -> its first entry in ports
-    std::vector<int> ports;  // the ends, grouped by cell
-};
+// Asks for the cache lines of an entity ahead of its use.
+void Prefetch(const Entity& e)
+{
+    const char* bytes = reinterpret_cast<const char*>(&e);
+    for (size_t at = 0; at < sizeof(Entity); at += 64)
+        __builtin_prefetch(bytes + at);
+    __builtin_prefetch(bytes + sizeof(Entity) - 1);
+}
 
 // The best end of a later path found so far for the end of path i under test.
 struct Candidate {
@@ -179,11 +75,30 @@ struct Candidate {
     bool atEndOfJ = false;
 };
 
+// One end of a later path that a search may take: its path, whether it is that path's end, its distance.
+struct NearEnd {
+    int path;
+    int endOfPath;
+    double distance;
+};
+
+// Where WriteBack takes each entity of the joined drawing from: the slot (z coordinates and reserved fields), the
+// port whose entity gives the plane part and whose end is the start, the path number and the join flags.
+struct Placement {
+    int slot;
+    int port;
+    int sequence;
+    bool joinedPrev;
+    bool joinedNext;
+};
+
 // One AutoJoin call on a drawing whose paths are chains. Paths are known by their number at the start of the call
 // (their id); their present numbers are ranks among the ids still in use. The entities keep their slots (the z
 // coordinates and reserved fields, which stay in place when a chain is reversed) while their plane parts (points,
-// centre, kind, direction, layer) form each path's chain of ports: head is the port where the path starts, tail
-// the port where it ends, and link pairs the joined ports.
+// centre, kind, direction, layer) form each path's chain of ports, link pairing the joined ports. A path's head
+// and tail are the places in the grid order (EndGrid) of the ends where it starts and ends; what a search needs
+// of a candidate end sits in its EndState, beside the states of the ends near it, so that a search reads a few
+// cache lines and never an entity.
 class AutoJoiner {
 public:
     AutoJoiner(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::vector<int>* selection)
@@ -191,13 +106,15 @@ public:
     {
         useSelection = selection != nullptr && !selection->empty();
         pathCount = drw.pathCount;
+        searchable = rules.tolerance + 2 * Epsilon >= 0;  // false also for a tolerance that is not a number
         ReadPaths();
         if (useSelection)
             ReadSelection(*selection);
-        const double reach = (rules.tolerance + 2 * Epsilon) * (1 + 1e-9);
-        searchable = reach >= 0;  // false also for a tolerance that is not a number
-        if (searchable)
-            grid.Build(px, py, ends, reach);
+        numbersKept = useSelection || pathB >= 0;
+        if (numbersKept) {
+            for (int s = 1; s <= pathCount; s++)
+                alive.Add(s, 1);
+        }
         targetB = NumberToId(pathB);
     }
 
@@ -205,39 +122,62 @@ public:
     void WriteBack(std::vector<int>* selection);
 
 private:
+    // Per end, in grid order.
+    struct EndState {
+        int owner = 0;        // the path it ends
+        int pathLayer = -1;   // the layer key of the entity at the start of that path
+        int entityLayer = -1; // the layer key of its own entity
+        bool live = true;     // still a path end (not joined)
+        bool isTail = false;  // where its path ends, not where it starts
+        bool isArc = false;   // its entity is an arc
+    };
+    struct PathState {
+        int head = -1, tail = -1;           // places of its ends; -1 for a number without entities
+        int firstSlot = -1, lastSlot = -1;  // its slots in order run from firstSlot along nextSlot
+        int entities = 0;
+        bool absorbed = false;
+    };
+
     void ReadPaths();
     void ReadSelection(const std::vector<int>& selection);
     int NumberToId(int number) const { return number >= 1 && number <= pathCount ? alive.Find(number) : 0; }
+    int IdOf(int number);
     bool Selected(int id) const { return !useSelection || selectedCount[id] > 0; }
     void Search(int id, bool endPass, Candidate& best);
     void Join(int i, const Candidate& best);
+    void MarkEnds(int id);
+    void PrefetchAhead(int id);
     void DropFromSelection(int j, int number);
-    void LogRecentreFailure(int i, int j) const;
+    void LogRecentreFailure(int i, int j);
+    void CountEntitiesBefore();
+    std::vector<Placement> Placements() const;
+    Entity Placed(const Placement& place);
 
     Drw& drw;
     JoinRules rules;
     int pathA, pathB;
     bool useSelection = false;
     bool searchable = false;
+    bool numbersKept = false;  // alive is kept (only a selection and pathB need present numbers)
+    bool lengthsKept = false;  // lengths is kept (from the first failed re-centring on)
     int pathCount = 0;
     int joins = 0;
-    int targetB = 0;  // id of the path numbered pathB now
+    int targetB = 0;                     // id of the path numbered pathB now
+    int cursorId = 0, cursorNumber = 0;  // the id IdOf gave last, and its number
 
-    // Per port (2 * entity + 0 or 1): its point, the port it is joined to (-1: a path end), the path it ends.
-    std::vector<double> px, py;
-    std::vector<int> link, owner;
+    std::vector<double> px, py;  // per port (2 * entity + 0 or 1): its point
+    std::vector<int> link;       // per port: the port it is joined to; -1 at a path end
     std::vector<double> cx, cy;  // per entity: the arc centre (moved when the arc is snapped)
-    std::vector<int> layerKey;   // per entity: its upper-cased layer name as a number
-    std::vector<int> ends;       // the path ends at the start
-    // Per path id: head and tail port (-1 for a number without entities), the slots in order (first, last and
-    // the slot after each slot).
-    std::vector<int> head, tail, firstSlot, lastSlot, nextSlot;
-    FenwickTree alive, lengths;
     EndGrid grid;
-    std::vector<int> selectedCount;   // per id: how often its present number is in the selection
-    std::vector<int> selectedBelow;   // selected numbers below 1
-    std::vector<int> selectedAbove;   // selected numbers above pathCount, each plus the joins made before
-    std::vector<std::pair<int, int>> near;  // the candidates of one test: (j, port)
+    std::vector<EndState> endStates;  // per end, in grid order
+    std::vector<PathState> paths;     // per path id
+    std::vector<int> nextSlot;        // per slot: the slot after it in its path
+    // Over the path ids: 1 for each path in use, and the number of entities of each path.
+    FenwickTree alive, lengths;
+    std::vector<int> selectedCount;  // per id: how often its present number is in the selection
+    std::vector<int> selectedBelow;  // selected numbers below 1
+    std::vector<int> selectedAbove;  // selected numbers above pathCount, each plus the joins made before
+    std::vector<NearEnd> near;       // the candidates of one test
 };
 
 void AutoJoiner::ReadPaths()
@@ -246,16 +186,13 @@ void AutoJoiner::ReadPaths()
     px.resize(2 * n);
     py.resize(2 * n);
     link.assign(2 * n, -1);
-    owner.assign(2 * n, 0);
     cx.resize(n);
     cy.resize(n);
-    layerKey.resize(n);
     nextSlot.assign(n, -1);
-    head.assign(pathCount + 1, -1);
-    tail.assign(pathCount + 1, -1);
-    firstSlot.assign(pathCount + 1, -1);
-    lastSlot.assign(pathCount + 1, -1);
+    paths.assign(pathCount + 1, PathState{});
+    std::vector<int> layers(n);
     std::unordered_map<std::string, int> names;
+    int layer = -1;
     for (int k = 0; k < n; k++) {
         const Entity& e = drw.entities[k];
         px[2 * k] = e.x1;
@@ -264,27 +201,46 @@ void AutoJoiner::ReadPaths()
         py[2 * k + 1] = e.y2;
         cx[k] = e.xc;
         cy[k] = e.yc;
-        layerKey[k] = names.emplace(AnsiUpper(e.layer), static_cast<int>(names.size())).first->second;
-        const int s = e.sequence;
-        if (head[s] < 0) {
-            head[s] = 2 * k;
-            firstSlot[s] = k;
+        if (k == 0 || e.layer != drw.entities[k - 1].layer)
+            layer = names.emplace(AnsiUpper(e.layer), static_cast<int>(names.size())).first->second;
+        layers[k] = layer;
+        PathState& path = paths[e.sequence];
+        if (path.head < 0) {
+            path.head = 2 * k;
+            path.firstSlot = k;
         } else {
             link[2 * k] = 2 * (k - 1) + 1;
             link[2 * (k - 1) + 1] = 2 * k;
             nextSlot[k - 1] = k;
         }
-        tail[s] = 2 * k + 1;
-        lastSlot[s] = k;
-        lengths.Add(s, 1);
+        path.tail = 2 * k + 1;
+        path.lastSlot = k;
+        path.entities++;
     }
+    // The ends into the grid, and head and tail from ports to places.
+    std::vector<EndGrid::End> points;
+    std::vector<EndState> states;
     for (int s = 1; s <= pathCount; s++) {
-        alive.Add(s, 1);
-        if (head[s] < 0)
+        PathState& path = paths[s];
+        if (path.head < 0)
             continue;
-        owner[head[s]] = owner[tail[s]] = s;
-        ends.push_back(head[s]);
-        ends.push_back(tail[s]);
+        for (const int port : {path.head, path.tail}) {
+            const int e = port / 2;
+            points.push_back({px[port], py[port], port});
+            states.push_back({s, layers[path.head / 2], layers[e], true, port == path.tail, drw.entities[e].isArc});
+        }
+        path.head = static_cast<int>(points.size()) - 2;
+        path.tail = static_cast<int>(points.size()) - 1;
+    }
+    grid.Build(points, searchable ? rules.tolerance : 0.0);
+    endStates.resize(states.size());
+    for (size_t k = 0; k < states.size(); k++)
+        endStates[grid.PlaceOf(static_cast<int>(k))] = states[k];
+    for (PathState& path : paths) {
+        if (path.head >= 0) {
+            path.head = grid.PlaceOf(path.head);
+            path.tail = grid.PlaceOf(path.tail);
+        }
     }
 }
 
@@ -301,67 +257,116 @@ void AutoJoiner::ReadSelection(const std::vector<int>& selection)
     }
 }
 
+// The id of the path numbered number now. Run asks for numbers that never decrease, and a join only removes a
+// path after the one under test, so the id follows by stepping over absorbed ids.
+int AutoJoiner::IdOf(int number)
+{
+    while (cursorNumber < number) {
+        do
+            cursorId++;
+        while (paths[cursorId].absorbed);
+        cursorNumber++;
+    }
+    return cursorId;
+}
+
 void AutoJoiner::Search(int i, bool endPass, Candidate& best)
 {
     if (!searchable)
         return;
-    const int from = endPass ? tail[i] : head[i];
-    const double x = px[from];
-    const double y = py[from];
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return;  // every distance from here is infinite or not a number: no end can be taken
-    const int layer = layerKey[head[i] / 2];
+    const int from = endPass ? paths[i].tail : paths[i].head;
+    const int layer = endStates[from].pathLayer;
+    const EndGrid::End& at = grid.At(from);
     near.clear();
-    grid.ForEachNear(x, y, [&](int port) {
-        const int j = owner[port];
-        if (link[port] >= 0 || j <= i || (targetB != j && pathB >= 0) || !Selected(j) ||
-            layerKey[head[j] / 2] != layer)
+    grid.ForEachNear(at.x, at.y, [&](int k, double d) {
+        const EndState& end = endStates[k];
+        const int j = end.owner;
+        if (!end.live || j <= i || (targetB != j && pathB >= 0) || !Selected(j) || end.pathLayer != layer)
             return;
-        near.push_back({j, port == tail[j] ? 1 : 0});
+        near.push_back({j, end.isTail ? 1 : 0, d});
+        __builtin_prefetch(&paths[j]);  // read by the join, should j be taken
     });
     // In the order of the scan: by path, its start before its end.
-    std::sort(near.begin(), near.end());
-    for (const auto& [j, endOfJ] : near) {
-        const int port = endOfJ ? tail[j] : head[j];
-        const double d = Distance(x, y, px[port], py[port]);
-        if (TakesCandidate(d, best.distance, endPass, endOfJ == 1, rules))
-            best = Candidate{true, d, j, !endPass, endOfJ == 1};
+    std::sort(near.begin(), near.end(), [](const NearEnd& a, const NearEnd& b) {
+        return a.path != b.path ? a.path < b.path : a.endOfPath < b.endOfPath;
+    });
+    for (const NearEnd& end : near) {
+        if (TakesCandidate(end.distance, best.distance, endPass, end.endOfPath == 1, rules))
+            best = Candidate{true, end.distance, end.path, !endPass, end.endOfPath == 1};
     }
 }
 
 void AutoJoiner::Join(int i, const Candidate& best)
 {
     const int j = best.path;
-    const int numberOfJ = alive.Prefix(j);
+    const int numberOfJ = useSelection ? alive.Prefix(j) : 0;
+    PathState& pi = paths[i];
+    PathState& pj = paths[j];
     if (best.atStartOfI)
-        std::swap(head[i], tail[i]);
+        std::swap(pi.head, pi.tail);
     if (best.atEndOfJ)
-        std::swap(head[j], tail[j]);
+        std::swap(pj.head, pj.tail);
     // j's first entity starts exactly where i's last one ends; an arc keeps its centre on its chord's bisector.
-    const int a = tail[i];
-    const int b = head[j];
+    const int a = grid.At(pi.tail).port;
+    const int b = grid.At(pj.head).port;
     px[b] = px[a];
     py[b] = py[a];
     const int eb = b / 2;
-    if (drw.entities[eb].isArc && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
+    if (endStates[pj.head].isArc && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
         LogRecentreFailure(i, j);
     link[a] = b;
     link[b] = a;
-    tail[i] = tail[j];
-    owner[tail[i]] = i;
-    nextSlot[lastSlot[i]] = firstSlot[j];
-    lastSlot[i] = lastSlot[j];
-    const int moved = lengths.Prefix(j) - lengths.Prefix(j - 1);
-    lengths.Add(i, moved);
-    lengths.Add(j, -moved);
-    alive.Add(j, -1);
+    endStates[pi.tail].live = false;
+    endStates[pj.head].live = false;
+    pi.tail = pj.tail;
+    nextSlot[pi.lastSlot] = pj.firstSlot;
+    pi.lastSlot = pj.lastSlot;
+    if (lengthsKept) {
+        lengths.Add(i, pj.entities);
+        lengths.Add(j, -pj.entities);
+    }
+    pi.entities += pj.entities;
+    if (numbersKept)
+        alive.Add(j, -1);
+    pj.absorbed = true;
     pathCount--;
     joins++;
     if (rules.swapped)
-        std::swap(head[i], tail[i]);
+        std::swap(pi.head, pi.tail);
+    MarkEnds(i);
     if (useSelection)
         DropFromSelection(j, numberOfJ);
-    targetB = NumberToId(pathB);
+    if (pathB >= 0)
+        targetB = NumberToId(pathB);
+}
+
+// The searches of the next paths read their ends' points and states, and the grid's table around them: asked
+// for two and one paths ahead, they are in the cache by then.
+void AutoJoiner::PrefetchAhead(int id)
+{
+    const int last = static_cast<int>(paths.size()) - 1;
+    if (id + 2 <= last && paths[id + 2].head >= 0) {
+        for (const int k : {paths[id + 2].head, paths[id + 2].tail}) {
+            __builtin_prefetch(&grid.At(k));
+            __builtin_prefetch(&endStates[k]);
+        }
+    }
+    if (id + 1 <= last && paths[id + 1].head >= 0) {
+        for (const int k : {paths[id + 1].head, paths[id + 1].tail})
+            grid.Prefetch(grid.At(k).x, grid.At(k).y);
+    }
+}
+
+// Brings the states of the path's two ends up to date after a join.
+void AutoJoiner::MarkEnds(int id)
+{
+    const PathState& path = paths[id];
+    EndState& head = endStates[path.head];
+    EndState& tail = endStates[path.tail];
+    head.owner = tail.owner = id;
+    head.pathLayer = tail.pathLayer = head.entityLayer;
+    head.isTail = false;
+    tail.isTail = true;
 }
 
 // The plain scan's selection update: one entry of j's number goes, the numbers above move down one. Further
@@ -379,11 +384,23 @@ void AutoJoiner::DropFromSelection(int j, int number)
 }
 
 // DRW009 with the entity indices the plain scan has at that moment: i's last entity and j's first.
-void AutoJoiner::LogRecentreFailure(int i, int j) const
+void AutoJoiner::LogRecentreFailure(int i, int j)
 {
+    if (!lengthsKept)
+        CountEntitiesBefore();
     const int a = lengths.Prefix(i) - 1;
     const int b = lengths.Prefix(j - 1);
     WriteEventLog(StrFormat("DRW009: Errore nella funzione AutoJoin, entità %d e %d", a, b));
+}
+
+// Sets up lengths, which only the message of a failed re-centring needs, from the paths as they are now.
+void AutoJoiner::CountEntitiesBefore()
+{
+    for (int id = 1; id < static_cast<int>(paths.size()); id++) {
+        if (!paths[id].absorbed)
+            lengths.Add(id, paths[id].entities);
+    }
+    lengthsKept = true;
 }
 
 int AutoJoiner::Run(const Drw::ProgressCallback& progress)
@@ -402,8 +419,10 @@ int AutoJoiner::Run(const Drw::ProgressCallback& progress)
         }
         if (i >= pathCount)
             break;
-        const int id = alive.Find(i);
-        if (!(hasA && i != pathA) && Selected(id) && head[id] >= 0)
+        const int id = IdOf(i);
+        if (endPass)
+            PrefetchAhead(id);
+        if (!(hasA && i != pathA) && Selected(id) && paths[id].head >= 0)
             Search(id, endPass, best);
         if (endPass || !best.found)
             continue;
@@ -415,38 +434,77 @@ int AutoJoiner::Run(const Drw::ProgressCallback& progress)
     return joins;
 }
 
+// The joined drawing in storage order, as slots and ports: the paths in the order of their ids, each along its
+// chain of ports and its list of slots.
+std::vector<Placement> AutoJoiner::Placements() const
+{
+    std::vector<Placement> order;
+    order.reserve(drw.entities.size());
+    int number = 0;
+    for (int id = 1; id < static_cast<int>(paths.size()); id++) {
+        const PathState& path = paths[id];
+        if (path.absorbed)
+            continue;
+        number++;
+        if (path.head < 0)
+            continue;
+        const int head = grid.At(path.head).port;
+        const int tail = grid.At(path.tail).port;
+        for (int port = head, slot = path.firstSlot;; port = link[port ^ 1], slot = nextSlot[slot]) {
+            const bool last = (port ^ 1) == tail;
+            order.push_back({slot, port, number, port != head, !last});
+            if (last)
+                break;
+        }
+    }
+    return order;
+}
+
+// The entity of the joined drawing at one placement. Each old entity gives its plane part exactly once, so its
+// layer name is moved rather than copied.
+Entity AutoJoiner::Placed(const Placement& place)
+{
+    const Entity& slot = drw.entities[place.slot];
+    const int e = place.port / 2;
+    Entity& plane = drw.entities[e];
+    Entity out;
+    out.x1 = px[place.port];
+    out.y1 = py[place.port];
+    out.z1 = slot.z1;
+    out.x2 = px[place.port ^ 1];
+    out.y2 = py[place.port ^ 1];
+    out.z2 = slot.z2;
+    out.xc = cx[e];
+    out.yc = cy[e];
+    out.zc = slot.zc;
+    out.isArc = plane.isArc;
+    out.clockwise = plane.isArc ? plane.clockwise != ((place.port & 1) == 1) : plane.clockwise;
+    out.layer = std::move(plane.layer);
+    out.joinedPrev = place.joinedPrev;
+    out.joinedNext = place.joinedNext;
+    out.sequence = place.sequence;
+    out.reserved1 = slot.reserved1;
+    out.reserved2 = slot.reserved2;
+    out.reserved3 = slot.reserved3;
+    return out;
+}
+
+// The joined drawing is gathered into a new vector in one pass. Slots and planes are read in no useful order,
+// so the entities a few placements ahead are fetched into the cache while the present one is built.
 void AutoJoiner::WriteBack(std::vector<int>* selection)
 {
     if (joins == 0)
         return;
+    const std::vector<Placement> order = Placements();
     std::vector<Entity> result;
-    result.reserve(drw.entities.size());
-    int number = 0;
-    for (int id = 1; id < static_cast<int>(head.size()); id++) {
-        if (alive.Prefix(id) == number)
-            continue;  // absorbed
-        number++;
-        for (int port = head[id], slot = firstSlot[id]; port >= 0; port = link[port ^ 1], slot = nextSlot[slot]) {
-            const int e = port / 2;
-            const bool reversed = (port & 1) == 1;
-            const Entity& plane = drw.entities[e];
-            Entity out = drw.entities[slot];
-            out.x1 = px[port];
-            out.y1 = py[port];
-            out.x2 = px[port ^ 1];
-            out.y2 = py[port ^ 1];
-            out.xc = cx[e];
-            out.yc = cy[e];
-            out.isArc = plane.isArc;
-            out.clockwise = plane.isArc ? plane.clockwise != reversed : plane.clockwise;
-            out.layer = plane.layer;
-            out.joinedPrev = port != head[id];
-            out.joinedNext = (port ^ 1) != tail[id];
-            out.sequence = number;
-            result.push_back(std::move(out));
-            if ((port ^ 1) == tail[id])
-                break;
+    result.reserve(order.size());
+    constexpr size_t Ahead = 8;
+    for (size_t k = 0; k < order.size(); k++) {
+        if (k + Ahead < order.size()) {
+            Prefetch(drw.entities[order[k + Ahead].slot]);
+            Prefetch(drw.entities[order[k + Ahead].port / 2]);
         }
+        result.push_back(Placed(order[k]));
     }
     drw.entities.swap(result);
     drw.pathCount = pathCount;
@@ -455,9 +513,9 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
         return;
     std::vector<int>& s = *selection;
     s = selectedBelow;
-    number = 0;
-    for (int id = 1; id < static_cast<int>(head.size()); id++) {
-        if (alive.Prefix(id) == number)
+    int number = 0;
+    for (int id = 1; id < static_cast<int>(paths.size()); id++) {
+        if (paths[id].absorbed)
             continue;
         number++;
         s.insert(s.end(), selectedCount[id], number);
