@@ -19,9 +19,10 @@ int ArcSegmentCount(const ViewTransform& view, double sweep, double r) {
 //   under 5 u in length): every rotation adds at most 9 u. After j < ArcWalkSeedInterval rotations the walked
 //   vector is within 60 u + 9 u j of the true one, and so within UnitError = (102 + 9 j) u < (128 + 16 j) u of
 //   the exact point's cos and sin.
-// - Mapping to pixels, x = xc + r c then the pan, the mirror, the scale s and the offset o, scales that
-//   difference by r s and rounds each of its six operations on both sides; no operand exceeds A = |xc| + r +
-//   |pan| + |extMin| + |extMax| mm (A s + |o| pixels), so rounding adds at most 32 u (A s + |o|).
+// - Mapping to pixels: the exact point goes x = xc + r c, minus the pan, mirrored, times the scale s, plus the
+//   offset o, six roundings; the walk takes o' + k c with o' the same mapping of xc minus the pan and k = +-r s,
+//   eight. The difference of the unit vectors scales by r s; no operand exceeds A = |xc| + r + |pan| + |extMin|
+//   + |extMax| mm (A s + |o| pixels), so the fourteen roundings add at most 15 u (A s + |o|), counted as 32.
 // The walk is used when that sum, doubled for slack, stays below ArcWalkMargin: up to radii of some million
 // pixels. Beyond, or for coordinates that large, every point is computed exactly.
 namespace {

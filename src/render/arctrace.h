@@ -2,6 +2,7 @@
 // the arc's sweep and on-screen size.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -37,10 +38,16 @@ bool ArcWalkIsSafe(const ViewTransform& view, double xc, double yc, double r);
 // ArcWalkMargin of v; false otherwise (and for NaN).
 inline bool RoundWalkedPixel(double v, int& pixel) {
   if (!(std::fabs(v) < 1e9)) return false;
-  double whole = std::floor(v);
-  double fraction = v - whole;  // exact for |v| < 2^52
+  // whole = floor(v) and the fraction v - whole from the truncation: exact, but for fraction + 1 of a tiny
+  // negative fraction, off by at most 2^-53, far within the slack ArcWalkIsSafe leaves below the margin.
+  int whole = static_cast<int>(v);
+  double fraction = v - whole;
+  if (fraction < 0) {
+    fraction += 1;
+    whole -= 1;
+  }
   if (std::fabs(fraction - 0.5) < ArcWalkMargin) return false;
-  pixel = static_cast<int>(whole) + (fraction > 0.5 ? 1 : 0);
+  pixel = whole + (fraction > 0.5 ? 1 : 0);
   return true;
 }
 
@@ -61,22 +68,25 @@ void WalkArcPoints(const ViewTransform& view, double xc, double yc, double r, do
     }
     return;
   }
+  // Per axis the walked pixel value is o + k c: the mapping of the centre plus the radius in pixels (its sign
+  // turned by a mirror or flip) times the unit vector's component; ArcWalkIsSafe bounds its rounding too.
+  const double ox = view.XPixelValue(xc - view.panX), kx = (view.mirrorX ? -r : r) * view.scaleX;
+  const double oy = view.YPixelValue(yc - view.panY), ky = (view.flipY ? -r : r) * view.scaleY;
   const double rotC = std::cos(step), rotS = std::sin(step);
-  double c = 0, s = 0;
-  for (int k = 1; k < n; ++k) {
-    if ((k - 1) % ArcWalkSeedInterval == 0) {
-      double t = a1 + k * step;
-      c = std::cos(t);
-      s = std::sin(t);
-    } else {
-      double nc = c * rotC - s * rotS;
+  // A block of points from one seed is computed first and handed on after, keeping the walk's loop free of calls.
+  int blockX[ArcWalkSeedInterval], blockY[ArcWalkSeedInterval];
+  for (int first = 1; first < n; first += ArcWalkSeedInterval) {
+    const int count = std::min(ArcWalkSeedInterval, n - first);
+    const double t = a1 + first * step;
+    double c = std::cos(t), s = std::sin(t);
+    for (int j = 0; j < count; ++j) {
+      if (!RoundWalkedPixel(ox + kx * c, blockX[j]) || !RoundWalkedPixel(oy + ky * s, blockY[j]))
+        ExactArcPoint(view, xc, yc, r, a1, step, first + j, blockX[j], blockY[j]);
+      const double nc = c * rotC - s * rotS;
       s = s * rotC + c * rotS;
       c = nc;
     }
-    double vx = view.XPixelValue(xc + r * c - view.panX);
-    double vy = view.YPixelValue(yc + r * s - view.panY);
-    if (!RoundWalkedPixel(vx, px) || !RoundWalkedPixel(vy, py)) ExactArcPoint(view, xc, yc, r, a1, step, k, px, py);
-    point(px, py);
+    for (int j = 0; j < count; ++j) point(blockX[j], blockY[j]);
   }
 }
 

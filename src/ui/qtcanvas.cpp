@@ -68,7 +68,13 @@ void QtCanvas::MoveTo(int x, int y) {
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  if (penWidth <= 1) {
+  if (penWidth <= 1 && painter && penStyle == PenStyleSolid && penMode == PenMode::Copy &&
+      burstPixels.Contains(currentX, currentY) && burstPixels.Contains(x, y)) {
+    // The bulk of a repaint, a solid line within the image during a burst, goes straight to its pixels.
+    int n = std::max(std::abs(x - currentX), std::abs(y - currentY));
+    dashPhase += n;
+    SolidLineInside(burstPixels, currentX, currentY, x, y, n);
+  } else if (penWidth <= 1) {
     PixelLine(currentX, currentY, x, y);
   } else {
     WithPainter([&](QPainter& p) {
@@ -115,7 +121,6 @@ void QtCanvas::PixelLine(int x0, int y0, int x1, int y1) {
 }
 
 void QtCanvas::Bresenham(const Pixels& pixels, int x0, int y0, int x1, int y1, bool includeEnd, long long phase) {
-  const int w = pixels.width, h = pixels.height;
   const QRgb rgb = ToQRgb(penColor);
   const bool xorMode = penMode == PenMode::Xor;
   const bool dashed = penStyle == PenStyleDashed;
@@ -123,16 +128,13 @@ void QtCanvas::Bresenham(const Pixels& pixels, int x0, int y0, int x1, int y1, b
   int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
   int err = dx + dy;
   int n = std::max(dx, -dy) + (includeEnd ? 1 : 0);
-  auto inside = [w, h](int x, int y) {
-    return static_cast<unsigned>(x) < static_cast<unsigned>(w) && static_cast<unsigned>(y) < static_cast<unsigned>(h);
-  };
-  if (!dashed && !xorMode && inside(x0, y0) && inside(x1, y1)) {
+  if (!dashed && !xorMode && pixels.Contains(x0, y0) && pixels.Contains(x1, y1)) {
     SolidLineInside(pixels, x0, y0, x1, y1, n);
     return;
   }
   for (int i = 0; i < n; ++i) {
     bool on = !dashed || (phase + i) % (DashOn + DashOff) < DashOn;
-    if (on && inside(x0, y0)) {
+    if (on && pixels.Contains(x0, y0)) {
       QRgb* pixel = reinterpret_cast<QRgb*>(pixels.bits + y0 * pixels.bytesPerLine) + x0;
       *pixel = xorMode ? (*pixel ^ (rgb & 0x00FFFFFF)) : rgb;
     }

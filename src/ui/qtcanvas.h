@@ -47,6 +47,10 @@ class QtCanvas : public Canvas {
     uchar* bits = nullptr;
     int width = 0, height = 0;
     qsizetype bytesPerLine = 0;
+    bool Contains(int x, int y) const {
+      return static_cast<unsigned>(x) < static_cast<unsigned>(width) &&
+             static_cast<unsigned>(y) < static_cast<unsigned>(height);
+    }
   };
   // Runs paint with a painter set up for the pen mode: the burst's, or one opened for this call.
   template <typename Fn>
