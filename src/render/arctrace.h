@@ -56,6 +56,7 @@ inline bool RoundWalkedPixel(double v, int& pixel) {
 // vector is re-seeded from std::cos and std::sin; a point whose unrounded pixel value lies within ArcWalkMargin of
 // a half pixel, or is out of range, is recomputed exactly. As the walked and the exact value differ by less than
 // the margin (ArcWalkIsSafe; otherwise every point is exact), no boundary lies between them: both round alike.
+// The bound assumes what TraceArc passes: a1 within [0, 2 pi] and n step at most 2 pi (up to rounding).
 template <typename PointFn>
 void WalkArcPoints(const ViewTransform& view, double xc, double yc, double r, double a1, double step, int n,
                    PointFn&& point) {
