@@ -37,11 +37,8 @@ public:
     {
         if (!std::isfinite(x) || !std::isfinite(y))
             return;
-        const int64_t cx = CellOf(x);
-        const int64_t cy = CellOf(y);
-        const int64_t col = x < (static_cast<double>(cx) + 0.5) * cell ? cx - 1 : cx;
-        const int64_t row = y < (static_cast<double>(cy) + 0.5) * cell ? cy - 1 : cy;
-        const int cells[4] = {Find({col, row}), Find({col, row + 1}), Find({col + 1, row}), Find({col + 1, row + 1})};
+        const Key c = NearCorner(x, y);
+        const int cells[4] = {Find(c), Find({c.cx, c.cy + 1}), Find({c.cx + 1, c.cy}), Find({c.cx + 1, c.cy + 1})};
         for (const int c : cells) {
             if (c < 0)
                 continue;
@@ -59,9 +56,8 @@ public:
     {
         if (!std::isfinite(x) || !std::isfinite(y))
             return;
-        const int64_t col = CellOf(x);
-        const int64_t row = CellOf(y);
-        for (const Key& key : {Key{col - 1, row - 1}, Key{col - 1, row}, Key{col, row - 1}, Key{col, row}})
+        const Key c = NearCorner(x, y);
+        for (const Key& key : {c, Key{c.cx, c.cy + 1}, Key{c.cx + 1, c.cy}, Key{c.cx + 1, c.cy + 1}})
             __builtin_prefetch(&table[SlotOf(key)]);
     }
 
@@ -72,6 +68,14 @@ private:
     };
 
     int64_t CellOf(double v) const;
+    // The lower left of the 2 x 2 cells around the corner of (x, y)'s cell nearest to it.
+    Key NearCorner(double x, double y) const
+    {
+        const int64_t cx = CellOf(x);
+        const int64_t cy = CellOf(y);
+        return {x < (static_cast<double>(cx) + 0.5) * cell ? cx - 1 : cx,
+                y < (static_cast<double>(cy) + 0.5) * cell ? cy - 1 : cy};
+    }
     size_t SlotOf(const Key& key) const;
     int Find(const Key& key) const;
     int Insert(const Key& key);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -182,6 +183,57 @@ TEST(FastOpsEquivalence, AutoJoinOfWholeDrawings)
         const double tolerance = tolerances[seed % tolerances.size()];
         ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, -1, {})) << "seed " << seed << " tolerance " << tolerance;
     }
+}
+
+// Walks of lines cut into single-entity paths in shuffled order, half of them reversed, with gaps at the joints:
+// exactly the tolerance along an axis, within 1e-9 of it, below and above it; now and then an end at infinity. Coordinates spread over a large sheet, so that the grid has many cells and cell borders fall anywhere.
+Drw ShuffledWalks(unsigned seed, int entities, double tolerance)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::vector<Entity> pieces;
+    double x = 0, y = 0;
+    for (int k = 0; k < entities; k++) {
+        if (k % 20 == 0)
+            x = 500 * unit(random), y = 500 * unit(random);
+        const double angle = 6.283 * unit(random), length = 0.5 + 3 * unit(random);
+        const double ex = x + length * std::cos(angle), ey = y + length * std::sin(angle);
+        Entity e = MakeLine(x, y, ex, ey, 1, random() % 8 == 0 ? "b" : "0");
+        switch (random() % 8) {
+        case 0: e.x1 += tolerance; break;
+        case 1: e.x1 += tolerance + 1e-9; break;
+        case 2: e.y1 -= tolerance - 1e-9; break;
+        case 3: e.x1 += 0.7 * tolerance, e.y1 += 0.7 * tolerance; break;
+        default: break;
+        }
+        if (random() % 500 == 0)
+            e.x2 = std::numeric_limits<double>::infinity();
+        pieces.push_back(e);
+        x = ex, y = ey;
+    }
+    std::shuffle(pieces.begin(), pieces.end(), random);
+    Drw drw;
+    for (Entity& e : pieces) {
+        if (random() % 2) {
+            std::swap(e.x1, e.x2);
+            std::swap(e.y1, e.y2);
+        }
+        e.sequence = ++drw.pathCount;
+        drw.AddEntity(e);
+    }
+    drw.modified = false;
+    return drw;
+}
+
+TEST(FastOpsEquivalence, AutoJoinOfLargeShuffledWalks)
+{
+    for (unsigned seed = 0; seed < 4; seed++) {
+        const double tolerance = seed % 2 ? 0.5 : 0.05;
+        const Drw drw = ShuffledWalks(seed, 1000 + 400 * static_cast<int>(seed), tolerance);
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, -1, {})) << "seed " << seed;
+    }
+    // A tolerance larger than the sheet puts every end in reach of every other.
+    ASSERT_TRUE(SameAutoJoin(ShuffledWalks(9, 300, 0.5), 1e9, -1, -1, {}));
 }
 
 // Arcs that cannot be re-centred when joined (start within 1e-8 of a path end, end and centre on it), appended as
