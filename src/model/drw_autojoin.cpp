@@ -4,8 +4,6 @@
 // nearby, and paths are linked lists of entities that join and turn round in constant time, gathered into the
 // drawing once at the end. Results, ties and tolerance edges are those of the plain scan.
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -489,7 +487,7 @@ Entity AutoJoiner::Placed(const Placement& place)
     return out;
 }
 
-// The joined drawing is gathered into a new vector in one pass. Slots and planes are read in no useful order,
+// The joined drawing is gathered into a new vector in one pass. Slots and plane parts are read in no useful order,
 // so the entities a few placements ahead are fetched into the cache while the present one is built.
 void AutoJoiner::WriteBack(std::vector<int>* selection)
 {

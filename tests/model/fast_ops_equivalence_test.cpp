@@ -186,7 +186,8 @@ TEST(FastOpsEquivalence, AutoJoinOfWholeDrawings)
 }
 
 // Walks of lines cut into single-entity paths in shuffled order, half of them reversed, with gaps at the joints:
-// exactly the tolerance along an axis, within 1e-9 of it, below and above it; now and then an end at infinity. Coordinates spread over a large sheet, so that the grid has many cells and cell borders fall anywhere.
+// exactly the tolerance along an axis, within 1e-9 of it, below and above it; now and then an end at infinity.
+// Coordinates spread over a large sheet, so that the grid has many cells and cell borders fall anywhere.
 Drw ShuffledWalks(unsigned seed, int entities, double tolerance)
 {
     std::mt19937 random(seed);
