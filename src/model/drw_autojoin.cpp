@@ -274,9 +274,8 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
         return;
     const int from = endPass ? paths[i].tail : paths[i].head;
     const int layer = endStates[from].pathLayer;
-    const EndGrid::End& at = grid.At(from);
     near.clear();
-    grid.ForEachNear(at.x, at.y, [&](int k, double d) {
+    grid.ForEachNear(from, [&](int k, double d) {
         const EndState& end = endStates[k];
         const int j = end.owner;
         if (!end.live || j <= i || (targetB != j && pathB >= 0) || !Selected(j) || end.pathLayer != layer)
@@ -338,20 +337,20 @@ void AutoJoiner::Join(int i, const Candidate& best)
         targetB = NumberToId(pathB);
 }
 
-// The searches of the next paths read their ends' points and states, and the grid's table around them: asked
+// The searches of the next paths read their ends' points and states, and the runs of ends around them: asked
 // for two and one paths ahead, they are in the cache by then.
 void AutoJoiner::PrefetchAhead(int id)
 {
     const int last = static_cast<int>(paths.size()) - 1;
     if (id + 2 <= last && paths[id + 2].head >= 0) {
         for (const int k : {paths[id + 2].head, paths[id + 2].tail}) {
-            __builtin_prefetch(&grid.At(k));
+            grid.PrefetchEnd(k);
             __builtin_prefetch(&endStates[k]);
         }
     }
     if (id + 1 <= last && paths[id + 1].head >= 0) {
         for (const int k : {paths[id + 1].head, paths[id + 1].tail})
-            grid.Prefetch(grid.At(k).x, grid.At(k).y);
+            grid.Prefetch(k);
     }
 }
 

@@ -2,6 +2,49 @@
 #include "model/drw_end_grid.h"
 
 #include <algorithm>
+#include <utility>
+
+// A cell of the grid: its number (row by row, with a spare column and row on every side, so that the numbers of
+// the cells around it are its own plus a fixed offset) and its ends, ends[begin] .. ends[end - 1].
+struct EndGrid::Cell {
+    uint64_t key;
+    int begin, end;
+};
+
+namespace {
+
+// An end on the grid: its cell number, its index in Build's order, and on which side of its cell's middle it lies.
+struct Sorted {
+    uint64_t key;
+    int index;
+    bool left, down;
+};
+
+// Sorts by key, keeping the order of equal keys: least significant digits first, as many passes as the largest
+// key needs.
+void RadixSort(std::vector<Sorted>& items)
+{
+    constexpr int Bits = 11;
+    constexpr size_t Buckets = size_t{1} << Bits;
+    uint64_t largest = 0;
+    for (const Sorted& item : items)
+        largest = std::max(largest, item.key);
+    std::vector<Sorted> other(items.size());
+    std::vector<size_t> count(Buckets);
+    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += Bits) {
+        std::fill(count.begin(), count.end(), 0);
+        for (const Sorted& item : items)
+            count[(item.key >> shift) & (Buckets - 1)]++;
+        size_t sum = 0;
+        for (size_t& c : count)
+            sum += std::exchange(c, sum);
+        for (const Sorted& item : items)
+            other[count[(item.key >> shift) & (Buckets - 1)]++] = item;
+        items.swap(other);
+    }
+}
+
+}  // namespace
 
 void EndGrid::Build(const std::vector<End>& points, double tolerance)
 {
@@ -12,34 +55,13 @@ void EndGrid::Build(const std::vector<End>& points, double tolerance)
             largest = std::max({largest, std::fabs(end.x), std::fabs(end.y)});
     }
     // A little more than twice tolerance + Epsilon, so that rounding never leaves a near end out, and not so small
-    // that cell numbers lose precision.
+    // that cell numbers lose precision (nor grow past what the keys hold).
     const double reach = (tolerance + 2 * Epsilon) * (1 + 1e-9);
     cell = 2.02 * std::max({reach, 1e-9 * largest, 1e-300});
-    size_t slots = 16;
-    while (slots < 2 * points.size())
-        slots *= 2;
-    table.assign(slots, -1);
-    keys.clear();
-    std::vector<int> cellOf(points.size(), -1);  // the dense cell of each end; -1 off the grid
-    for (size_t k = 0; k < points.size(); k++) {
-        if (std::isfinite(points[k].x) && std::isfinite(points[k].y))
-            cellOf[k] = Insert({CellOf(points[k].x), CellOf(points[k].y)});
-    }
-    // Counting sort of the ends by cell; those off the grid go last, as if in one more cell.
-    const int offGrid = static_cast<int>(keys.size());
-    first.assign(keys.size() + 2, 0);
-    for (const int c : cellOf)
-        first[(c >= 0 ? c : offGrid) + 1]++;
-    for (size_t c = 1; c < first.size(); c++)
-        first[c] += first[c - 1];
-    ends.resize(points.size());
-    place.resize(points.size());
-    std::vector<int> fill(first.begin(), first.end() - 1);
-    for (size_t k = 0; k < points.size(); k++) {
-        place[k] = fill[cellOf[k] >= 0 ? cellOf[k] : offGrid]++;
-        ends[place[k]] = points[k];
-    }
-    first.pop_back();
+    std::vector<Cell> cells;
+    std::vector<uint8_t> sides;
+    const uint64_t stride = SortByCell(points, cells, sides);
+    FindRows(cells, stride, sides);
 }
 
 int64_t EndGrid::CellOf(double v) const
@@ -48,34 +70,85 @@ int64_t EndGrid::CellOf(double v) const
     return static_cast<int64_t>(std::clamp(c, -4e18, 4e18));
 }
 
-// Neighbouring cells land far apart in the table (the finalizer of splitmix64 over both coordinates).
-size_t EndGrid::SlotOf(const Key& key) const
+// Puts the ends into grid order, those with finite points sorted by cell (in Build's order within a cell), the
+// others after them. Lists the cells, and per end on the grid on which sides of its cell's middle it lies (1 left,
+// 2 below); returns the difference between the keys of cells one row apart.
+uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& cells, std::vector<uint8_t>& sides)
 {
-    uint64_t h = static_cast<uint64_t>(key.cx) * 0x9E3779B97F4A7C15ull + static_cast<uint64_t>(key.cy);
-    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
-    h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
-    return static_cast<size_t>(h ^ (h >> 31)) & (table.size() - 1);
+    std::vector<std::pair<int64_t, int64_t>> columnRow(points.size());
+    int64_t minColumn = 0, maxColumn = 0, minRow = 0;
+    bool any = false;
+    for (size_t k = 0; k < points.size(); k++) {
+        if (!std::isfinite(points[k].x) || !std::isfinite(points[k].y))
+            continue;
+        const int64_t cx = CellOf(points[k].x);
+        const int64_t cy = CellOf(points[k].y);
+        columnRow[k] = {cx, cy};
+        minColumn = any ? std::min(minColumn, cx) : cx;
+        maxColumn = any ? std::max(maxColumn, cx) : cx;
+        minRow = any ? std::min(minRow, cy) : cy;
+        any = true;
+    }
+    // Column numbers from 1, with room for one column before the first and two after the last. Cells are at least
+    // 2e-9 of the largest coordinate, so there are at most about 1e9 columns and rows, and keys fit.
+    const uint64_t stride = static_cast<uint64_t>(maxColumn - minColumn) + 4;
+    std::vector<Sorted> sorted;
+    sorted.reserve(points.size());
+    for (size_t k = 0; k < points.size(); k++) {
+        if (!std::isfinite(points[k].x) || !std::isfinite(points[k].y))
+            continue;
+        const auto [cx, cy] = columnRow[k];
+        const uint64_t key = static_cast<uint64_t>(cy - minRow + 1) * stride + static_cast<uint64_t>(cx - minColumn + 1);
+        sorted.push_back({key, static_cast<int>(k), points[k].x < (static_cast<double>(cx) + 0.5) * cell,
+                          points[k].y < (static_cast<double>(cy) + 0.5) * cell});
+    }
+    RadixSort(sorted);
+    ends.resize(points.size());
+    place.assign(points.size(), -1);
+    sides.resize(sorted.size());
+    cells.clear();
+    int at = 0;
+    for (const Sorted& item : sorted) {
+        if (cells.empty() || cells.back().key != item.key)
+            cells.push_back({item.key, at, at});
+        cells.back().end = at + 1;
+        sides[at] = static_cast<uint8_t>((item.left ? 1 : 0) | (item.down ? 2 : 0));
+        place[item.index] = at;
+        ends[at++] = points[item.index];
+    }
+    for (size_t k = 0; k < points.size(); k++) {
+        if (place[k] < 0) {
+            place[k] = at;
+            ends[at++] = points[k];
+        }
+    }
+    return stride;
 }
 
-// The dense number of the cell, or -1 when no end lies in it.
-int EndGrid::Find(const Key& key) const
+// The runs of ends each end's search reads. For a cell, first[r][d] is where the ends of the cells at or after
+// (row + r - 1, column + d - 1) begin; the cells being in key order, each of these twelve is found by a cursor
+// that only moves forward. An end takes the rows and columns of the 2 x 2 cells on its side of the middle.
+void EndGrid::FindRows(const std::vector<Cell>& cells, uint64_t stride, const std::vector<uint8_t>& sides)
 {
-    for (size_t at = SlotOf(key);; at = (at + 1) & (table.size() - 1)) {
-        const int c = table[at];
-        if (c < 0 || keys[c] == key)
-            return c;
+    around.assign(ends.size(), Rows{{0, 0}, {0, 0}});
+    const int gridEnd = cells.empty() ? 0 : cells.back().end;
+    size_t cursor[3][4] = {};
+    for (const Cell& c : cells) {
+        int first[3][4];
+        for (int r = 0; r < 3; r++) {
+            for (int d = 0; d < 4; d++) {
+                const uint64_t key = c.key + static_cast<uint64_t>(r) * stride + static_cast<uint64_t>(d) - stride - 1;
+                size_t& at = cursor[r][d];
+                while (at < cells.size() && cells[at].key < key)
+                    at++;
+                first[r][d] = at < cells.size() ? cells[at].begin : gridEnd;
+            }
+        }
+        for (int k = c.begin; k < c.end; k++) {
+            const int row = (sides[k] & 2) != 0 ? 0 : 1;
+            const int column = (sides[k] & 1) != 0 ? 0 : 1;
+            around[k] = {{first[row][column], first[row + 1][column]},
+                         {first[row][column + 2], first[row + 1][column + 2]}};
+        }
     }
-}
-
-// The dense number of the cell, numbering it when it is new (the table is never more than half full).
-int EndGrid::Insert(const Key& key)
-{
-    size_t at = SlotOf(key);
-    for (; table[at] >= 0; at = (at + 1) & (table.size() - 1)) {
-        if (keys[table[at]] == key)
-            return table[at];
-    }
-    table[at] = static_cast<int>(keys.size());
-    keys.push_back(key);
-    return table[at];
 }
