@@ -128,6 +128,7 @@ private:
         bool live = true;     // still a path end (not joined)
         bool isTail = false;  // where its path ends, not where it starts
         bool isArc = false;   // its entity is an arc
+        int other = -1;       // the place of the other end of its path
     };
     struct PathState {
         int head = -1, tail = -1;           // places of its ends; -1 for a number without entities
@@ -145,6 +146,7 @@ private:
     void Join(int i, const Candidate& best);
     void MarkEnds(int id);
     void PrefetchAhead(int id);
+    void PrefetchSearch(int k);
     void DropFromSelection(int j, int number);
     void LogRecentreFailure(int i, int j);
     void CountEntitiesBefore();
@@ -226,14 +228,17 @@ void AutoJoiner::ReadPaths()
             const int e = port / 2;
             points.push_back({px[port], py[port], port});
             states.push_back({s, layers[path.head / 2], layers[e], true, port == path.tail, drw.entities[e].isArc});
+            states.back().other = static_cast<int>(points.size()) - (port == path.tail ? 2 : 0);
         }
         path.head = static_cast<int>(points.size()) - 2;
         path.tail = static_cast<int>(points.size()) - 1;
     }
     grid.Build(points, searchable ? rules.tolerance : 0.0);
     endStates.resize(states.size());
-    for (size_t k = 0; k < states.size(); k++)
+    for (size_t k = 0; k < states.size(); k++) {
+        states[k].other = grid.PlaceOf(states[k].other);
         endStates[grid.PlaceOf(static_cast<int>(k))] = states[k];
+    }
     for (PathState& path : paths) {
         if (path.head >= 0) {
             path.head = grid.PlaceOf(path.head);
@@ -281,7 +286,10 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
         if (!end.live || j <= i || (targetB != j && pathB >= 0) || !Selected(j) || end.pathLayer != layer)
             return;
         near.push_back({j, end.isTail ? 1 : 0, d});
-        __builtin_prefetch(&paths[j]);  // read by the join, should j be taken
+        // Read by the join and the next search, should j be taken.
+        __builtin_prefetch(&paths[j]);
+        grid.PrefetchEnd(end.other);
+        __builtin_prefetch(&endStates[end.other]);
     });
     // In the order of the scan: by path, its start before its end.
     std::sort(near.begin(), near.end(), [](const NearEnd& a, const NearEnd& b) {
@@ -303,11 +311,13 @@ void AutoJoiner::Join(int i, const Candidate& best)
         std::swap(pi.head, pi.tail);
     if (best.atEndOfJ)
         std::swap(pj.head, pj.tail);
-    // j's first entity starts exactly where i's last one ends; an arc keeps its centre on its chord's bisector.
-    const int a = grid.At(pi.tail).port;
+    // j's first entity starts exactly where i's last one ends (a path end's point is still the one in the grid);
+    // an arc keeps its centre on its chord's bisector.
+    const EndGrid::End& end = grid.At(pi.tail);
+    const int a = end.port;
     const int b = grid.At(pj.head).port;
-    px[b] = px[a];
-    py[b] = py[a];
+    px[b] = end.x;
+    py[b] = end.y;
     const int eb = b / 2;
     if (endStates[pj.head].isArc && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
         LogRecentreFailure(i, j);
@@ -331,6 +341,7 @@ void AutoJoiner::Join(int i, const Candidate& best)
     if (rules.swapped)
         std::swap(pi.head, pi.tail);
     MarkEnds(i);
+    PrefetchSearch(pi.tail);
     if (useSelection)
         DropFromSelection(j, numberOfJ);
     if (pathB >= 0)
@@ -350,8 +361,17 @@ void AutoJoiner::PrefetchAhead(int id)
     }
     if (id + 1 <= last && paths[id + 1].head >= 0) {
         for (const int k : {paths[id + 1].head, paths[id + 1].tail})
-            grid.Prefetch(k);
+            PrefetchSearch(k);
     }
+}
+
+// Asks for the ends and their states that a search from the end at place k reads.
+void AutoJoiner::PrefetchSearch(int k)
+{
+    grid.Prefetch(k);
+    const auto [first, second] = grid.RunStarts(k);
+    __builtin_prefetch(endStates.data() + first);
+    __builtin_prefetch(endStates.data() + second);
 }
 
 // Brings the states of the path's two ends up to date after a join.
@@ -364,6 +384,8 @@ void AutoJoiner::MarkEnds(int id)
     head.pathLayer = tail.pathLayer = head.entityLayer;
     head.isTail = false;
     tail.isTail = true;
+    head.other = path.tail;
+    tail.other = path.head;
 }
 
 // The plain scan's selection update: one entry of j's number goes, the numbers above move down one. Further
@@ -498,8 +520,11 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
     constexpr size_t Ahead = 8;
     for (size_t k = 0; k < order.size(); k++) {
         if (k + Ahead < order.size()) {
+            const int port = order[k + Ahead].port;
             Prefetch(drw.entities[order[k + Ahead].slot]);
-            Prefetch(drw.entities[order[k + Ahead].port / 2]);
+            Prefetch(drw.entities[port / 2]);
+            for (const double* v : {&px[port], &py[port], &cx[port / 2], &cy[port / 2]})
+                __builtin_prefetch(v);
         }
         result.push_back(Placed(order[k]));
     }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "geometry/mymath.h"
@@ -53,6 +54,8 @@ public:
         __builtin_prefetch(ends.data() + rows.begin[0]);
         __builtin_prefetch(ends.data() + rows.begin[1]);
     }
+    // Where the two runs of ends that ForEachNear(from) reads begin, for a caller to prefetch its own records.
+    std::pair<int, int> RunStarts(int from) const { return {around[from].begin[0], around[from].begin[1]}; }
     // Asks for what ForEachNear(from) reads first: the end and its runs.
     void PrefetchEnd(int from) const
     {
