@@ -147,6 +147,7 @@ private:
     void MarkEnds(int id);
     void PrefetchAhead(int id);
     void PrefetchSearch(int k);
+    void PrefetchPort(int port);
     void DropFromSelection(int j, int number);
     void LogRecentreFailure(int i, int j);
     void CountEntitiesBefore();
@@ -279,6 +280,7 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
         return;
     const int from = endPass ? paths[i].tail : paths[i].head;
     const int layer = endStates[from].pathLayer;
+    __builtin_prefetch(&link[grid.At(from).port]);  // written by a join at this end
     near.clear();
     grid.ForEachNear(from, [&](int k, double d) {
         const EndState& end = endStates[k];
@@ -286,8 +288,9 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
         if (!end.live || j <= i || (targetB != j && pathB >= 0) || !Selected(j) || end.pathLayer != layer)
             return;
         near.push_back({j, end.isTail ? 1 : 0, d});
-        // Read by the join and the next search, should j be taken.
+        // Read and written by the join and read by the next search, should j be taken.
         __builtin_prefetch(&paths[j]);
+        PrefetchPort(grid.At(k).port);
         grid.PrefetchEnd(end.other);
         __builtin_prefetch(&endStates[end.other]);
     });
@@ -363,6 +366,15 @@ void AutoJoiner::PrefetchAhead(int id)
         for (const int k : {paths[id + 1].head, paths[id + 1].tail})
             PrefetchSearch(k);
     }
+}
+
+// Asks for what a join reads and writes of a port and its entity.
+void AutoJoiner::PrefetchPort(int port)
+{
+    for (const void* p : {static_cast<const void*>(&px[port]), static_cast<const void*>(&py[port]),
+                          static_cast<const void*>(&link[port]), static_cast<const void*>(&cx[port / 2]),
+                          static_cast<const void*>(&cy[port / 2])})
+        __builtin_prefetch(p);
 }
 
 // Asks for the ends and their states that a search from the end at place k reads.

@@ -71,7 +71,7 @@ int64_t EndGrid::CellOf(double v) const
 }
 
 // Puts the ends into grid order, those with finite points sorted by cell (in Build's order within a cell), the
-// others after them. Lists the cells, and per end on the grid on which sides of its cell's middle it lies (1 left,
+// others after them. Lists the cells, closed by one of the largest key beginning where the grid ends, and per end on the grid on which sides of its cell's middle it lies (1 left,
 // 2 below); returns the difference between the keys of cells one row apart.
 uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& cells, std::vector<uint8_t>& sides)
 {
@@ -107,8 +107,12 @@ uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& 
     place.assign(points.size(), -1);
     sides.resize(sorted.size());
     cells.clear();
+    // The points are read in no useful order: those a few items ahead are fetched while the present one is placed.
+    constexpr size_t Ahead = 16;
     int at = 0;
     for (const Sorted& item : sorted) {
+        if (static_cast<size_t>(at) + Ahead < sorted.size())
+            __builtin_prefetch(&points[sorted[at + Ahead].index]);
         if (cells.empty() || cells.back().key != item.key)
             cells.push_back({item.key, at, at});
         cells.back().end = at + 1;
@@ -122,26 +126,31 @@ uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& 
             ends[at++] = points[k];
         }
     }
+    const int gridEnd = static_cast<int>(sorted.size());
+    cells.push_back({UINT64_MAX, gridEnd, gridEnd});
     return stride;
 }
 
 // The runs of ends each end's search reads. For a cell, first[r][d] is where the ends of the cells at or after
-// (row + r - 1, column + d - 1) begin; the cells being in key order, each of these twelve is found by a cursor
-// that only moves forward. An end takes the rows and columns of the 2 x 2 cells on its side of the middle.
+// (row + r - 1, column + d - 1) begin; the cells being in key order, the first of each row is found by a cursor
+// that only moves forward, and as keys are whole numbers each of the other three is either where the one before
+// is or one cell on. An end takes the rows and columns of the 2 x 2 cells on its side of the middle.
 void EndGrid::FindRows(const std::vector<Cell>& cells, uint64_t stride, const std::vector<uint8_t>& sides)
 {
     around.assign(ends.size(), Rows{{0, 0}, {0, 0}});
-    const int gridEnd = cells.empty() ? 0 : cells.back().end;
-    size_t cursor[3][4] = {};
-    for (const Cell& c : cells) {
+    size_t cursor[3] = {};
+    for (size_t at = 0; at + 1 < cells.size(); at++) {
+        const Cell& c = cells[at];
         int first[3][4];
         for (int r = 0; r < 3; r++) {
-            for (int d = 0; d < 4; d++) {
-                const uint64_t key = c.key + static_cast<uint64_t>(r) * stride + static_cast<uint64_t>(d) - stride - 1;
-                size_t& at = cursor[r][d];
-                while (at < cells.size() && cells[at].key < key)
-                    at++;
-                first[r][d] = at < cells.size() ? cells[at].begin : gridEnd;
+            const uint64_t row = c.key + static_cast<uint64_t>(r) * stride - stride - 1;
+            while (cells[cursor[r]].key < row)
+                cursor[r]++;
+            size_t next = cursor[r];
+            first[r][0] = cells[next].begin;
+            for (int d = 1; d < 4; d++) {
+                next += cells[next].key == row + static_cast<uint64_t>(d - 1) ? 1 : 0;
+                first[r][d] = cells[next].begin;
             }
         }
         for (int k = c.begin; k < c.end; k++) {
