@@ -147,6 +147,7 @@ private:
     void MarkEnds(int id);
     void PrefetchAhead(int id);
     void PrefetchSearch(int k);
+    void PrefetchRuns(std::pair<int, int> starts);
     void PrefetchPort(int port);
     void DropFromSelection(int j, int number);
     void LogRecentreFailure(int i, int j);
@@ -171,6 +172,10 @@ private:
     std::vector<double> cx, cy;  // per entity: the arc centre (moved when the arc is snapped)
     EndGrid grid;
     std::vector<EndState> endStates;  // per end, in grid order
+    // Per end, in grid order: where the runs of a search from its path's other end begin, as it was at the start
+    // (a search takes only ends of paths not yet joined, so the next search starts from the other end of the
+    // candidate it finds, and that search's ends can be asked for at once).
+    std::vector<std::pair<int, int>> otherRuns;
     std::vector<PathState> paths;     // per path id
     std::vector<int> nextSlot;        // per slot: the slot after it in its path
     // Over the path ids: 1 for each path in use, and the number of entities of each path.
@@ -221,6 +226,8 @@ void AutoJoiner::ReadPaths()
     // The ends into the grid, and head and tail from ports to places.
     std::vector<EndGrid::End> points;
     std::vector<EndState> states;
+    points.reserve(2 * static_cast<size_t>(pathCount));
+    states.reserve(2 * static_cast<size_t>(pathCount));
     for (int s = 1; s <= pathCount; s++) {
         PathState& path = paths[s];
         if (path.head < 0)
@@ -240,6 +247,9 @@ void AutoJoiner::ReadPaths()
         states[k].other = grid.PlaceOf(states[k].other);
         endStates[grid.PlaceOf(static_cast<int>(k))] = states[k];
     }
+    otherRuns.resize(endStates.size());
+    for (size_t k = 0; k < endStates.size(); k++)
+        otherRuns[k] = grid.RunStarts(endStates[k].other);
     for (PathState& path : paths) {
         if (path.head >= 0) {
             path.head = grid.PlaceOf(path.head);
@@ -293,6 +303,7 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
         PrefetchPort(grid.At(k).port);
         grid.PrefetchEnd(end.other);
         __builtin_prefetch(&endStates[end.other]);
+        PrefetchRuns(otherRuns[k]);
     });
     // In the order of the scan: by path, its start before its end.
     std::sort(near.begin(), near.end(), [](const NearEnd& a, const NearEnd& b) {
@@ -380,10 +391,17 @@ void AutoJoiner::PrefetchPort(int port)
 // Asks for the ends and their states that a search from the end at place k reads.
 void AutoJoiner::PrefetchSearch(int k)
 {
-    grid.Prefetch(k);
-    const auto [first, second] = grid.RunStarts(k);
-    __builtin_prefetch(endStates.data() + first);
-    __builtin_prefetch(endStates.data() + second);
+    PrefetchRuns(grid.RunStarts(k));
+}
+
+// Asks for the runs of ends that begin at starts, with their states and where their other ends' runs begin.
+void AutoJoiner::PrefetchRuns(std::pair<int, int> starts)
+{
+    grid.PrefetchRuns(starts);
+    for (const int k : {starts.first, starts.second}) {
+        __builtin_prefetch(endStates.data() + k);
+        __builtin_prefetch(otherRuns.data() + k);
+    }
 }
 
 // Brings the states of the path's two ends up to date after a join.

@@ -20,26 +20,29 @@ struct Sorted {
     bool left, down;
 };
 
-// Sorts by key, keeping the order of equal keys: least significant digits first, as many passes as the largest
-// key needs.
+// Sorts by key, keeping the order of equal keys: least significant digits first, in as few passes as the largest
+// key needs with digits of at most about as many buckets as items (and 256 to 16384), split evenly.
 void RadixSort(std::vector<Sorted>& items)
 {
-    constexpr int Bits = 11;
-    constexpr size_t Buckets = size_t{1} << Bits;
     uint64_t largest = 0;
     for (const Sorted& item : items)
         largest = std::max(largest, item.key);
+    const int keyBits = 64 - __builtin_clzll(largest | 1);
+    const int widest = std::clamp(63 - __builtin_clzll(items.size() | 1), 8, 14);
+    const int passes = (keyBits + widest - 1) / widest;
+    const int bits = (keyBits + passes - 1) / passes;
+    const uint64_t mask = (uint64_t{1} << bits) - 1;
     std::vector<Sorted> other(items.size());
-    std::vector<size_t> count(Buckets);
-    for (int shift = 0; shift < 64 && (largest >> shift) != 0; shift += Bits) {
+    std::vector<size_t> count(mask + 1);
+    for (int shift = 0; shift < keyBits; shift += bits) {
         std::fill(count.begin(), count.end(), 0);
         for (const Sorted& item : items)
-            count[(item.key >> shift) & (Buckets - 1)]++;
+            count[(item.key >> shift) & mask]++;
         size_t sum = 0;
         for (size_t& c : count)
             sum += std::exchange(c, sum);
         for (const Sorted& item : items)
-            other[count[(item.key >> shift) & (Buckets - 1)]++] = item;
+            other[count[(item.key >> shift) & mask]++] = item;
         items.swap(other);
     }
 }
@@ -49,18 +52,28 @@ void RadixSort(std::vector<Sorted>& items)
 void EndGrid::Build(const std::vector<End>& points, double tolerance)
 {
     this->tolerance = tolerance;
-    double largest = 0.0;
+    beyond = std::max(tolerance + Epsilon, 1e-150);
+    // The box of the finite points.
+    double low[2] = {0.0, 0.0}, high[2] = {0.0, 0.0};
+    bool any = false;
     for (const End& end : points) {
-        if (std::isfinite(end.x) && std::isfinite(end.y))
-            largest = std::max({largest, std::fabs(end.x), std::fabs(end.y)});
+        if (!std::isfinite(end.x) || !std::isfinite(end.y))
+            continue;
+        low[0] = any ? std::min(low[0], end.x) : end.x;
+        high[0] = any ? std::max(high[0], end.x) : end.x;
+        low[1] = any ? std::min(low[1], end.y) : end.y;
+        high[1] = any ? std::max(high[1], end.y) : end.y;
+        any = true;
     }
+    const double largest = std::max({std::fabs(low[0]), std::fabs(high[0]), std::fabs(low[1]), std::fabs(high[1])});
     // A little more than twice tolerance + Epsilon, so that rounding never leaves a near end out, and not so small
     // that cell numbers lose precision (nor grow past what the keys hold).
     const double reach = (tolerance + 2 * Epsilon) * (1 + 1e-9);
     cell = 2.02 * std::max({reach, 1e-9 * largest, 1e-300});
     std::vector<Cell> cells;
     std::vector<uint8_t> sides;
-    const uint64_t stride = SortByCell(points, cells, sides);
+    // Cell numbers grow with the coordinate, so the box's corners have the smallest and largest.
+    const uint64_t stride = SortByCell(points, CellOf(low[0]), CellOf(high[0]), CellOf(low[1]), cells, sides);
     FindRows(cells, stride, sides);
 }
 
@@ -71,24 +84,12 @@ int64_t EndGrid::CellOf(double v) const
 }
 
 // Puts the ends into grid order, those with finite points sorted by cell (in Build's order within a cell), the
-// others after them. Lists the cells, closed by one of the largest key beginning where the grid ends, and per end on the grid on which sides of its cell's middle it lies (1 left,
-// 2 below); returns the difference between the keys of cells one row apart.
-uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& cells, std::vector<uint8_t>& sides)
+// others after them, given the smallest and largest column and the smallest row. Lists the cells, closed by one of
+// the largest key beginning where the grid ends, and per end on the grid on which sides of its cell's middle it lies
+// (1 left, 2 below); returns the difference between the keys of cells one row apart.
+uint64_t EndGrid::SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow,
+                             std::vector<Cell>& cells, std::vector<uint8_t>& sides)
 {
-    std::vector<std::pair<int64_t, int64_t>> columnRow(points.size());
-    int64_t minColumn = 0, maxColumn = 0, minRow = 0;
-    bool any = false;
-    for (size_t k = 0; k < points.size(); k++) {
-        if (!std::isfinite(points[k].x) || !std::isfinite(points[k].y))
-            continue;
-        const int64_t cx = CellOf(points[k].x);
-        const int64_t cy = CellOf(points[k].y);
-        columnRow[k] = {cx, cy};
-        minColumn = any ? std::min(minColumn, cx) : cx;
-        maxColumn = any ? std::max(maxColumn, cx) : cx;
-        minRow = any ? std::min(minRow, cy) : cy;
-        any = true;
-    }
     // Column numbers from 1, with room for one column before the first and two after the last. Cells are at least
     // 2e-9 of the largest coordinate, so there are at most about 1e9 columns and rows, and keys fit.
     const uint64_t stride = static_cast<uint64_t>(maxColumn - minColumn) + 4;
@@ -97,7 +98,8 @@ uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& 
     for (size_t k = 0; k < points.size(); k++) {
         if (!std::isfinite(points[k].x) || !std::isfinite(points[k].y))
             continue;
-        const auto [cx, cy] = columnRow[k];
+        const int64_t cx = CellOf(points[k].x);
+        const int64_t cy = CellOf(points[k].y);
         const uint64_t key = static_cast<uint64_t>(cy - minRow + 1) * stride + static_cast<uint64_t>(cx - minColumn + 1);
         sorted.push_back({key, static_cast<int>(k), points[k].x < (static_cast<double>(cx) + 0.5) * cell,
                           points[k].y < (static_cast<double>(cy) + 0.5) * cell});
@@ -107,6 +109,7 @@ uint64_t EndGrid::SortByCell(const std::vector<End>& points, std::vector<Cell>& 
     place.assign(points.size(), -1);
     sides.resize(sorted.size());
     cells.clear();
+    cells.reserve(sorted.size() + 1);
     // The points are read in no useful order: those a few items ahead are fetched while the present one is placed.
     constexpr size_t Ahead = 16;
     int at = 0;

@@ -40,6 +40,8 @@ public:
         const Rows& rows = around[from];
         for (int r = 0; r < 2; r++) {
             for (int k = rows.begin[r]; k < rows.end[r]; k++) {
+                if (std::fabs(ends[k].x - at.x) >= beyond || std::fabs(ends[k].y - at.y) >= beyond)
+                    continue;
                 const double d = Distance(at.x, at.y, ends[k].x, ends[k].y);
                 if (IsLessEqual(d, tolerance))
                     visit(k, d);
@@ -47,12 +49,11 @@ public:
         }
     }
 
-    // Asks for the runs of ends that ForEachNear(from) reads, ahead of the search.
-    void Prefetch(int from) const
+    // Asks for the runs of ends that begin at starts (RunStarts of an end), ahead of its search.
+    void PrefetchRuns(std::pair<int, int> starts) const
     {
-        const Rows& rows = around[from];
-        __builtin_prefetch(ends.data() + rows.begin[0]);
-        __builtin_prefetch(ends.data() + rows.begin[1]);
+        __builtin_prefetch(ends.data() + starts.first);
+        __builtin_prefetch(ends.data() + starts.second);
     }
     // Where the two runs of ends that ForEachNear(from) reads begin, for a caller to prefetch its own records.
     std::pair<int, int> RunStarts(int from) const { return {around[from].begin[0], around[from].begin[1]}; }
@@ -71,10 +72,14 @@ private:
     struct Cell;
 
     int64_t CellOf(double v) const;
-    uint64_t SortByCell(const std::vector<End>& points, std::vector<Cell>& cells, std::vector<uint8_t>& sides);
+    uint64_t SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow,
+                        std::vector<Cell>& cells, std::vector<uint8_t>& sides);
     void FindRows(const std::vector<Cell>& cells, uint64_t stride, const std::vector<uint8_t>& sides);
 
     double tolerance = 0.0;
+    // An end this far away in x or in y is not near: its distance is at least that difference (the root of a
+    // rounded square of a number above 1e-150 is the number itself), so it is not below tolerance + Epsilon.
+    double beyond = 0.0;
     double cell = 1.0;
     std::vector<End> ends;    // the ends, grouped by cell, then those off the grid
     std::vector<Rows> around; // per place: the ends ForEachNear reads

@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Sheets, EndGridTest,
                                            GridCase{1e6, 50.0, 0.0, 1.0, 300},      // far from the origin
                                            GridCase{-1e12, 1e12, 0.0, 1e9, 300},    // cells set by the extent
                                            GridCase{0.0, 10.0, 1.0, 0.0, 300},      // coinciding ends only
+                                           GridCase{0.0, 3e-22, 0.0, 1e-22 - Epsilon, 200},  // reach of 1e-22
                                            GridCase{-5.0, 10.0, 0.0, 1e300, 100},   // tolerance past the sheet
                                            GridCase{-5.0, 10.0, 0.0, Inf, 100}));   // infinite tolerance
 
