@@ -71,13 +71,33 @@ struct Candidate {
     int path = -1;  // j, as its number at the start of the call
     bool atStartOfI = false;
     bool atEndOfJ = false;
+    int place = -1;  // the place in the grid order of that end of j
+    int other = -1;  // the place of j's other end
 };
 
-// One end of a later path that a search may take: its path, whether it is that path's end, its distance.
+// An end within reach of another end, as a search from that end reads it: its place in the grid order and its
+// distance, and what the search needs should it still end a path not yet joined (such a path is as it was at the
+// start of the call): where that path's other end is and where that end's near ends begin, the layer key of the
+// path's first entity times two, plus one when this end is where the path ends.
 struct NearEnd {
-    int path;
-    int endOfPath;
     double distance;
+    int place;
+    int other;
+    int otherNear;
+    int layerAndSide;
+};
+
+// Per end, in grid order: the path it belongs to now (a path not yet joined, or the path that has taken it in),
+// and where its near ends begin in the list of them; a last one closes the list.
+struct EndLink {
+    int owner;
+    int nearBegin;
+};
+
+// One join as the search made it: the end of path i at place a takes the end of path j at place b.
+struct JoinStep {
+    int i, j;
+    int a, b;
 };
 
 // Where WriteBack takes each entity of the joined drawing from: the slot (z coordinates and reserved fields), the
@@ -90,13 +110,15 @@ struct Placement {
     bool joinedNext;
 };
 
-// One AutoJoin call on a drawing whose paths are chains. Paths are known by their number at the start of the call
-// (their id); their present numbers are ranks among the ids still in use. The entities keep their slots (the z
-// coordinates and reserved fields, which stay in place when a chain is reversed) while their plane parts (points,
-// centre, kind, direction, layer) form each path's chain of ports, link pairing the joined ports. A path's head
-// and tail are the places in the grid order (EndGrid) of the ends where it starts and ends; what a search needs
-// of a candidate end sits in its EndState, beside the states of the ends near it, so that a search reads a few
-// cache lines and never an entity.
+// One AutoJoin call on a drawing whose paths are chains, in three steps. The search decides every join: it works
+// on path ends only, in a few compact arrays (a list per end of the ends within reach, the path each end belongs
+// to), so that following a chain across the sheet reads little memory, and it logs the joins. The joins are then
+// made on the ports, and the joined drawing is gathered once. Paths are known by their number at the start of the
+// call (their id); their present numbers are ranks among the ids still in use. A path that is taken in has never
+// taken one itself (only the path under test takes, and only later ones), so what the search asks of a candidate
+// is what it was at the start. The entities keep their slots (the z coordinates and reserved fields, which stay in
+// place when a chain is reversed) while their plane parts (points, centre, kind, direction, layer) form each
+// path's chain of ports, link pairing the joined ports.
 class AutoJoiner {
 public:
     AutoJoiner(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::vector<int>* selection)
@@ -117,41 +139,42 @@ public:
     }
 
     int Run(const Drw::ProgressCallback& progress);
+    void ApplyJoins();
     void WriteBack(std::vector<int>* selection);
 
 private:
-    // Per end, in grid order.
-    struct EndState {
-        int owner = 0;        // the path it ends
-        int pathLayer = -1;   // the layer key of the entity at the start of that path
-        int entityLayer = -1; // the layer key of its own entity
-        bool live = true;     // still a path end (not joined)
-        bool isTail = false;  // where its path ends, not where it starts
-        bool isArc = false;   // its entity is an arc
-        int other = -1;       // the place of the other end of its path
-    };
+    // Per path id.
     struct PathState {
-        int head = -1, tail = -1;           // places of its ends; -1 for a number without entities
-        int firstSlot = -1, lastSlot = -1;  // its slots in order run from firstSlot along nextSlot
+        int head = -1, tail = -1;  // places of its ends; -1 for a number without entities
+        int layer = -1;            // the layer key of its first entity
+        int firstSlot = -1;        // its entities at the start: firstSlot .. firstSlot + entities - 1
         int entities = 0;
-        bool absorbed = false;
+    };
+    // An end before the grid orders them.
+    struct EndInfo {
+        int owner;
+        int other;       // the index of its path's other end
+        int pathLayer;   // the layer key of its path's first entity
+        int entityLayer; // the layer key of its own entity
+        bool isTail;
     };
 
     void ReadPaths();
+    void ReadEnds(const std::vector<int>& layers);
+    void FindNearEnds(const std::vector<EndInfo>& info);
     void ReadSelection(const std::vector<int>& selection);
     int NumberToId(int number) const { return number >= 1 && number <= pathCount ? alive.Find(number) : 0; }
     int IdOf(int number);
     bool Selected(int id) const { return !useSelection || selectedCount[id] > 0; }
     void Search(int id, bool endPass, Candidate& best);
     void Join(int i, const Candidate& best);
-    void MarkEnds(int id);
     void PrefetchAhead(int id);
     void PrefetchSearch(int k);
-    void PrefetchRuns(std::pair<int, int> starts);
-    void PrefetchPort(int port);
+    void PrefetchStep(size_t t, size_t ahead);
+    void ApplyJoin(size_t t);
     void DropFromSelection(int j, int number);
-    void LogRecentreFailure(int i, int j);
-    void CountEntitiesBefore();
+    void LogRecentreFailure(size_t t);
+    void CountEntitiesBefore(size_t t);
     std::vector<Placement> Placements() const;
     Entity Placed(const Placement& place);
 
@@ -163,27 +186,25 @@ private:
     bool numbersKept = false;  // alive is kept (only a selection and pathB need present numbers)
     bool lengthsKept = false;  // lengths is kept (from the first failed re-centring on)
     int pathCount = 0;
-    int joins = 0;
     int targetB = 0;                     // id of the path numbered pathB now
     int cursorId = 0, cursorNumber = 0;  // the id IdOf gave last, and its number
 
     std::vector<double> px, py;  // per port (2 * entity + 0 or 1): its point
     std::vector<int> link;       // per port: the port it is joined to; -1 at a path end
     std::vector<double> cx, cy;  // per entity: the arc centre (moved when the arc is snapped)
+    std::vector<bool> arcs;      // per entity: it is an arc
     EndGrid grid;
-    std::vector<EndState> endStates;  // per end, in grid order
-    // Per end, in grid order: where the runs of a search from its path's other end begin, as it was at the start
-    // (a search takes only ends of paths not yet joined, so the next search starts from the other end of the
-    // candidate it finds, and that search's ends can be asked for at once).
-    std::vector<std::pair<int, int>> otherRuns;
-    std::vector<PathState> paths;     // per path id
-    std::vector<int> nextSlot;        // per slot: the slot after it in its path
+    std::vector<EndLink> links;      // per end, in grid order, and one closing the near ends
+    std::vector<NearEnd> near;       // per end in grid order, the other ends within reach, by path, start first
+    std::vector<int> entityLayer;    // per end, in grid order: the layer key of its entity
+    std::vector<PathState> paths;    // per path id
+    std::vector<uint8_t> absorbed;   // per path id: taken in by an earlier path
+    std::vector<JoinStep> steps;     // the joins, in the order made
     // Over the path ids: 1 for each path in use, and the number of entities of each path.
     FenwickTree alive, lengths;
     std::vector<int> selectedCount;  // per id: how often its present number is in the selection
     std::vector<int> selectedBelow;  // selected numbers below 1
     std::vector<int> selectedAbove;  // selected numbers above pathCount, each plus the joins made before
-    std::vector<NearEnd> near;       // the candidates of one test
 };
 
 void AutoJoiner::ReadPaths()
@@ -194,8 +215,9 @@ void AutoJoiner::ReadPaths()
     link.assign(2 * n, -1);
     cx.resize(n);
     cy.resize(n);
-    nextSlot.assign(n, -1);
+    arcs.resize(n);
     paths.assign(pathCount + 1, PathState{});
+    absorbed.assign(pathCount + 1, 0);
     std::vector<int> layers(n);
     std::unordered_map<std::string, int> names;
     int layer = -1;
@@ -207,6 +229,7 @@ void AutoJoiner::ReadPaths()
         py[2 * k + 1] = e.y2;
         cx[k] = e.xc;
         cy[k] = e.yc;
+        arcs[k] = e.isArc;
         if (k == 0 || e.layer != drw.entities[k - 1].layer)
             layer = names.emplace(AnsiUpper(e.layer), static_cast<int>(names.size())).first->second;
         layers[k] = layer;
@@ -214,48 +237,83 @@ void AutoJoiner::ReadPaths()
         if (path.head < 0) {
             path.head = 2 * k;
             path.firstSlot = k;
+            path.layer = layer;
         } else {
             link[2 * k] = 2 * (k - 1) + 1;
             link[2 * (k - 1) + 1] = 2 * k;
-            nextSlot[k - 1] = k;
         }
         path.tail = 2 * k + 1;
-        path.lastSlot = k;
         path.entities++;
     }
-    // The ends into the grid, and head and tail from ports to places.
+    ReadEnds(layers);
+}
+
+// Puts the path ends into the grid, turns head and tail from ports into places, and lists each end's near ends.
+void AutoJoiner::ReadEnds(const std::vector<int>& layers)
+{
     std::vector<EndGrid::End> points;
-    std::vector<EndState> states;
+    std::vector<EndInfo> info;
     points.reserve(2 * static_cast<size_t>(pathCount));
-    states.reserve(2 * static_cast<size_t>(pathCount));
+    info.reserve(2 * static_cast<size_t>(pathCount));
     for (int s = 1; s <= pathCount; s++) {
         PathState& path = paths[s];
         if (path.head < 0)
             continue;
+        const int first = static_cast<int>(points.size());
         for (const int port : {path.head, path.tail}) {
-            const int e = port / 2;
+            const bool isTail = port == path.tail;
             points.push_back({px[port], py[port], port});
-            states.push_back({s, layers[path.head / 2], layers[e], true, port == path.tail, drw.entities[e].isArc});
-            states.back().other = static_cast<int>(points.size()) - (port == path.tail ? 2 : 0);
+            info.push_back({s, isTail ? first : first + 1, path.layer, layers[port / 2], isTail});
         }
-        path.head = static_cast<int>(points.size()) - 2;
-        path.tail = static_cast<int>(points.size()) - 1;
+        path.head = first;
+        path.tail = first + 1;
     }
     grid.Build(points, searchable ? rules.tolerance : 0.0);
-    endStates.resize(states.size());
-    for (size_t k = 0; k < states.size(); k++) {
-        states[k].other = grid.PlaceOf(states[k].other);
-        endStates[grid.PlaceOf(static_cast<int>(k))] = states[k];
+    // From Build's order to grid order.
+    std::vector<EndInfo> placed(info.size());
+    entityLayer.resize(info.size());
+    for (size_t k = 0; k < info.size(); k++) {
+        EndInfo& end = placed[grid.PlaceOf(static_cast<int>(k))];
+        end = info[k];
+        end.other = grid.PlaceOf(end.other);
+        entityLayer[grid.PlaceOf(static_cast<int>(k))] = end.entityLayer;
     }
-    otherRuns.resize(endStates.size());
-    for (size_t k = 0; k < endStates.size(); k++)
-        otherRuns[k] = grid.RunStarts(endStates[k].other);
     for (PathState& path : paths) {
         if (path.head >= 0) {
             path.head = grid.PlaceOf(path.head);
             path.tail = grid.PlaceOf(path.tail);
         }
     }
+    FindNearEnds(placed);
+}
+
+// Lists, per end in grid order, the other ends within reach in the order of the plain scan (by path, its start
+// before its end), with what a search needs of them; the grid gives them, with their distances.
+void AutoJoiner::FindNearEnds(const std::vector<EndInfo>& info)
+{
+    const int ends = static_cast<int>(info.size());
+    links.resize(ends + 1);
+    near.clear();
+    near.reserve(ends + ends / 4);
+    for (int p = 0; p < ends; p++) {
+        links[p] = {info[p].owner, static_cast<int>(near.size())};
+        if (!searchable)
+            continue;
+        const auto first = near.end() - near.begin();
+        grid.ForEachNear(p, [&](int k, double d) {
+            if (k != p)
+                near.push_back({d, k, info[k].other, 0, 2 * info[k].pathLayer + (info[k].isTail ? 1 : 0)});
+        });
+        const auto before = [&info](const NearEnd& a, const NearEnd& b) {
+            const EndInfo& x = info[a.place];
+            const EndInfo& y = info[b.place];
+            return x.owner != y.owner ? x.owner < y.owner : x.isTail < y.isTail;
+        };
+        std::sort(near.begin() + first, near.end(), before);
+    }
+    links[ends] = {0, static_cast<int>(near.size())};
+    for (NearEnd& end : near)
+        end.otherNear = links[end.other].nearBegin;
 }
 
 void AutoJoiner::ReadSelection(const std::vector<int>& selection)
@@ -278,144 +336,80 @@ int AutoJoiner::IdOf(int number)
     while (cursorNumber < number) {
         do
             cursorId++;
-        while (paths[cursorId].absorbed);
+        while (absorbed[cursorId] != 0);
         cursorNumber++;
     }
     return cursorId;
 }
 
+// The ends near the tested end of path i that belong to later paths (as they were at the start, untouched so far)
+// on the layer of i's first entity, taken in the order of the list.
 void AutoJoiner::Search(int i, bool endPass, Candidate& best)
 {
-    if (!searchable)
-        return;
-    const int from = endPass ? paths[i].tail : paths[i].head;
-    const int layer = endStates[from].pathLayer;
-    __builtin_prefetch(&link[grid.At(from).port]);  // written by a join at this end
-    near.clear();
-    grid.ForEachNear(from, [&](int k, double d) {
-        const EndState& end = endStates[k];
-        const int j = end.owner;
-        if (!end.live || j <= i || (targetB != j && pathB >= 0) || !Selected(j) || end.pathLayer != layer)
-            return;
-        near.push_back({j, end.isTail ? 1 : 0, d});
-        // Read and written by the join and read by the next search, should j be taken.
-        __builtin_prefetch(&paths[j]);
-        PrefetchPort(grid.At(k).port);
-        grid.PrefetchEnd(end.other);
-        __builtin_prefetch(&endStates[end.other]);
-        PrefetchRuns(otherRuns[k]);
-    });
-    // In the order of the scan: by path, its start before its end.
-    std::sort(near.begin(), near.end(), [](const NearEnd& a, const NearEnd& b) {
-        return a.path != b.path ? a.path < b.path : a.endOfPath < b.endOfPath;
-    });
-    for (const NearEnd& end : near) {
-        if (TakesCandidate(end.distance, best.distance, endPass, end.endOfPath == 1, rules))
-            best = Candidate{true, end.distance, end.path, !endPass, end.endOfPath == 1};
+    const PathState& path = paths[i];
+    const int from = endPass ? path.tail : path.head;
+    const int layerAndStart = 2 * path.layer;
+    for (int n = links[from].nearBegin; n < links[from + 1].nearBegin; n++) {
+        const NearEnd& end = near[n];
+        const int j = links[end.place].owner;
+        if (j <= i || (targetB != j && pathB >= 0) || !Selected(j) || (end.layerAndSide & ~1) != layerAndStart)
+            continue;
+        // The next search starts from j's other end, should j be taken.
+        __builtin_prefetch(&links[end.other]);
+        __builtin_prefetch(&near[end.otherNear]);
+        const bool endOfJ = (end.layerAndSide & 1) != 0;
+        if (TakesCandidate(end.distance, best.distance, endPass, endOfJ, rules))
+            best = Candidate{true, end.distance, j, !endPass, endOfJ, end.place, end.other};
     }
 }
 
+// Path i takes path j: j's ends go to i, i's end that took it is no longer an end, and j's other end is i's end
+// now. The ports follow in ApplyJoins.
 void AutoJoiner::Join(int i, const Candidate& best)
 {
     const int j = best.path;
     const int numberOfJ = useSelection ? alive.Prefix(j) : 0;
     PathState& pi = paths[i];
-    PathState& pj = paths[j];
+    const int head = pi.head;
     if (best.atStartOfI)
         std::swap(pi.head, pi.tail);
-    if (best.atEndOfJ)
-        std::swap(pj.head, pj.tail);
-    // j's first entity starts exactly where i's last one ends (a path end's point is still the one in the grid);
-    // an arc keeps its centre on its chord's bisector.
-    const EndGrid::End& end = grid.At(pi.tail);
-    const int a = end.port;
-    const int b = grid.At(pj.head).port;
-    px[b] = end.x;
-    py[b] = end.y;
-    const int eb = b / 2;
-    if (endStates[pj.head].isArc && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
-        LogRecentreFailure(i, j);
-    link[a] = b;
-    link[b] = a;
-    endStates[pi.tail].live = false;
-    endStates[pj.head].live = false;
-    pi.tail = pj.tail;
-    nextSlot[pi.lastSlot] = pj.firstSlot;
-    pi.lastSlot = pj.lastSlot;
-    if (lengthsKept) {
-        lengths.Add(i, pj.entities);
-        lengths.Add(j, -pj.entities);
-    }
-    pi.entities += pj.entities;
-    if (numbersKept)
-        alive.Add(j, -1);
-    pj.absorbed = true;
-    pathCount--;
-    joins++;
+    steps.push_back({i, j, pi.tail, best.place});
+    links[best.place].owner = i;
+    links[best.other].owner = i;
+    pi.tail = best.other;
     if (rules.swapped)
         std::swap(pi.head, pi.tail);
-    MarkEnds(i);
-    PrefetchSearch(pi.tail);
+    if (pi.head != head)
+        pi.layer = entityLayer[pi.head];
+    if (numbersKept)
+        alive.Add(j, -1);
+    absorbed[j] = 1;
+    pathCount--;
     if (useSelection)
         DropFromSelection(j, numberOfJ);
     if (pathB >= 0)
         targetB = NumberToId(pathB);
 }
 
-// The searches of the next paths read their ends' points and states, and the runs of ends around them: asked
-// for two and one paths ahead, they are in the cache by then.
+// The searches of the next paths read their ends' links and near ends: asked for two and one paths ahead, they are
+// in the cache by then.
 void AutoJoiner::PrefetchAhead(int id)
 {
     const int last = static_cast<int>(paths.size()) - 1;
     if (id + 2 <= last && paths[id + 2].head >= 0) {
-        for (const int k : {paths[id + 2].head, paths[id + 2].tail}) {
-            grid.PrefetchEnd(k);
-            __builtin_prefetch(&endStates[k]);
-        }
+        __builtin_prefetch(&links[paths[id + 2].head]);
+        __builtin_prefetch(&links[paths[id + 2].tail]);
     }
     if (id + 1 <= last && paths[id + 1].head >= 0) {
-        for (const int k : {paths[id + 1].head, paths[id + 1].tail})
-            PrefetchSearch(k);
+        PrefetchSearch(paths[id + 1].head);
+        PrefetchSearch(paths[id + 1].tail);
     }
 }
 
-// Asks for what a join reads and writes of a port and its entity.
-void AutoJoiner::PrefetchPort(int port)
-{
-    for (const void* p : {static_cast<const void*>(&px[port]), static_cast<const void*>(&py[port]),
-                          static_cast<const void*>(&link[port]), static_cast<const void*>(&cx[port / 2]),
-                          static_cast<const void*>(&cy[port / 2])})
-        __builtin_prefetch(p);
-}
-
-// Asks for the ends and their states that a search from the end at place k reads.
+// Asks for the near ends of the end at place k.
 void AutoJoiner::PrefetchSearch(int k)
 {
-    PrefetchRuns(grid.RunStarts(k));
-}
-
-// Asks for the runs of ends that begin at starts, with their states and where their other ends' runs begin.
-void AutoJoiner::PrefetchRuns(std::pair<int, int> starts)
-{
-    grid.PrefetchRuns(starts);
-    for (const int k : {starts.first, starts.second}) {
-        __builtin_prefetch(endStates.data() + k);
-        __builtin_prefetch(otherRuns.data() + k);
-    }
-}
-
-// Brings the states of the path's two ends up to date after a join.
-void AutoJoiner::MarkEnds(int id)
-{
-    const PathState& path = paths[id];
-    EndState& head = endStates[path.head];
-    EndState& tail = endStates[path.tail];
-    head.owner = tail.owner = id;
-    head.pathLayer = tail.pathLayer = head.entityLayer;
-    head.isTail = false;
-    tail.isTail = true;
-    head.other = path.tail;
-    tail.other = path.head;
+    __builtin_prefetch(&near[links[k].nearBegin]);
 }
 
 // The plain scan's selection update: one entry of j's number goes, the numbers above move down one. Further
@@ -429,27 +423,7 @@ void AutoJoiner::DropFromSelection(int j, int number)
     if (number <= pathCount)
         selectedCount[alive.Find(number)] += rest;
     else
-        selectedAbove.insert(selectedAbove.end(), rest, number + joins);
-}
-
-// DRW009 with the entity indices the plain scan has at that moment: i's last entity and j's first.
-void AutoJoiner::LogRecentreFailure(int i, int j)
-{
-    if (!lengthsKept)
-        CountEntitiesBefore();
-    const int a = lengths.Prefix(i) - 1;
-    const int b = lengths.Prefix(j - 1);
-    WriteEventLog(StrFormat("DRW009: Errore nella funzione AutoJoin, entità %d e %d", a, b));
-}
-
-// Sets up lengths, which only the message of a failed re-centring needs, from the paths as they are now.
-void AutoJoiner::CountEntitiesBefore()
-{
-    for (int id = 1; id < static_cast<int>(paths.size()); id++) {
-        if (!paths[id].absorbed)
-            lengths.Add(id, paths[id].entities);
-    }
-    lengthsKept = true;
+        selectedAbove.insert(selectedAbove.end(), rest, number + static_cast<int>(steps.size()));
 }
 
 int AutoJoiner::Run(const Drw::ProgressCallback& progress)
@@ -471,7 +445,7 @@ int AutoJoiner::Run(const Drw::ProgressCallback& progress)
         const int id = IdOf(i);
         if (endPass)
             PrefetchAhead(id);
-        if (!(hasA && i != pathA) && Selected(id) && paths[id].head >= 0)
+        if (searchable && !(hasA && i != pathA) && Selected(id) && paths[id].head >= 0)
             Search(id, endPass, best);
         if (endPass || !best.found)
             continue;
@@ -480,28 +454,111 @@ int AutoJoiner::Run(const Drw::ProgressCallback& progress)
             break;
         i--;
     }
-    return joins;
+    return static_cast<int>(steps.size());
+}
+
+// Asks for what join t reads and writes: first the two ends in the grid, then, once they are in, their ports.
+void AutoJoiner::PrefetchStep(size_t t, size_t ahead)
+{
+    if (t + 2 * ahead < steps.size()) {
+        grid.PrefetchAt(steps[t + 2 * ahead].a);
+        grid.PrefetchAt(steps[t + 2 * ahead].b);
+    }
+    if (t + ahead < steps.size()) {
+        const JoinStep& step = steps[t + ahead];
+        const int a = grid.At(step.a).port;
+        const int b = grid.At(step.b).port;
+        for (const void* p : {static_cast<const void*>(&px[b]), static_cast<const void*>(&py[b]),
+                              static_cast<const void*>(&link[a]), static_cast<const void*>(&link[b]),
+                              static_cast<const void*>(&cx[b / 2]), static_cast<const void*>(&cy[b / 2]),
+                              static_cast<const void*>(&paths[step.j])})
+            __builtin_prefetch(p);
+    }
+}
+
+// Join t on the ports: j's first entity starts exactly where i's last one ends (a path end's point is still the
+// one in the grid); an arc keeps its centre on its chord's bisector.
+void AutoJoiner::ApplyJoin(size_t t)
+{
+    const JoinStep& step = steps[t];
+    const EndGrid::End& end = grid.At(step.a);
+    const int a = end.port;
+    const int b = grid.At(step.b).port;
+    px[b] = end.x;
+    py[b] = end.y;
+    const int eb = b / 2;
+    if (arcs[eb] && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
+        LogRecentreFailure(t);
+    link[a] = b;
+    link[b] = a;
+    if (lengthsKept) {
+        lengths.Add(step.i, paths[step.j].entities);
+        lengths.Add(step.j, -paths[step.j].entities);
+    }
+}
+
+// The joins in the order made. They touch ports all over the drawing, each its own, so those a few joins ahead are
+// fetched into the cache while the present one is made.
+void AutoJoiner::ApplyJoins()
+{
+    constexpr size_t Ahead = 8;
+    for (size_t t = 0; t < steps.size(); t++) {
+        PrefetchStep(t, Ahead);
+        ApplyJoin(t);
+    }
+}
+
+// DRW009 with the entity indices the plain scan has at join t: i's last entity and j's first.
+void AutoJoiner::LogRecentreFailure(size_t t)
+{
+    if (!lengthsKept)
+        CountEntitiesBefore(t);
+    const int a = lengths.Prefix(steps[t].i) - 1;
+    const int b = lengths.Prefix(steps[t].j - 1);
+    WriteEventLog(StrFormat("DRW009: Errore nella funzione AutoJoin, entità %d e %d", a, b));
+}
+
+// Sets up lengths, which only the message of a failed re-centring needs, as the paths were before join t.
+void AutoJoiner::CountEntitiesBefore(size_t t)
+{
+    for (int id = 1; id < static_cast<int>(paths.size()); id++)
+        lengths.Add(id, paths[id].entities);
+    for (size_t k = 0; k < t; k++) {
+        lengths.Add(steps[k].i, paths[steps[k].j].entities);
+        lengths.Add(steps[k].j, -paths[steps[k].j].entities);
+    }
+    lengthsKept = true;
 }
 
 // The joined drawing in storage order, as slots and ports: the paths in the order of their ids, each along its
-// chain of ports and its list of slots.
+// chain of ports, with its own slots followed by those of the paths it took in, in the order it took them (the
+// joins of a path follow each other in steps, and the paths that made them come in increasing id).
 std::vector<Placement> AutoJoiner::Placements() const
 {
     std::vector<Placement> order;
     order.reserve(drw.entities.size());
     int number = 0;
+    size_t step = 0;
     for (int id = 1; id < static_cast<int>(paths.size()); id++) {
-        const PathState& path = paths[id];
-        if (path.absorbed)
+        if (absorbed[id] != 0)
             continue;
         number++;
+        const PathState& path = paths[id];
         if (path.head < 0)
             continue;
         const int head = grid.At(path.head).port;
         const int tail = grid.At(path.tail).port;
-        for (int port = head, slot = path.firstSlot;; port = link[port ^ 1], slot = nextSlot[slot]) {
+        int slot = path.firstSlot;
+        int slotsLeft = path.entities;
+        for (int port = head;; port = link[port ^ 1]) {
+            while (slotsLeft == 0 && step < steps.size()) {
+                const PathState& taken = paths[steps[step++].j];
+                slot = taken.firstSlot;
+                slotsLeft = taken.entities;
+            }
             const bool last = (port ^ 1) == tail;
-            order.push_back({slot, port, number, port != head, !last});
+            order.push_back({slot++, port, number, port != head, !last});
+            slotsLeft--;
             if (last)
                 break;
         }
@@ -542,7 +599,7 @@ Entity AutoJoiner::Placed(const Placement& place)
 // so the entities a few placements ahead are fetched into the cache while the present one is built.
 void AutoJoiner::WriteBack(std::vector<int>* selection)
 {
-    if (joins == 0)
+    if (steps.empty())
         return;
     const std::vector<Placement> order = Placements();
     std::vector<Entity> result;
@@ -567,12 +624,13 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
     s = selectedBelow;
     int number = 0;
     for (int id = 1; id < static_cast<int>(paths.size()); id++) {
-        if (paths[id].absorbed)
+        if (absorbed[id] != 0)
             continue;
         number++;
         s.insert(s.end(), selectedCount[id], number);
     }
     std::sort(selectedAbove.begin(), selectedAbove.end());
+    const int joins = static_cast<int>(steps.size());
     for (const int value : selectedAbove)
         s.push_back(value - joins);
 }
@@ -593,6 +651,7 @@ int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* sele
         return AutoJoinByScan(*this, rules, pathA, pathB, selection, progress);
     AutoJoiner joiner(*this, rules, pathA, pathB, selection);
     const int joins = joiner.Run(progress);
+    joiner.ApplyJoins();
     joiner.WriteBack(selection);
     return joins;
 }

@@ -49,20 +49,8 @@ public:
         }
     }
 
-    // Asks for the runs of ends that begin at starts (RunStarts of an end), ahead of its search.
-    void PrefetchRuns(std::pair<int, int> starts) const
-    {
-        __builtin_prefetch(ends.data() + starts.first);
-        __builtin_prefetch(ends.data() + starts.second);
-    }
-    // Where the two runs of ends that ForEachNear(from) reads begin, for a caller to prefetch its own records.
-    std::pair<int, int> RunStarts(int from) const { return {around[from].begin[0], around[from].begin[1]}; }
-    // Asks for what ForEachNear(from) reads first: the end and its runs.
-    void PrefetchEnd(int from) const
-    {
-        __builtin_prefetch(&ends[from]);
-        __builtin_prefetch(&around[from]);
-    }
+    // Asks for the end at place k.
+    void PrefetchAt(int k) const { __builtin_prefetch(&ends[k]); }
 
 private:
     // The ends in the two rows of the 2 x 2 cells searched from an end: ends[begin[r]] .. ends[end[r] - 1].
