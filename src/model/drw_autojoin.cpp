@@ -1,8 +1,8 @@
 // AutoJoin: each path, in increasing number, greedily absorbs the nearest end of a later path within the
 // tolerance. Comparing every path with every later one and moving entities at every join costs seconds on a full
 // drawing; here the path ends sit in a grid of cells (drw_end_grid.h), so each test looks only at the ends
-// nearby, and paths are linked lists of entities that join and turn round in constant time, gathered into the
-// drawing once at the end. Results, ties and tolerance edges are those of the plain scan.
+// nearby, the joins are decided on path ends alone, and the joined drawing is gathered once at the end. Results,
+// ties and tolerance edges are those of the plain scan.
 #include <algorithm>
 #include <string>
 #include <unordered_map>
@@ -88,37 +88,50 @@ struct NearEnd {
 };
 
 // Per end, in grid order: the path it belongs to now (a path not yet joined, or the path that has taken it in),
-// and where its near ends begin in the list of them; a last one closes the list.
+// and where its near ends begin in the list of them (a last one closes the list).
 struct EndLink {
     int owner;
     int nearBegin;
 };
 
-// One join as the search made it: the end of path i at place a takes the end of path j at place b.
+// One join as the search made it: path i, turned round first when atStartOfI, takes path j, which then runs from
+// the end it was taken at (turned round when that is its end).
 struct JoinStep {
     int i, j;
-    int a, b;
+    bool atStartOfI, atEndOfJ;
+};
+
+// A path as it was at the start, run in storage order or turned round, as a piece of a joined path; step is the
+// join that added it (-1 for the path that took the others).
+struct Piece {
+    int path;
+    bool reversed;
+    int step;
 };
 
 // Where WriteBack takes each entity of the joined drawing from: the slot (z coordinates and reserved fields), the
-// port whose entity gives the plane part and whose end is the start, the path number and the join flags.
+// port (2 * entity + 0 for its start as stored, + 1 for its end) whose entity gives the plane part and whose point
+// is the start, the path number, the join flags, and the join that moved one of its points, if any: the end a
+// join takes is moved onto the end that took it, at its start or at its end as placed.
 struct Placement {
     int slot;
     int port;
     int sequence;
+    int movedBy;
     bool joinedPrev;
     bool joinedNext;
+    bool movedAtStart;
 };
 
-// One AutoJoin call on a drawing whose paths are chains, in three steps. The search decides every join: it works
-// on path ends only, in a few compact arrays (a list per end of the ends within reach, the path each end belongs
-// to), so that following a chain across the sheet reads little memory, and it logs the joins. The joins are then
-// made on the ports, and the joined drawing is gathered once. Paths are known by their number at the start of the
+// One AutoJoin call on a drawing whose paths are chains, in two steps. The search decides every join: it works on
+// path ends only, in a few compact arrays (a list per end of the ends within reach, the path each end belongs to),
+// so that following a chain across the sheet reads little memory, and it logs the joins. The joined drawing is
+// then gathered once, with the points the joins move. Paths are known by their number at the start of the
 // call (their id); their present numbers are ranks among the ids still in use. A path that is taken in has never
 // taken one itself (only the path under test takes, and only later ones), so what the search asks of a candidate
-// is what it was at the start. The entities keep their slots (the z coordinates and reserved fields, which stay in
-// place when a chain is reversed) while their plane parts (points, centre, kind, direction, layer) form each
-// path's chain of ports, link pairing the joined ports.
+// is what it was at the start, and a joined path is a row of such paths, each run one way or the other. The
+// entities keep their slots (the z coordinates and reserved fields, which stay in place when a chain is reversed)
+// while their plane parts (points, centre, kind, direction, layer) are placed along the joined path.
 class AutoJoiner {
 public:
     AutoJoiner(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::vector<int>* selection)
@@ -139,7 +152,6 @@ public:
     }
 
     int Run(const Drw::ProgressCallback& progress);
-    void ApplyJoins();
     void WriteBack(std::vector<int>* selection);
 
 private:
@@ -160,8 +172,8 @@ private:
     };
 
     void ReadPaths();
-    void ReadEnds(const std::vector<int>& layers);
-    void FindNearEnds(const std::vector<EndInfo>& info);
+    void ReadEnds(const std::vector<EndGrid::End>& points, const std::vector<EndInfo>& info);
+    void FindNearEnds(const EndGrid& grid, const std::vector<EndInfo>& info);
     void ReadSelection(const std::vector<int>& selection);
     int NumberToId(int number) const { return number >= 1 && number <= pathCount ? alive.Find(number) : 0; }
     int IdOf(int number);
@@ -170,13 +182,12 @@ private:
     void Join(int i, const Candidate& best);
     void PrefetchAhead(int id);
     void PrefetchSearch(int k);
-    void PrefetchStep(size_t t, size_t ahead);
-    void ApplyJoin(size_t t);
     void DropFromSelection(int j, int number);
-    void LogRecentreFailure(size_t t);
-    void CountEntitiesBefore(size_t t);
+    void ArrangePieces(int id, size_t first, size_t last, std::vector<Piece>& pieces) const;
+    void PlacePieces(const std::vector<Piece>& pieces, int number, std::vector<Placement>& order) const;
     std::vector<Placement> Placements() const;
-    Entity Placed(const Placement& place);
+    Entity Placed(const std::vector<Placement>& order, size_t k, const std::vector<Entity>& result);
+    void LogRecentreFailures(std::vector<int>& failed);
 
     Drw& drw;
     JoinRules rules;
@@ -184,16 +195,10 @@ private:
     bool useSelection = false;
     bool searchable = false;
     bool numbersKept = false;  // alive is kept (only a selection and pathB need present numbers)
-    bool lengthsKept = false;  // lengths is kept (from the first failed re-centring on)
     int pathCount = 0;
     int targetB = 0;                     // id of the path numbered pathB now
     int cursorId = 0, cursorNumber = 0;  // the id IdOf gave last, and its number
 
-    std::vector<double> px, py;  // per port (2 * entity + 0 or 1): its point
-    std::vector<int> link;       // per port: the port it is joined to; -1 at a path end
-    std::vector<double> cx, cy;  // per entity: the arc centre (moved when the arc is snapped)
-    std::vector<bool> arcs;      // per entity: it is an arc
-    EndGrid grid;
     std::vector<EndLink> links;      // per end, in grid order, and one closing the near ends
     std::vector<NearEnd> near;       // per end in grid order, the other ends within reach, by path, start first
     std::vector<int> entityLayer;    // per end, in grid order: the layer key of its entity
@@ -207,67 +212,45 @@ private:
     std::vector<int> selectedAbove;  // selected numbers above pathCount, each plus the joins made before
 };
 
+// Reads the paths, each a run of entities in increasing number, and their ends in that order.
 void AutoJoiner::ReadPaths()
 {
-    const int n = drw.entityCount();
-    px.resize(2 * n);
-    py.resize(2 * n);
-    link.assign(2 * n, -1);
-    cx.resize(n);
-    cy.resize(n);
-    arcs.resize(n);
+    const std::vector<Entity>& entities = drw.entities;
     paths.assign(pathCount + 1, PathState{});
     absorbed.assign(pathCount + 1, 0);
-    std::vector<int> layers(n);
-    std::unordered_map<std::string, int> names;
-    int layer = -1;
-    for (int k = 0; k < n; k++) {
-        const Entity& e = drw.entities[k];
-        px[2 * k] = e.x1;
-        py[2 * k] = e.y1;
-        px[2 * k + 1] = e.x2;
-        py[2 * k + 1] = e.y2;
-        cx[k] = e.xc;
-        cy[k] = e.yc;
-        arcs[k] = e.isArc;
-        if (k == 0 || e.layer != drw.entities[k - 1].layer)
-            layer = names.emplace(AnsiUpper(e.layer), static_cast<int>(names.size())).first->second;
-        layers[k] = layer;
-        PathState& path = paths[e.sequence];
-        if (path.head < 0) {
-            path.head = 2 * k;
-            path.firstSlot = k;
-            path.layer = layer;
-        } else {
-            link[2 * k] = 2 * (k - 1) + 1;
-            link[2 * (k - 1) + 1] = 2 * k;
-        }
-        path.tail = 2 * k + 1;
-        path.entities++;
-    }
-    ReadEnds(layers);
-}
-
-// Puts the path ends into the grid, turns head and tail from ports into places, and lists each end's near ends.
-void AutoJoiner::ReadEnds(const std::vector<int>& layers)
-{
     std::vector<EndGrid::End> points;
     std::vector<EndInfo> info;
     points.reserve(2 * static_cast<size_t>(pathCount));
     info.reserve(2 * static_cast<size_t>(pathCount));
-    for (int s = 1; s <= pathCount; s++) {
-        PathState& path = paths[s];
-        if (path.head < 0)
-            continue;
-        const int first = static_cast<int>(points.size());
-        for (const int port : {path.head, path.tail}) {
-            const bool isTail = port == path.tail;
-            points.push_back({px[port], py[port], port});
-            info.push_back({s, isTail ? first : first + 1, path.layer, layers[port / 2], isTail});
+    std::unordered_map<std::string, int> names;
+    int layer = -1;
+    for (int k = 0; k < static_cast<int>(entities.size()); k++) {
+        const Entity& e = entities[k];
+        if (k == 0 || e.layer != entities[k - 1].layer)
+            layer = names.emplace(AnsiUpper(e.layer), static_cast<int>(names.size())).first->second;
+        PathState& path = paths[e.sequence];
+        if (!e.joinedPrev) {
+            path.head = static_cast<int>(points.size());
+            path.firstSlot = k;
+            path.layer = layer;
+            points.push_back({e.x1, e.y1, 2 * k});
+            info.push_back({e.sequence, path.head + 1, layer, layer, false});
         }
-        path.head = first;
-        path.tail = first + 1;
+        if (!e.joinedNext) {
+            path.tail = static_cast<int>(points.size());
+            path.entities = k - path.firstSlot + 1;
+            points.push_back({e.x2, e.y2, 2 * k + 1});
+            info.push_back({e.sequence, path.head, path.layer, layer, true});
+        }
     }
+    ReadEnds(points, info);
+}
+
+// Puts the path ends into the grid, turns head and tail from indices in points into places, and lists each end's
+// near ends.
+void AutoJoiner::ReadEnds(const std::vector<EndGrid::End>& points, const std::vector<EndInfo>& info)
+{
+    EndGrid grid;
     grid.Build(points, searchable ? rules.tolerance : 0.0);
     // From Build's order to grid order.
     std::vector<EndInfo> placed(info.size());
@@ -284,36 +267,51 @@ void AutoJoiner::ReadEnds(const std::vector<int>& layers)
             path.tail = grid.PlaceOf(path.tail);
         }
     }
-    FindNearEnds(placed);
+    FindNearEnds(grid, placed);
+    steps.reserve(static_cast<size_t>(pathCount));
 }
 
 // Lists, per end in grid order, the other ends within reach in the order of the plain scan (by path, its start
 // before its end), with what a search needs of them; the grid gives them, with their distances.
-void AutoJoiner::FindNearEnds(const std::vector<EndInfo>& info)
+void AutoJoiner::FindNearEnds(const EndGrid& grid, const std::vector<EndInfo>& info)
 {
     const int ends = static_cast<int>(info.size());
     links.resize(ends + 1);
     near.clear();
     near.reserve(ends + ends / 4);
-    for (int p = 0; p < ends; p++) {
-        links[p] = {info[p].owner, static_cast<int>(near.size())};
-        if (!searchable)
-            continue;
-        const auto first = near.end() - near.begin();
-        grid.ForEachNear(p, [&](int k, double d) {
-            if (k != p)
-                near.push_back({d, k, info[k].other, 0, 2 * info[k].pathLayer + (info[k].isTail ? 1 : 0)});
-        });
-        const auto before = [&info](const NearEnd& a, const NearEnd& b) {
-            const EndInfo& x = info[a.place];
-            const EndInfo& y = info[b.place];
-            return x.owner != y.owner ? x.owner < y.owner : x.isTail < y.isTail;
-        };
-        std::sort(near.begin() + first, near.end(), before);
+    const auto before = [&info](const NearEnd& a, const NearEnd& b) {
+        const EndInfo& x = info[a.place];
+        const EndInfo& y = info[b.place];
+        return x.owner != y.owner ? x.owner < y.owner : x.isTail < y.isTail;
+    };
+    int last = -1;  // the end whose list is being made
+    const auto close = [&] {
+        if (last >= 0 && near.size() - static_cast<size_t>(links[last].nearBegin) > 1)
+            std::sort(near.begin() + links[last].nearBegin, near.end(), before);
+    };
+    const auto begin = [&](int from) {
+        close();
+        links[from] = {info[from].owner, static_cast<int>(near.size())};
+        last = from;
+    };
+    const auto visit = [&](int, int k, double d) {
+        near.push_back({d, k, info[k].other, 0, 2 * info[k].pathLayer + (info[k].isTail ? 1 : 0)});
+    };
+    if (searchable) {
+        grid.ForEachNear(begin, visit);
+        close();
+    } else {
+        for (int p = 0; p < ends; p++)
+            links[p] = {info[p].owner, 0};
     }
     links[ends] = {0, static_cast<int>(near.size())};
-    for (NearEnd& end : near)
-        end.otherNear = links[end.other].nearBegin;
+    // Where each other end's list begins: the other ends lie anywhere, so those a few entries ahead are fetched.
+    constexpr size_t Ahead = 16;
+    for (size_t n = 0; n < near.size(); n++) {
+        if (n + Ahead < near.size())
+            __builtin_prefetch(&links[near[n + Ahead].other]);
+        near[n].otherNear = links[near[n].other].nearBegin;
+    }
 }
 
 void AutoJoiner::ReadSelection(const std::vector<int>& selection)
@@ -364,7 +362,7 @@ void AutoJoiner::Search(int i, bool endPass, Candidate& best)
 }
 
 // Path i takes path j: j's ends go to i, i's end that took it is no longer an end, and j's other end is i's end
-// now. The ports follow in ApplyJoins.
+// now. The entities follow in WriteBack.
 void AutoJoiner::Join(int i, const Candidate& best)
 {
     const int j = best.path;
@@ -373,7 +371,7 @@ void AutoJoiner::Join(int i, const Candidate& best)
     const int head = pi.head;
     if (best.atStartOfI)
         std::swap(pi.head, pi.tail);
-    steps.push_back({i, j, pi.tail, best.place});
+    steps.push_back({i, j, best.atStartOfI, best.atEndOfJ});
     links[best.place].owner = i;
     links[best.other].owner = i;
     pi.tail = best.other;
@@ -457,134 +455,116 @@ int AutoJoiner::Run(const Drw::ProgressCallback& progress)
     return static_cast<int>(steps.size());
 }
 
-// Asks for what join t reads and writes: first the two ends in the grid, then, once they are in, their ports.
-void AutoJoiner::PrefetchStep(size_t t, size_t ahead)
+// The paths that make up path id after its joins steps[first] .. steps[last - 1], in the order it runs. A turn of
+// the whole path only flips which way the row is read, so each join adds one piece at one end of the row.
+void AutoJoiner::ArrangePieces(int id, size_t first, size_t last, std::vector<Piece>& pieces) const
 {
-    if (t + 2 * ahead < steps.size()) {
-        grid.PrefetchAt(steps[t + 2 * ahead].a);
-        grid.PrefetchAt(steps[t + 2 * ahead].b);
+    const size_t joins = last - first;
+    pieces.resize(2 * joins + 1);
+    size_t front = joins, back = joins + 1;
+    pieces[front] = {id, false, -1};
+    bool turned = false;
+    constexpr size_t Ahead = 16;  // the paths taken lie anywhere: those of later joins are fetched
+    for (size_t t = first; t < last; t++) {
+        if (t + Ahead < steps.size())
+            __builtin_prefetch(&paths[steps[t + Ahead].j]);
+        const JoinStep& step = steps[t];
+        turned = turned != step.atStartOfI;
+        if (turned)
+            pieces[--front] = {step.j, !step.atEndOfJ, static_cast<int>(t)};
+        else
+            pieces[back++] = {step.j, step.atEndOfJ, static_cast<int>(t)};
+        turned = turned != rules.swapped;
     }
-    if (t + ahead < steps.size()) {
-        const JoinStep& step = steps[t + ahead];
-        const int a = grid.At(step.a).port;
-        const int b = grid.At(step.b).port;
-        for (const void* p : {static_cast<const void*>(&px[b]), static_cast<const void*>(&py[b]),
-                              static_cast<const void*>(&link[a]), static_cast<const void*>(&link[b]),
-                              static_cast<const void*>(&cx[b / 2]), static_cast<const void*>(&cy[b / 2]),
-                              static_cast<const void*>(&paths[step.j])})
-            __builtin_prefetch(p);
+    const auto begin = pieces.begin() + static_cast<std::ptrdiff_t>(front);
+    const auto end = pieces.begin() + static_cast<std::ptrdiff_t>(back);
+    if (turned) {
+        std::reverse(begin, end);
+        for (auto piece = begin; piece != end; ++piece)
+            piece->reversed = !piece->reversed;
     }
+    pieces.erase(end, pieces.end());
+    pieces.erase(pieces.begin(), begin);
 }
 
-// Join t on the ports: j's first entity starts exactly where i's last one ends (a path end's point is still the
-// one in the grid); an arc keeps its centre on its chord's bisector.
-void AutoJoiner::ApplyJoin(size_t t)
+// Appends the entities of a joined path along its pieces, as ports. Where two pieces meet, the one added later
+// was taken at that end, which the join moved.
+void AutoJoiner::PlacePieces(const std::vector<Piece>& pieces, int number, std::vector<Placement>& order) const
 {
-    const JoinStep& step = steps[t];
-    const EndGrid::End& end = grid.At(step.a);
-    const int a = end.port;
-    const int b = grid.At(step.b).port;
-    px[b] = end.x;
-    py[b] = end.y;
-    const int eb = b / 2;
-    if (arcs[eb] && !SnapCentreToBisector(px[b], py[b], px[b ^ 1], py[b ^ 1], cx[eb], cy[eb]))
-        LogRecentreFailure(t);
-    link[a] = b;
-    link[b] = a;
-    if (lengthsKept) {
-        lengths.Add(step.i, paths[step.j].entities);
-        lengths.Add(step.j, -paths[step.j].entities);
+    const size_t begin = order.size();
+    for (size_t k = 0; k < pieces.size(); k++) {
+        const Piece& piece = pieces[k];
+        const PathState& path = paths[piece.path];
+        const size_t first = order.size();
+        for (int n = 0; n < path.entities; n++) {
+            const int e = piece.reversed ? path.firstSlot + path.entities - 1 - n : path.firstSlot + n;
+            order.push_back({0, 2 * e + (piece.reversed ? 1 : 0), number, -1, true, true, false});
+        }
+        if (k > 0 && piece.step > pieces[k - 1].step) {
+            order[first].movedBy = piece.step;
+            order[first].movedAtStart = true;
+        } else if (k > 0) {
+            order[first - 1].movedBy = pieces[k - 1].step;
+        }
     }
-}
-
-// The joins in the order made. They touch ports all over the drawing, each its own, so those a few joins ahead are
-// fetched into the cache while the present one is made.
-void AutoJoiner::ApplyJoins()
-{
-    constexpr size_t Ahead = 8;
-    for (size_t t = 0; t < steps.size(); t++) {
-        PrefetchStep(t, Ahead);
-        ApplyJoin(t);
+    if (order.size() > begin) {
+        order[begin].joinedPrev = false;
+        order.back().joinedNext = false;
     }
-}
-
-// DRW009 with the entity indices the plain scan has at join t: i's last entity and j's first.
-void AutoJoiner::LogRecentreFailure(size_t t)
-{
-    if (!lengthsKept)
-        CountEntitiesBefore(t);
-    const int a = lengths.Prefix(steps[t].i) - 1;
-    const int b = lengths.Prefix(steps[t].j - 1);
-    WriteEventLog(StrFormat("DRW009: Errore nella funzione AutoJoin, entità %d e %d", a, b));
-}
-
-// Sets up lengths, which only the message of a failed re-centring needs, as the paths were before join t.
-void AutoJoiner::CountEntitiesBefore(size_t t)
-{
-    for (int id = 1; id < static_cast<int>(paths.size()); id++)
-        lengths.Add(id, paths[id].entities);
-    for (size_t k = 0; k < t; k++) {
-        lengths.Add(steps[k].i, paths[steps[k].j].entities);
-        lengths.Add(steps[k].j, -paths[steps[k].j].entities);
-    }
-    lengthsKept = true;
 }
 
 // The joined drawing in storage order, as slots and ports: the paths in the order of their ids, each along its
-// chain of ports, with its own slots followed by those of the paths it took in, in the order it took them (the
-// joins of a path follow each other in steps, and the paths that made them come in increasing id).
+// pieces, with its own slots followed by those of the paths it took in, in the order it took them (the joins of a
+// path follow each other in steps, and the paths that made them come in increasing id).
 std::vector<Placement> AutoJoiner::Placements() const
 {
     std::vector<Placement> order;
     order.reserve(drw.entities.size());
+    std::vector<Piece> pieces;
     int number = 0;
-    size_t step = 0;
+    size_t first = 0;
     for (int id = 1; id < static_cast<int>(paths.size()); id++) {
         if (absorbed[id] != 0)
             continue;
         number++;
-        const PathState& path = paths[id];
-        if (path.head < 0)
-            continue;
-        const int head = grid.At(path.head).port;
-        const int tail = grid.At(path.tail).port;
-        int slot = path.firstSlot;
-        int slotsLeft = path.entities;
-        for (int port = head;; port = link[port ^ 1]) {
-            while (slotsLeft == 0 && step < steps.size()) {
-                const PathState& taken = paths[steps[step++].j];
-                slot = taken.firstSlot;
-                slotsLeft = taken.entities;
-            }
-            const bool last = (port ^ 1) == tail;
-            order.push_back({slot++, port, number, port != head, !last});
-            slotsLeft--;
-            if (last)
-                break;
+        size_t last = first;
+        while (last < steps.size() && steps[last].i == id)
+            last++;
+        ArrangePieces(id, first, last, pieces);
+        size_t at = order.size();
+        PlacePieces(pieces, number, order);
+        for (size_t t = first; t <= last; t++) {
+            const PathState& path = paths[t == first ? id : steps[t - 1].j];
+            for (int n = 0; n < path.entities; n++)
+                order[at++].slot = path.firstSlot + n;
         }
+        first = last;
     }
     return order;
 }
 
-// The entity of the joined drawing at one placement. Each old entity gives its plane part exactly once, so its
-// layer name is moved rather than copied.
-Entity AutoJoiner::Placed(const Placement& place)
+// The entity of the joined drawing at placement k, the ones before it in result. Each old entity gives its plane
+// part exactly once, so its layer name is moved rather than copied. A moved point takes the point it was joined to,
+// the end of the entity before or the start of the one after, which no join moves; an arc so moved keeps its centre
+// on its chord's bisector, or its join is reported in failed.
+Entity AutoJoiner::Placed(const std::vector<Placement>& order, size_t k, const std::vector<Entity>& result)
 {
+    const Placement& place = order[k];
     const Entity& slot = drw.entities[place.slot];
-    const int e = place.port / 2;
-    Entity& plane = drw.entities[e];
+    Entity& plane = drw.entities[place.port / 2];
+    const bool turned = (place.port & 1) == 1;
     Entity out;
-    out.x1 = px[place.port];
-    out.y1 = py[place.port];
+    out.x1 = turned ? plane.x2 : plane.x1;
+    out.y1 = turned ? plane.y2 : plane.y1;
     out.z1 = slot.z1;
-    out.x2 = px[place.port ^ 1];
-    out.y2 = py[place.port ^ 1];
+    out.x2 = turned ? plane.x1 : plane.x2;
+    out.y2 = turned ? plane.y1 : plane.y2;
     out.z2 = slot.z2;
-    out.xc = cx[e];
-    out.yc = cy[e];
+    out.xc = plane.xc;
+    out.yc = plane.yc;
     out.zc = slot.zc;
     out.isArc = plane.isArc;
-    out.clockwise = plane.isArc ? plane.clockwise != ((place.port & 1) == 1) : plane.clockwise;
+    out.clockwise = plane.isArc ? plane.clockwise != turned : plane.clockwise;
     out.layer = std::move(plane.layer);
     out.joinedPrev = place.joinedPrev;
     out.joinedNext = place.joinedNext;
@@ -592,6 +572,15 @@ Entity AutoJoiner::Placed(const Placement& place)
     out.reserved1 = slot.reserved1;
     out.reserved2 = slot.reserved2;
     out.reserved3 = slot.reserved3;
+    if (place.movedBy >= 0 && place.movedAtStart) {
+        out.x1 = result.back().x2;
+        out.y1 = result.back().y2;
+    } else if (place.movedBy >= 0) {
+        const Placement& next = order[k + 1];
+        const Entity& after = drw.entities[next.port / 2];
+        out.x2 = (next.port & 1) == 1 ? after.x2 : after.x1;
+        out.y2 = (next.port & 1) == 1 ? after.y2 : after.y1;
+    }
     return out;
 }
 
@@ -604,20 +593,29 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
     const std::vector<Placement> order = Placements();
     std::vector<Entity> result;
     result.reserve(order.size());
+    std::vector<int> failed;
     constexpr size_t Ahead = 8;
     for (size_t k = 0; k < order.size(); k++) {
         if (k + Ahead < order.size()) {
-            const int port = order[k + Ahead].port;
-            Prefetch(drw.entities[order[k + Ahead].slot]);
-            Prefetch(drw.entities[port / 2]);
-            for (const double* v : {&px[port], &py[port], &cx[port / 2], &cy[port / 2]})
-                __builtin_prefetch(v);
+            const Placement& ahead = order[k + Ahead];
+            Prefetch(drw.entities[ahead.slot]);
+            if (ahead.port / 2 != ahead.slot)
+                Prefetch(drw.entities[ahead.port / 2]);
         }
-        result.push_back(Placed(order[k]));
+        result.push_back(Placed(order, k, result));
+        Entity& out = result.back();
+        const Placement& place = order[k];
+        if (place.movedBy < 0 || !out.isArc)
+            continue;
+        const bool snapped = place.movedAtStart ? SnapCentreToBisector(out.x1, out.y1, out.x2, out.y2, out.xc, out.yc)
+                                                : SnapCentreToBisector(out.x2, out.y2, out.x1, out.y1, out.xc, out.yc);
+        if (!snapped)
+            failed.push_back(place.movedBy);
     }
     drw.entities.swap(result);
     drw.pathCount = pathCount;
     drw.modified = true;
+    LogRecentreFailures(failed);
     if (!useSelection)
         return;
     std::vector<int>& s = *selection;
@@ -633,6 +631,29 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
     const int joins = static_cast<int>(steps.size());
     for (const int value : selectedAbove)
         s.push_back(value - joins);
+}
+
+// DRW009 for each join whose arc could not be re-centred, in the order of the joins, with the entity indices the
+// plain scan has at that moment: i's last entity and j's first. The counts of entities per path are replayed join
+// by join, but only when there is something to report.
+void AutoJoiner::LogRecentreFailures(std::vector<int>& failed)
+{
+    if (failed.empty())
+        return;
+    std::sort(failed.begin(), failed.end());
+    for (int id = 1; id < static_cast<int>(paths.size()); id++)
+        lengths.Add(id, paths[id].entities);
+    size_t next = 0;
+    for (size_t t = 0; t < steps.size() && next < failed.size(); t++) {
+        const JoinStep& step = steps[t];
+        for (; next < failed.size() && failed[next] == static_cast<int>(t); next++) {
+            const int a = lengths.Prefix(step.i) - 1;
+            const int b = lengths.Prefix(step.j - 1);
+            WriteEventLog(StrFormat("DRW009: Errore nella funzione AutoJoin, entità %d e %d", a, b));
+        }
+        lengths.Add(step.i, paths[step.j].entities);
+        lengths.Add(step.j, -paths[step.j].entities);
+    }
 }
 
 }  // namespace
@@ -651,7 +672,6 @@ int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* sele
         return AutoJoinByScan(*this, rules, pathA, pathB, selection, progress);
     AutoJoiner joiner(*this, rules, pathA, pathB, selection);
     const int joins = joiner.Run(progress);
-    joiner.ApplyJoins();
     joiner.WriteBack(selection);
     return joins;
 }

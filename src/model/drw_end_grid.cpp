@@ -4,13 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-// A cell of the grid: its number (row by row, with a spare column and row on every side, so that the numbers of
-// the cells around it are its own plus a fixed offset) and its ends, ends[begin] .. ends[end - 1].
-struct EndGrid::Cell {
-    uint64_t key;
-    int begin, end;
-};
-
 namespace {
 
 // An end on the grid: its cell number, its index in Build's order, and on which side of its cell's middle it lies.
@@ -70,11 +63,8 @@ void EndGrid::Build(const std::vector<End>& points, double tolerance)
     // that cell numbers lose precision (nor grow past what the keys hold).
     const double reach = (tolerance + 2 * Epsilon) * (1 + 1e-9);
     cell = 2.02 * std::max({reach, 1e-9 * largest, 1e-300});
-    std::vector<Cell> cells;
-    std::vector<uint8_t> sides;
     // Cell numbers grow with the coordinate, so the box's corners have the smallest and largest.
-    const uint64_t stride = SortByCell(points, CellOf(low[0]), CellOf(high[0]), CellOf(low[1]), cells, sides);
-    FindRows(cells, stride, sides);
+    SortByCell(points, CellOf(low[0]), CellOf(high[0]), CellOf(low[1]));
 }
 
 int64_t EndGrid::CellOf(double v) const
@@ -84,15 +74,12 @@ int64_t EndGrid::CellOf(double v) const
 }
 
 // Puts the ends into grid order, those with finite points sorted by cell (in Build's order within a cell), the
-// others after them, given the smallest and largest column and the smallest row. Lists the cells, closed by one of
-// the largest key beginning where the grid ends, and per end on the grid on which sides of its cell's middle it lies
-// (1 left, 2 below); returns the difference between the keys of cells one row apart.
-uint64_t EndGrid::SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow,
-                             std::vector<Cell>& cells, std::vector<uint8_t>& sides)
+// others after them, given the smallest and largest column and the smallest row; lists the cells and the sides.
+void EndGrid::SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow)
 {
     // Column numbers from 1, with room for one column before the first and two after the last. Cells are at least
     // 2e-9 of the largest coordinate, so there are at most about 1e9 columns and rows, and keys fit.
-    const uint64_t stride = static_cast<uint64_t>(maxColumn - minColumn) + 4;
+    stride = static_cast<uint64_t>(maxColumn - minColumn) + 4;
     std::vector<Sorted> sorted;
     sorted.reserve(points.size());
     for (size_t k = 0; k < points.size(); k++) {
@@ -129,38 +116,27 @@ uint64_t EndGrid::SortByCell(const std::vector<End>& points, int64_t minColumn, 
             ends[at++] = points[k];
         }
     }
-    const int gridEnd = static_cast<int>(sorted.size());
+    gridEnd = static_cast<int>(sorted.size());
     cells.push_back({UINT64_MAX, gridEnd, gridEnd});
-    return stride;
 }
 
-// The runs of ends each end's search reads. For a cell, first[r][d] is where the ends of the cells at or after
-// (row + r - 1, column + d - 1) begin; the cells being in key order, the first of each row is found by a cursor
-// that only moves forward, and as keys are whole numbers each of the other three is either where the one before
-// is or one cell on. An end takes the rows and columns of the 2 x 2 cells on its side of the middle.
-void EndGrid::FindRows(const std::vector<Cell>& cells, uint64_t stride, const std::vector<uint8_t>& sides)
+// The runs of ends searched from the ends of cell at: first[r][d] is where the ends of the cells at or after
+// (row + r - 1, column + d - 1) begin. The cells being in key order, the first of each row is found by a cursor per
+// row that only moves forward over the calls for successive cells, and as keys are whole numbers each of the other
+// three is either where the one before is or one cell on. An end takes the rows and columns of the 2 x 2 cells on
+// its side of the middle.
+void EndGrid::RunsAround(size_t at, size_t cursor[3], int first[3][4]) const
 {
-    around.assign(ends.size(), Rows{{0, 0}, {0, 0}});
-    size_t cursor[3] = {};
-    for (size_t at = 0; at + 1 < cells.size(); at++) {
-        const Cell& c = cells[at];
-        int first[3][4];
-        for (int r = 0; r < 3; r++) {
-            const uint64_t row = c.key + static_cast<uint64_t>(r) * stride - stride - 1;
-            while (cells[cursor[r]].key < row)
-                cursor[r]++;
-            size_t next = cursor[r];
-            first[r][0] = cells[next].begin;
-            for (int d = 1; d < 4; d++) {
-                next += cells[next].key == row + static_cast<uint64_t>(d - 1) ? 1 : 0;
-                first[r][d] = cells[next].begin;
-            }
-        }
-        for (int k = c.begin; k < c.end; k++) {
-            const int row = (sides[k] & 2) != 0 ? 0 : 1;
-            const int column = (sides[k] & 1) != 0 ? 0 : 1;
-            around[k] = {{first[row][column], first[row + 1][column]},
-                         {first[row][column + 2], first[row + 1][column + 2]}};
+    const Cell& c = cells[at];
+    for (int r = 0; r < 3; r++) {
+        const uint64_t row = c.key + static_cast<uint64_t>(r) * stride - stride - 1;
+        while (cells[cursor[r]].key < row)
+            cursor[r]++;
+        size_t next = cursor[r];
+        first[r][0] = cells[next].begin;
+        for (int d = 1; d < 4; d++) {
+            next += cells[next].key == row + static_cast<uint64_t>(d - 1) ? 1 : 0;
+            first[r][d] = cells[next].begin;
         }
     }
 }

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "geometry/mymath.h"
@@ -30,46 +29,67 @@ public:
     // The place in the grid order of points[k] of Build.
     int PlaceOf(int k) const { return place[k]; }
 
-    // Calls visit(k, distance) for the place k of every end nearer to the end at place from than tolerance +
-    // Epsilon (the only ends AutoJoin's candidate rule can take); nothing for an end whose point is not finite.
-    // Cells follow each other row by row, so the 2 x 2 cells searched are two runs of ends, known per end.
-    template <typename Visit>
-    void ForEachNear(int from, Visit visit) const
+    // For every end in grid order: calls begin(from) with its place, then visit(from, k, distance) for the place k
+    // of every other end nearer to it than tolerance + Epsilon (the only ends AutoJoin's candidate rule can take),
+    // none for an end whose point is not finite. Cells follow each other row by row, so the 2 x 2 cells searched
+    // from an end are two runs of ends, and the runs of one cell are found from those of the cell before.
+    template <typename Begin, typename Visit>
+    void ForEachNear(Begin begin, Visit visit) const
     {
-        const End& at = ends[from];
-        const Rows& rows = around[from];
-        for (int r = 0; r < 2; r++) {
-            for (int k = rows.begin[r]; k < rows.end[r]; k++) {
-                if (std::fabs(ends[k].x - at.x) >= beyond || std::fabs(ends[k].y - at.y) >= beyond)
-                    continue;
-                const double d = Distance(at.x, at.y, ends[k].x, ends[k].y);
-                if (IsLessEqual(d, tolerance))
-                    visit(k, d);
+        size_t cursor[3] = {};
+        for (size_t at = 0; at + 1 < cells.size(); at++) {
+            int first[3][4];
+            RunsAround(at, cursor, first);
+            for (int from = cells[at].begin; from < cells[at].end; from++) {
+                begin(from);
+                const int row = (sides[from] & 2) != 0 ? 0 : 1;
+                const int column = (sides[from] & 1) != 0 ? 0 : 1;
+                for (const int r : {row, row + 1})
+                    Scan(from, first[r][column], first[r][column + 2], visit);
             }
         }
+        for (int from = gridEnd; from < Size(); from++)
+            begin(from);
     }
 
     // Asks for the end at place k.
     void PrefetchAt(int k) const { __builtin_prefetch(&ends[k]); }
 
 private:
-    // The ends in the two rows of the 2 x 2 cells searched from an end: ends[begin[r]] .. ends[end[r] - 1].
-    struct Rows {
-        int begin[2], end[2];
+    // A cell of the grid: its number (row by row, with a spare column and row on every side, so that the numbers of
+    // the cells around it are its own plus a fixed offset) and its ends, ends[begin] .. ends[end - 1].
+    struct Cell {
+        uint64_t key;
+        int begin, end;
     };
-    struct Cell;
 
     int64_t CellOf(double v) const;
-    uint64_t SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow,
-                        std::vector<Cell>& cells, std::vector<uint8_t>& sides);
-    void FindRows(const std::vector<Cell>& cells, uint64_t stride, const std::vector<uint8_t>& sides);
+    void SortByCell(const std::vector<End>& points, int64_t minColumn, int64_t maxColumn, int64_t minRow);
+    void RunsAround(size_t at, size_t cursor[3], int first[3][4]) const;
+
+    // Visits the ends at places begin .. end - 1 but from that are near the end at place from.
+    template <typename Visit>
+    void Scan(int from, int begin, int end, Visit& visit) const
+    {
+        const End& at = ends[from];
+        for (int k = begin; k < end; k++) {
+            if (std::fabs(ends[k].x - at.x) >= beyond || std::fabs(ends[k].y - at.y) >= beyond || k == from)
+                continue;
+            const double d = Distance(at.x, at.y, ends[k].x, ends[k].y);
+            if (IsLessEqual(d, tolerance))
+                visit(from, k, d);
+        }
+    }
 
     double tolerance = 0.0;
     // An end this far away in x or in y is not near: its distance is at least that difference (the root of a
     // rounded square of a number above 1e-150 is the number itself), so it is not below tolerance + Epsilon.
     double beyond = 0.0;
     double cell = 1.0;
-    std::vector<End> ends;    // the ends, grouped by cell, then those off the grid
-    std::vector<Rows> around; // per place: the ends ForEachNear reads
-    std::vector<int> place;   // Build's order -> grid order
+    uint64_t stride = 0;       // the difference between the keys of cells one row apart
+    int gridEnd = 0;           // where the ends off the grid begin
+    std::vector<End> ends;     // the ends, grouped by cell, then those off the grid
+    std::vector<Cell> cells;   // in key order, closed by one of the largest key beginning at gridEnd
+    std::vector<uint8_t> sides;  // per end on the grid: 1 when left of its cell's middle, 2 when below it
+    std::vector<int> place;    // Build's order -> grid order
 };

@@ -1,6 +1,6 @@
-// EndGrid against a search of every pair: the ends ForEachNear visits from each end are exactly those within the
-// tolerance, on sheets near the origin and far from it, on both sides of zero, with ends on cell borders, coinciding
-// ends, ends that are not finite, and tolerances from zero to infinite.
+// EndGrid against a search of every pair: the ends ForEachNear visits from each end are exactly the others within
+// the tolerance, on sheets near the origin and far from it, on both sides of zero, with ends on cell borders,
+// coinciding ends, ends that are not finite, and tolerances from zero to infinite.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -59,20 +59,26 @@ TEST_P(EndGridTest, VisitsExactlyTheEndsWithinTolerance)
             EXPECT_EQ(grid.At(grid.PlaceOf(k)).port, points[k].port);
         }
         ASSERT_EQ(places.size(), points.size());
+        // What the grid visits, per end, and that every end is begun once, in grid order.
+        std::vector<std::multiset<int>> visited(grid.Size());
+        int begun = 0;
+        grid.ForEachNear([&](int from) { ASSERT_EQ(from, begun++); },
+                         [&](int from, int k, double d) {
+                             ASSERT_EQ(from, begun - 1);
+                             EXPECT_EQ(d, Distance(grid.At(from).x, grid.At(from).y, grid.At(k).x, grid.At(k).y));
+                             visited[from].insert(k);
+                         });
+        ASSERT_EQ(begun, grid.Size());
         for (int from = 0; from < grid.Size(); from++) {
             const EndGrid::End& a = grid.At(from);
-            std::multiset<int> expected, visited;
+            std::multiset<int> expected;
             for (int k = 0; k < grid.Size(); k++) {
                 const EndGrid::End& b = grid.At(k);
-                if (std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y) &&
+                if (k != from && std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(b.x) && std::isfinite(b.y) &&
                     IsLessEqual(Distance(a.x, a.y, b.x, b.y), c.tolerance))
                     expected.insert(k);
             }
-            grid.ForEachNear(from, [&](int k, double d) {
-                EXPECT_EQ(d, Distance(a.x, a.y, grid.At(k).x, grid.At(k).y));
-                visited.insert(k);
-            });
-            ASSERT_EQ(visited, expected) << "seed " << seed << " from " << a.x << ", " << a.y;
+            ASSERT_EQ(visited[from], expected) << "seed " << seed << " from " << a.x << ", " << a.y;
         }
     }
 }

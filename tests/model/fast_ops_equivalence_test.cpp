@@ -237,6 +237,30 @@ TEST(FastOpsEquivalence, AutoJoinOfLargeShuffledWalks)
     ASSERT_TRUE(SameAutoJoin(ShuffledWalks(9, 300, 0.5), 1e9, -1, -1, {}));
 }
 
+// The event log lines of AutoJoin and of the reference on copies of drawing, and whether the drawings agree.
+struct RecentreLogs {
+    std::vector<std::string> fast, reference;
+    ::testing::AssertionResult sameDrawing = ::testing::AssertionSuccess();
+};
+
+RecentreLogs AutoJoinLogs(const Drw& drw)
+{
+    RecentreLogs logs;
+    Drw fast = drw, reference = drw;
+    {
+        MessageRecorder recorder;
+        fast.AutoJoin(0.5, -1, -1, nullptr, nullptr);
+        logs.fast = recorder.EventLines();
+    }
+    {
+        MessageRecorder recorder;
+        reference::AutoJoin(reference, 0.5, -1, -1, nullptr, nullptr);
+        logs.reference = recorder.EventLines();
+    }
+    logs.sameDrawing = SameDrawing(fast, reference);
+    return logs;
+}
+
 // Arcs that cannot be re-centred when joined (start within 1e-8 of a path end, end and centre on it), appended as
 // later paths: every failure writes DRW009 with the entity indices of that moment, which must be the reference's.
 TEST(FastOpsEquivalence, AutoJoinLogsTheSameRecentreFailures)
@@ -251,23 +275,31 @@ TEST(FastOpsEquivalence, AutoJoinLogsTheSameRecentreFailures)
             drw.pathCount++;
             drw.AddEntity(MakeArc(at.x2 + 5e-9, at.y2, at.x2, at.y2, at.x2, at.y2, false, drw.pathCount, at.layer));
         }
-        std::vector<std::string> fastLog, referenceLog;
-        Drw fast = drw, reference = drw;
-        {
-            MessageRecorder recorder;
-            fast.AutoJoin(0.5, -1, -1, nullptr, nullptr);
-            fastLog = recorder.EventLines();
-        }
-        {
-            MessageRecorder recorder;
-            reference::AutoJoin(reference, 0.5, -1, -1, nullptr, nullptr);
-            referenceLog = recorder.EventLines();
-        }
-        ASSERT_TRUE(SameDrawing(fast, reference)) << "seed " << seed;
-        ASSERT_EQ(fastLog, referenceLog) << "seed " << seed;
-        failures += static_cast<int>(fastLog.size());
+        const RecentreLogs logs = AutoJoinLogs(drw);
+        ASSERT_TRUE(logs.sameDrawing) << "seed " << seed;
+        ASSERT_EQ(logs.fast, logs.reference) << "seed " << seed;
+        failures += static_cast<int>(logs.fast.size());
     }
     EXPECT_GT(failures, 100);  // the planted arcs do fail
+}
+
+// Two such arcs taken at the end of a line, then a line taken at its start, which turns the joined path round:
+// the later failure now lies ahead of the earlier one along the path, and the log still follows the joins.
+TEST(FastOpsEquivalence, AutoJoinLogsRecentreFailuresInTheOrderOfTheJoins)
+{
+    Drw drw;
+    const std::vector<Entity> paths = {MakeLine(0, 0, 10, 0, 1), MakeArc(10 + 5e-9, 0, 10, 0, 10, 0, false, 2),
+                                       MakeArc(10 + 5e-9, 0, 10, 0, 10, 0, false, 3), MakeLine(-5, 0, 0.1, 0, 4)};
+    for (const Entity& e : paths) {
+        drw.pathCount++;
+        drw.AddEntity(e);
+    }
+    const RecentreLogs logs = AutoJoinLogs(drw);
+    EXPECT_TRUE(logs.sameDrawing);
+    ASSERT_EQ(logs.fast.size(), 2u);
+    EXPECT_NE(logs.fast[0].find("entità 0 e 1"), std::string::npos);
+    EXPECT_NE(logs.fast[1].find("entità 1 e 2"), std::string::npos);
+    EXPECT_EQ(logs.fast, logs.reference);
 }
 
 TEST(FastOpsEquivalence, AutoJoinOfPairsFirstPathsAndSelections)
