@@ -1,5 +1,6 @@
-// The application quorvia: the Qt application with the Breeze icon theme, the message box shown as a dialog,
-// and the main window; drawing files named on the command line are opened as the import and open commands do.
+// The application quorvia: the heap policy, the Qt application with the Breeze icon theme, the message box shown
+// as a dialog, and the main window; drawing files named on the command line are opened as the import and open
+// commands do.
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
@@ -7,11 +8,13 @@
 
 #include <algorithm>
 
+#include "app/heap_policy.h"
 #include "ui/mainform.h"
 #include "ui/qtmessagebox.h"
 #include "ui/widetext.h"
 
 int main(int argc, char* argv[]) {
+  KeepFreedMemoryForReuse();
   QApplication application(argc, argv);
   QApplication::setApplicationName("quorvia");
   QApplication::setApplicationDisplayName("QUORVIA");

@@ -135,7 +135,7 @@ struct Placement {
 class AutoJoiner {
 public:
     AutoJoiner(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::vector<int>* selection)
-        : drw(drw), rules(rules), pathA(pathA), pathB(pathB), alive(drw.pathCount), lengths(drw.pathCount)
+        : drw(drw), rules(rules), pathA(pathA), pathB(pathB), alive(drw.pathCount)
     {
         useSelection = selection != nullptr && !selection->empty();
         pathCount = drw.pathCount;
@@ -205,8 +205,7 @@ private:
     std::vector<PathState> paths;    // per path id
     std::vector<uint8_t> absorbed;   // per path id: taken in by an earlier path
     std::vector<JoinStep> steps;     // the joins, in the order made
-    // Over the path ids: 1 for each path in use, and the number of entities of each path.
-    FenwickTree alive, lengths;
+    FenwickTree alive;  // over the path ids: 1 for each path in use
     std::vector<int> selectedCount;  // per id: how often its present number is in the selection
     std::vector<int> selectedBelow;  // selected numbers below 1
     std::vector<int> selectedAbove;  // selected numbers above pathCount, each plus the joins made before
@@ -641,6 +640,7 @@ void AutoJoiner::LogRecentreFailures(std::vector<int>& failed)
     if (failed.empty())
         return;
     std::sort(failed.begin(), failed.end());
+    FenwickTree lengths(static_cast<int>(paths.size()) - 1);  // over the path ids: their entities
     for (int id = 1; id < static_cast<int>(paths.size()); id++)
         lengths.Add(id, paths[id].entities);
     size_t next = 0;

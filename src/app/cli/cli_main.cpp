@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "app/heap_policy.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
 #include "l10n/messaggi.h"
@@ -19,6 +20,7 @@ static QStringList Arguments(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    KeepFreedMemoryForReuse();
     InstallCliMessageBoxHandler();
     CliRequest request;
     std::string message;
