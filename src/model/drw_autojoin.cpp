@@ -615,7 +615,8 @@ void AutoJoiner::WriteBack(std::vector<int>* selection)
     drw.pathCount = pathCount;
     drw.modified = true;
     LogRecentreFailures(failed);
-    if (!useSelection)
+    // The join of a given pair ends the call, and the plain scan leaves the selection as it was then (sorted).
+    if (!useSelection || (pathA >= 0 && pathB >= 0))
         return;
     std::vector<int>& s = *selection;
     s = selectedBelow;

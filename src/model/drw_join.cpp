@@ -75,6 +75,12 @@ bool Drw::JoinPaths(int a, int b, bool reverseA, bool reverseB)
         return false;
     if (reverseB ? entities[b].joinedNext : entities[b].joinedPrev)
         return false;
+    // b's chain is moved behind a's, so it must be stored after it, as it is unless a file broke the path order.
+    int firstA = 0, lastA = 0, firstB = 0, lastB = 0;
+    ChainBounds(a, firstA, lastA);
+    ChainBounds(b, firstB, lastB);
+    if (firstB <= lastA)
+        return false;
     if (reverseA)
         a = ReverseChain(a);
     if (reverseB)
@@ -150,7 +156,10 @@ int AutoJoinByScan(Drw& drw, const JoinRules& rules, int pathA, int pathB, std::
         }
         if (endPass || !best.found)
             continue;
-        drw.JoinPaths(best.entityOfI, best.entityOfJ, best.atStartOfI, best.atEndOfJ);
+        // A join refused because the flags of a hand-made file say the ends are not path ends leaves path i as it
+        // is; searching again would find the same candidate for ever.
+        if (!drw.JoinPaths(best.entityOfI, best.entityOfJ, best.atStartOfI, best.atEndOfJ))
+            continue;
         if (rules.swapped)
             drw.ReversePath(pathA);
         joins++;

@@ -64,10 +64,11 @@ inline Drw RandomDrawing(unsigned seed)
 }
 
 // Whether two drawings hold the same entities, path count and layers. Plane coordinates may differ by up to
-// tolerance (0: bit for bit); every other field must be equal.
+// tolerance (0: bit for bit); every other field must be equal. Two values that are not numbers count as equal.
 inline ::testing::AssertionResult SameDrawing(const Drw& a, const Drw& b, double tolerance = 0.0)
 {
-    auto near = [tolerance](double p, double q) { return p == q || std::fabs(p - q) <= tolerance; };
+    auto same = [](double p, double q) { return p == q || (std::isnan(p) && std::isnan(q)); };
+    auto near = [tolerance, same](double p, double q) { return same(p, q) || std::fabs(p - q) <= tolerance; };
     if (a.entityCount() != b.entityCount() || a.pathCount != b.pathCount || a.layerCount() != b.layerCount())
         return ::testing::AssertionFailure() << "counts differ: " << a.entityCount() << "/" << a.pathCount << "/"
                                              << a.layerCount() << " against " << b.entityCount() << "/"
@@ -77,11 +78,12 @@ inline ::testing::AssertionResult SameDrawing(const Drw& a, const Drw& b, double
         const Entity& q = b.entities[i];
         const bool samePoints = near(p.x1, q.x1) && near(p.y1, q.y1) && near(p.x2, q.x2) && near(p.y2, q.y2) &&
                                 (!p.isArc || (near(p.xc, q.xc) && near(p.yc, q.yc)));
-        const bool sameRest = p.z1 == q.z1 && p.z2 == q.z2 && p.zc == q.zc && p.isArc == q.isArc &&
+        const bool sameRest = same(p.z1, q.z1) && same(p.z2, q.z2) && same(p.zc, q.zc) && p.isArc == q.isArc &&
                               p.clockwise == q.clockwise && p.layer == q.layer && p.joinedPrev == q.joinedPrev &&
                               p.joinedNext == q.joinedNext && p.sequence == q.sequence &&
-                              p.reserved1 == q.reserved1 && p.reserved2 == q.reserved2 && p.reserved3 == q.reserved3;
-        if (!samePoints || !sameRest || (!p.isArc && (p.xc != q.xc || p.yc != q.yc)))
+                              p.reserved1 == q.reserved1 && same(p.reserved2, q.reserved2) &&
+                              same(p.reserved3, q.reserved3);
+        if (!samePoints || !sameRest || (!p.isArc && (!same(p.xc, q.xc) || !same(p.yc, q.yc))))
             return ::testing::AssertionFailure()
                    << "entity " << i << " differs: (" << p.x1 << ", " << p.y1 << ")-(" << p.x2 << ", " << p.y2
                    << ") c(" << p.xc << ", " << p.yc << ") arc " << p.isArc << " cw " << p.clockwise << " layer '"

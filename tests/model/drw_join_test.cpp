@@ -231,6 +231,40 @@ TEST(DrwJoin, AnArcThatCannotBeReCentredIsLogged)
     EXPECT_NE(events.back().find("DRW009: Errore nella funzione AutoJoin, entità 0 e 1"), std::string::npos);
 }
 
+// Paths stored out of their order: the path to join behind stands before the other in the file, so the join is
+// refused and nothing changes (moving it would take entities from the wrong side).
+TEST(DrwJoin, JoinPathsRefusesAPathStoredBeforeTheOther)
+{
+    Drw drw;
+    drw.AddEntity(MakeLine(10, 0, 20, 0, 2));
+    drw.AddEntity(MakeLine(0, 0, 10, 0, 1));
+    drw.pathCount = 2;
+    drw.modified = false;
+    const Drw before = drw;
+    EXPECT_FALSE(drw.JoinPaths(1, 0, false, false));
+    EXPECT_FALSE(drw.JoinPaths(1, 0, true, true));
+    EXPECT_TRUE(SameDrawing(drw, before));
+    EXPECT_FALSE(drw.modified);
+}
+
+// A file whose join flags say that the start of the second path is joined to something: the join the scan finds
+// cannot be made, so path 1 is left as it is instead of being tried again and again.
+TEST(DrwJoin, AJoinRefusedByBrokenFlagsIsPassedOver)
+{
+    Drw drw;
+    Entity second = MakeLine(10, 0, 20, 0, 2);
+    second.joinedPrev = true;
+    drw.AddEntity(MakeLine(0, 0, 10, 0, 1));
+    drw.AddEntity(second);
+    drw.AddEntity(MakeLine(20.2, 0, 30, 0, 3));
+    drw.pathCount = 3;
+    const Drw before = drw;
+    EXPECT_EQ(drw.AutoJoin(0.5, -1, -1, nullptr, nullptr), 1);
+    ASSERT_EQ(drw.pathCount, 2);
+    EXPECT_TRUE(drw.entities[0] == before.entities[0]);
+    EXPECT_EQ(drw.entities[2].x1, 20.0);  // path 2 took path 3
+}
+
 TEST(DrwJoin, ExplodedChainsJoinBackToTheSameDrawing)
 {
     for (unsigned seed = 1; seed <= 40; seed++) {

@@ -318,6 +318,10 @@ TEST(FastOpsEquivalence, AutoJoinOfPairsFirstPathsAndSelections)
         for (int k = static_cast<int>(random() % 12); k > 0; k--)
             selection.push_back(static_cast<int>(random() % (paths + 3)) - 1);
         ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, -1, selection)) << "selection, seed " << seed;
+        // And with a pair or one path given too (the join of a pair leaves the selection as it was).
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, anyPath(), anyPath(), selection)) << "pair, seed " << seed;
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, anyPath(), -1, selection)) << "first, seed " << seed;
+        ASSERT_TRUE(SameAutoJoin(drw, tolerance, -1, anyPath(), selection)) << "second, seed " << seed;
     }
 }
 
