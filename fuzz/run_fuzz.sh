@@ -14,7 +14,7 @@ declare -A seeds=(
   [fuzz_importdxf]="$root/tests/data/dxf"
   [fuzz_conversions]="$root/tests/data/dxf"
   [fuzz_messaggi]="$root/resources/msg"
-  [fuzz_autojoin]="$root/tests/data/autojoin"
+  [fuzz_fast_ops]="$root/tests/data/fast_ops"
 )
 
 # Inputs of the line-oriented readers are kept short, so that a run tries many of them.
@@ -23,12 +23,12 @@ declare -A options=(
   [fuzz_importdxf]=""
   [fuzz_conversions]="-max_len=1024"
   [fuzz_messaggi]="-max_len=4096"
-  [fuzz_autojoin]="-max_len=400"
+  [fuzz_fast_ops]="-max_len=400"
 )
 
 mkdir -p "$build/fuzz-artifacts"
 failed=0
-for target in fuzz_drw_load fuzz_messaggi fuzz_conversions fuzz_importdxf fuzz_autojoin; do
+for target in fuzz_drw_load fuzz_messaggi fuzz_conversions fuzz_importdxf fuzz_fast_ops; do
   corpus="$build/fuzz-corpus/$target"
   log="$build/fuzz-artifacts/$target.log"
   mkdir -p "$corpus"

@@ -22,7 +22,8 @@ bool LinesMerge(const Entity& a, const Entity& b, double angle, double deviation
     EndTangents(b.Geometry(), startB, endB);
     const bool sameDirection = IsAngleZero(std::fabs(endA - startB), angle);
     const EntityGeometry merged{a.x1, a.y1, b.x2, b.y2, false, 0.0, 0.0, false};
-    const bool straight = !IsGreater(DistanceToEntity(a.x2, a.y2, merged), deviation);
+    // At most the deviation (within Epsilon); a distance that is not a number (points at infinity) is not.
+    const bool straight = DistanceToEntity(a.x2, a.y2, merged) <= deviation + Epsilon;
     return sameDirection && straight;
 }
 
@@ -48,7 +49,7 @@ bool ArcsMerge(const Entity& a, const Entity& b, double angle, double deviation,
     points[1][1] = a.y2;
     ArcMidpoint(b.x1, b.y1, b.x2, b.y2, b.xc, b.yc, b.clockwise, points[2][0], points[2][1]);
     for (const auto& p : points) {
-        if (IsGreater(DistanceToEntity(p[0], p[1], merged), deviation))
+        if (!(DistanceToEntity(p[0], p[1], merged) <= deviation + Epsilon))
             return false;
     }
     return true;

@@ -446,6 +446,39 @@ TEST(FastOpsEquivalence, SimplifyAndItsSteps)
     }
 }
 
+// Ends at infinity give distances that are not numbers: such a distance is not below the degenerate length, and
+// not within a merge's deviation, so an entity from infinity to infinity stays and lines through infinity stay
+// apart.
+TEST(FastOpsEquivalence, SimplifyKeepsEntitiesAtInfinity)
+{
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    Drw drw;
+    const std::vector<Entity> path = {MakeLine(0.25, 0, 0, 0.25), MakeLine(0, Inf, Inf, Inf),
+                                      MakeLine(Inf, Inf, Inf, 14.75), MakeLine(0.25, 8, 15.75, 8.5)};
+    for (size_t k = 0; k < path.size(); k++) {
+        Entity e = path[k];
+        e.joinedPrev = k > 0;
+        e.joinedNext = k + 1 < path.size();
+        drw.AddEntity(e);
+    }
+    Entity atInfinity = MakeLine(Inf, Inf, Inf, Inf, 2);
+    drw.AddEntity(atInfinity);
+    drw.pathCount = 2;
+    drw.modified = false;
+    const auto simplify = [](auto run) {
+        return [run](Drw& d) {
+            run(d);
+            return d.entityCount();
+        };
+    };
+    ASSERT_TRUE(SameOutcome(drw, simplify([](Drw& d) { d.Simplify(nullptr); }),
+                            simplify([](Drw& d) { reference::Simplify(d, nullptr); })));
+    Drw simplified = drw;
+    simplified.Simplify(nullptr);
+    EXPECT_EQ(simplified.entityCount(), 5);
+    EXPECT_EQ(simplified.pathCount, 2);
+}
+
 TEST(FastOpsEquivalence, PickPathsInRectangles)
 {
     for (unsigned seed = 0; seed < 1000; seed++) {

@@ -218,7 +218,7 @@ int RemoveDegenerate(Drw& drw)
     int i = 0;
     while (i < drw.entityCount()) {
         const Entity e = drw.entities[i];
-        if (Distance(e.x1, e.y1, e.x2, e.y2) >= 1e-8) {
+        if (!(Distance(e.x1, e.y1, e.x2, e.y2) < 1e-8)) {  // a distance that is not a number is not below
             i++;
             continue;
         }
@@ -356,12 +356,12 @@ bool MergeArcs(Drw& drw, int path)
         const EntityGeometry candidate{a.x1, a.y1, b.x2, b.y2, true, cx, cy, a.clockwise};
         double mx = 0, my = 0;
         ArcMidpoint(a.x1, a.y1, a.x2, a.y2, a.xc, a.yc, a.clockwise, mx, my);
-        if (DistanceToEntity(mx, my, candidate) > drw.simplifyArcDeviation + 1e-8)
+        if (!(DistanceToEntity(mx, my, candidate) <= drw.simplifyArcDeviation + 1e-8))
             return false;
-        if (DistanceToEntity(a.x2, a.y2, candidate) > drw.simplifyArcDeviation + 1e-8)
+        if (!(DistanceToEntity(a.x2, a.y2, candidate) <= drw.simplifyArcDeviation + 1e-8))
             return false;
         ArcMidpoint(b.x1, b.y1, b.x2, b.y2, b.xc, b.yc, b.clockwise, mx, my);
-        if (DistanceToEntity(mx, my, candidate) > drw.simplifyArcDeviation + 1e-8)
+        if (!(DistanceToEntity(mx, my, candidate) <= drw.simplifyArcDeviation + 1e-8))
             return false;
         a.xc = cx;
         a.yc = cy;
