@@ -52,9 +52,6 @@ public:
             begin(from);
     }
 
-    // Asks for the end at place k.
-    void PrefetchAt(int k) const { __builtin_prefetch(&ends[k]); }
-
 private:
     // A cell of the grid: its number (row by row, with a spare column and row on every side, so that the numbers of
     // the cells around it are its own plus a fixed offset) and its ends, ends[begin] .. ends[end - 1].
