@@ -1,6 +1,6 @@
 // Fuzz target for the drawing operations written for speed against the plain algorithms of the test suite: any
-// bytes as an operation (AutoJoin, Simplify, RemoveDegenerate, ExplodePaths, DeletePath, JoinPaths), its arguments
-// and a small drawing. Points lie on a grid of quarter millimetres (so ends coincide, lines run on in one
+// bytes as an operation (AutoJoin, Simplify, RemoveDegenerate, ExplodePaths, DeletePath, JoinPaths, PickPaths), its
+// arguments and a small drawing. Points lie on a grid of quarter millimetres (so ends coincide, lines run on in one
 // direction and gaps fall exactly at a tolerance), now and then at infinity or far away; lines, arcs and
 // zero-length entities on layers that differ only in letter case; paths of any length, some numbers without
 // entities, and now and then paths stored against the chain invariants. Both must give the same drawing, result,
@@ -135,9 +135,27 @@ Call ReadCall(Bytes& in)
 }
 
 // The member and the plain algorithm of one operation, each as op(drawing, selection, progress).
+using Op = std::function<int(Drw&, std::vector<int>&, const Drw::ProgressCallback&)>;
 struct Operation {
-    std::function<int(Drw&, std::vector<int>&, const Drw::ProgressCallback&)> fast, plain;
+    Op fast, plain;
 };
+
+// A pick of the paths in the rectangle of the call (a corner on the grid or at infinity, sides up to 15.75 mm, one
+// path or all): the count of paths found, and in the selection's place the paths followed by their nearest entities.
+template <typename Pick>
+Op PickInRectangle(const Call& call, Pick pick)
+{
+    const double left = Coordinate(call.a), bottom = Coordinate(call.b);
+    const double right = left + (call.pathA % 64) * 0.25, top = bottom + (call.pathB % 64) * 0.25;
+    const bool single = (call.flags & 32) != 0;
+    return [=](Drw& d, std::vector<int>& found, const Drw::ProgressCallback&) {
+        std::vector<int> paths, nearest;
+        std::invoke(pick, d, left, bottom, right, top, paths, &nearest, single);
+        found = paths;
+        found.insert(found.end(), nearest.begin(), nearest.end());
+        return static_cast<int>(paths.size());
+    };
+}
 
 // The operation of the call on drw, with path numbers from -1 to two past the last and entity indices from -1 to
 // one past the last.
@@ -150,7 +168,7 @@ Operation ChooseOperation(const Call& call, const Drw& drw)
     const int a = static_cast<int>(call.a % (drw.entityCount() + 2)) - 1;
     const int b = static_cast<int>(call.b % (drw.entityCount() + 2)) - 1;
     const bool reverseA = (call.flags & 8) != 0, reverseB = (call.flags & 16) != 0;
-    switch (call.kind % 6) {
+    switch (call.kind % 7) {
     case 0: {
         const int first = (call.flags & 1) != 0 ? pathA : -1;
         const int second = (call.flags & 2) != 0 ? pathB : -1;
@@ -177,13 +195,15 @@ Operation ChooseOperation(const Call& call, const Drw& drw)
                 [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
                     return reference::DeletePath(d, pathA) ? 1 : 0;
                 }};
-    default:
+    case 5:
         return {[=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
                     return d.JoinPaths(a, b, reverseA, reverseB) ? 1 : 0;
                 },
                 [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
                     return reference::JoinPaths(d, a, b, reverseA, reverseB) ? 1 : 0;
                 }};
+    default:
+        return {PickInRectangle(call, &Drw::PickPaths), PickInRectangle(call, &reference::PickPaths)};
     }
 }
 
@@ -197,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Call call = ReadCall(in);
     const Drw drw = ReadDrawing(in);
     const Operation operation = ChooseOperation(call, drw);
-    if (call.kind % 6 != 0 || (call.flags & 4) == 0)
+    if (call.kind % 7 != 0 || (call.flags & 4) == 0)
         call.selection.clear();  // only AutoJoin takes a selection, and only when the call says so
     const Outcome fast = Run(drw, call.selection, operation.fast);
     if (!PathsAreChains(drw)) {
