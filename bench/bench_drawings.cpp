@@ -159,8 +159,7 @@ Drw SimplifiableDrawing(int entities, unsigned seed)
         std::vector<Entity> chain;
         // Groups of four entities of which two go: a line and its collinear continuation (or a tiny segment
         // after it), then an arc cut in two; a corner between groups keeps them apart.
-        for (int group = 0; group < 5 && drw.entityCount() + static_cast<int>(chain.size()) + 5 <= entities;
-             group++) {
+        for (int group = 0; group < 5 && drw.entityCount() + static_cast<int>(chain.size()) + 5 <= entities; group++) {
             const double length = 1 + 50 * unit(random);
             chain.push_back(turtle.Line(length));
             chain.push_back(turtle.Line(random() % 3 == 0 ? 0.05 : length));

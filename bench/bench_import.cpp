@@ -27,8 +27,8 @@ const DxfSample& Sample(int entities)
     if (found != samples.end())
         return found->second;
     DxfSample sample;
-    sample.path = (std::filesystem::temp_directory_path() / ("quorvia-bench-" + std::to_string(entities) + ".dxf"))
-                      .string();
+    sample.path =
+        (std::filesystem::temp_directory_path() / ("quorvia-bench-" + std::to_string(entities) + ".dxf")).string();
     const std::string text = GenerateDxf(entities, 6);
     std::ofstream(sample.path, std::ios::binary) << text;
     sample.bytes = static_cast<int64_t>(text.size());

@@ -39,8 +39,14 @@ const Drawings& Cached(Make make, int entities)
     return found->second;
 }
 
-const Drawings& Segments(int n) { return Cached([](int k, unsigned s) { return RandomSegments(k, 1 + s); }, n); }
-const Drawings& Chains(int n) { return Cached([](int k, unsigned s) { return ChainDrawing(k, 2 + s); }, n); }
+const Drawings& Segments(int n)
+{
+    return Cached([](int k, unsigned s) { return RandomSegments(k, 1 + s); }, n);
+}
+const Drawings& Chains(int n)
+{
+    return Cached([](int k, unsigned s) { return ChainDrawing(k, 2 + s); }, n);
+}
 const Drawings& Singles(int n)
 {
     return Cached([](int k, unsigned s) { return ShuffledSingles(k, JoinTolerance, 3 + s); }, n);
@@ -51,7 +57,10 @@ const Drawings& Simplifiable(int n)
 }
 
 // The drawing of iteration k: the drawings in turn.
-const Drw& InTurn(const Drawings& drawings, size_t k) { return drawings[k % drawings.size()]; }
+const Drw& InTurn(const Drawings& drawings, size_t k)
+{
+    return drawings[k % drawings.size()];
+}
 
 // Times op on a fresh copy of a drawing each iteration; the copy is not timed. The copy is assigned into one
 // drawing object, so that the untimed part does not free and allocate megabytes each time: the allocator would

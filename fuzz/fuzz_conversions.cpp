@@ -36,10 +36,12 @@ void ConvertLine(const std::string& line)
         const bool integerFailed = ConversionFailed;
         Require(::testing::AssertionResult(!integerFailed || integer == 0) << "failure gave " << integer, "TextToInt");
         Require(::testing::AssertionResult(integerFailed || (!realFailed && real == integer))
-                    << "integer " << integer << " against real " << real, "TextToInt and TextToDouble");
+                    << "integer " << integer << " against real " << real,
+                "TextToInt and TextToDouble");
         const int rounded = RoundToInt(real);
         Require(::testing::AssertionResult(ConversionFailed || std::fabs(rounded - real) <= 0.5)
-                    << real << " rounds to " << rounded, "RoundToInt");
+                    << real << " rounds to " << rounded,
+                "RoundToInt");
     }
 }
 

@@ -180,16 +180,21 @@ Operation ChooseOperation(const Call& call, const Drw& drw)
                 }};
     }
     case 1:
-        return {[](Drw& d, std::vector<int>&, const Drw::ProgressCallback& p) { d.Simplify(p); return 0; },
-                [](Drw& d, std::vector<int>&, const Drw::ProgressCallback& p) { reference::Simplify(d, p); return 0; }};
+        return {[](Drw& d, std::vector<int>&, const Drw::ProgressCallback& p) {
+                    d.Simplify(p);
+                    return 0;
+                },
+                [](Drw& d, std::vector<int>&, const Drw::ProgressCallback& p) {
+                    reference::Simplify(d, p);
+                    return 0;
+                }};
     case 2:
         return {[](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return d.RemoveDegenerate(); },
                 [](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return reference::RemoveDegenerate(d); }};
     case 3:
-        return {[=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return d.ExplodePaths(pathA); },
-                [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
-                    return reference::ExplodePaths(d, pathA);
-                }};
+        return {
+            [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return d.ExplodePaths(pathA); },
+            [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return reference::ExplodePaths(d, pathA); }};
     case 4:
         return {[=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) { return d.DeletePath(pathA) ? 1 : 0; },
                 [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
@@ -202,8 +207,7 @@ Operation ChooseOperation(const Call& call, const Drw& drw)
                 [=](Drw& d, std::vector<int>&, const Drw::ProgressCallback&) {
                     return reference::JoinPaths(d, a, b, reverseA, reverseB) ? 1 : 0;
                 }};
-    default:
-        return {PickInRectangle(call, &Drw::PickPaths), PickInRectangle(call, &reference::PickPaths)};
+    default: return {PickInRectangle(call, &Drw::PickPaths), PickInRectangle(call, &reference::PickPaths)};
     }
 }
 

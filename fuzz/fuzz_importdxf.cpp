@@ -3,8 +3,8 @@
 // table) with finite coordinates, whatever the file held.
 #include <cmath>
 
-#include "fuzz_support.h"
 #include "dxf/importdxf.h"
+#include "fuzz_support.h"
 #include "model/drawing_checks.h"
 
 namespace {

@@ -46,8 +46,9 @@ public:
 
     std::string Path(const std::string& name)
     {
-        const std::string path = (std::filesystem::temp_directory_path() /
-                                  ("quorvia-fuzz-" + std::to_string(getpid()) + "-" + name)).string();
+        const std::string path =
+            (std::filesystem::temp_directory_path() / ("quorvia-fuzz-" + std::to_string(getpid()) + "-" + name))
+                .string();
         paths.insert(path);
         return path;
     }

@@ -13,23 +13,25 @@
 #include "ui/qtmessagebox.h"
 #include "ui/widetext.h"
 
-int main(int argc, char* argv[]) {
-  KeepFreedMemoryForReuse();
-  QApplication application(argc, argv);
-  QApplication::setApplicationName("quorvia");
-  QApplication::setApplicationDisplayName("QUORVIA");
-  QApplication::setDesktopFileName("quorvia");
-  QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
-  QIcon::setThemeName("breeze");
-  InstallQtMessageBox();
+int main(int argc, char* argv[])
+{
+    KeepFreedMemoryForReuse();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("quorvia");
+    QApplication::setApplicationDisplayName("QUORVIA");
+    QApplication::setDesktopFileName("quorvia");
+    QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() << "/usr/share/icons");
+    QIcon::setThemeName("breeze");
+    InstallQtMessageBox();
 
-  TMainForm mainForm;
-  QApplication::setWindowIcon(QIcon(":/icons/quorvia.svg"));
-  const QRect screen = mainForm.screen()->availableGeometry();
-  mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
-                  std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
-  mainForm.show();
-  const QStringList arguments = QApplication::arguments();
-  for (qsizetype i = 1; i < arguments.size(); ++i) mainForm.OpenFileByExtension(ToStdString(arguments[i]));
-  return QApplication::exec();
+    TMainForm mainForm;
+    QApplication::setWindowIcon(QIcon(":/icons/quorvia.svg"));
+    const QRect screen = mainForm.screen()->availableGeometry();
+    mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
+                    std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
+    mainForm.show();
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        mainForm.OpenFileByExtension(ToStdString(arguments[i]));
+    return QApplication::exec();
 }

@@ -46,7 +46,7 @@ bool CentreOnNormal(double px, double py, double p, double pChord, double mx, do
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void SplitEllipseRange(double start, double end, std::vector<double>& cuts)
 {
@@ -92,6 +92,6 @@ bool Biarc(double alpha0, double alpha1, double x0, double y0, double x1, double
     if (!CentreOnNormal(x0, y0, NormalSlope(alpha0), pChord, mx, my, c1x, c1y) ||
         !CentreOnNormal(x1, y1, NormalSlope(alpha1), pChord, mx, my, c2x, c2y))
         return false;
-    return std::isfinite(mx) && std::isfinite(my) && std::isfinite(c1x) && std::isfinite(c1y) &&
-           std::isfinite(c2x) && std::isfinite(c2y);
+    return std::isfinite(mx) && std::isfinite(my) && std::isfinite(c1x) && std::isfinite(c1y) && std::isfinite(c2x) &&
+           std::isfinite(c2y);
 }

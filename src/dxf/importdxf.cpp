@@ -45,7 +45,7 @@ private:
     std::unique_ptr<Log> previousEvent;
 };
 
-} // namespace
+}  // namespace
 
 void SetImportProgress(std::function<void(int)> callback)
 {

@@ -67,7 +67,7 @@ private:
     };
     // The groups of an entity that every converter reads alike.
     struct CommonGroups {
-        bool paperSpace = false;    // group 67 = 1: a layout decoration, not part of the model
+        bool paperSpace = false;  // group 67 = 1: a layout decoration, not part of the model
         double extrusionX = 0.0, extrusionY = 0.0, extrusionZ = 0.0;  // 210, 220, 230
         // Seen from below (extrusion (0, 0, -1)): x is negated and arcs run the other way.
         bool FromBelow() const;
@@ -195,8 +195,8 @@ private:
     FileReadWrite reader;
     Drw& drawing;
 
-    Entity current;       // the entity being built
-    int itemNumber = 1;   // path number of the next converted item
+    Entity current;      // the entity being built
+    int itemNumber = 1;  // path number of the next converted item
     std::function<void(int)> progress;
 
     // Reading state.
@@ -220,7 +220,7 @@ private:
     int refusedExpansions = 0;  // expansions refused so far
     int deepestExpansion = 0;   // the greatest size of expanding within the current reading of a block
     std::unordered_map<int, BlockReading> readings;  // block index -> its kept reading
-    int keptEntities = 0;                             // entities of all kept readings, at most MaxEntities
+    int keptEntities = 0;                            // entities of all kept readings, at most MaxEntities
     // The blocks expanded within the readings under way, each once per reading: those of the innermost reading
     // from nestedFloor on, those of the readings around it before.
     std::vector<int> nestedBlocks;

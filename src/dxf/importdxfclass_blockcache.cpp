@@ -56,12 +56,11 @@ const ImportDxfClass::BlockReading* ImportDxfClass::ReusableReading(int index) c
     // Every nested expansion passes its bounds: the one at k levels below this block meets expanding.size() + k
     // blocks being expanded, at most emptyExpansions + emptyInside empty expansions, and none of the blocks
     // being expanded here.
-    const bool accepted =
-        static_cast<int>(expanding.size()) + reading.depthBelow < MaxInsertDepth &&
-        emptyExpansions + reading.emptyInside < MaxEmptyExpansions &&
-        std::none_of(reading.nested.begin(), reading.nested.end(), [this](int block) {
-            return std::find(expanding.begin(), expanding.end(), block) != expanding.end();
-        });
+    const bool accepted = static_cast<int>(expanding.size()) + reading.depthBelow < MaxInsertDepth &&
+                          emptyExpansions + reading.emptyInside < MaxEmptyExpansions &&
+                          std::none_of(reading.nested.begin(), reading.nested.end(), [this](int block) {
+                              return std::find(expanding.begin(), expanding.end(), block) != expanding.end();
+                          });
     return room && accepted ? &reading : nullptr;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 constexpr double DegreesToRadians = Pi / 180.0;
 
-} // namespace
+}  // namespace
 
 bool ImportDxfClass::ReadBlocks()
 {
@@ -117,8 +117,8 @@ bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
 {
     // A block that is already being expanded would insert itself without end; nesting and the number of
     // expansions that add nothing are bounded as well.
-    if (static_cast<int>(expanding.size()) >= MaxInsertDepth || emptyExpansions >= MaxEmptyExpansions ||
-        Stopped() || std::find(expanding.begin(), expanding.end(), index) != expanding.end()) {
+    if (static_cast<int>(expanding.size()) >= MaxInsertDepth || emptyExpansions >= MaxEmptyExpansions || Stopped() ||
+        std::find(expanding.begin(), expanding.end(), index) != expanding.end()) {
         ++refusedExpansions;
         return false;
     }

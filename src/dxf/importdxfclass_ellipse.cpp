@@ -9,9 +9,9 @@ namespace {
 
 // The frame of one ellipse: points given along its axes (major axis along x) are placed in the drawing.
 struct EllipseFrame {
-    double cx, cy;          // centre
-    double cosA, sinA;      // direction of the major axis
-    bool mirrored;          // the minor axis points the other way (extrusion direction -z)
+    double cx, cy;      // centre
+    double cosA, sinA;  // direction of the major axis
+    bool mirrored;      // the minor axis points the other way (extrusion direction -z)
 
     void Place(double& x, double& y) const
     {
@@ -22,7 +22,7 @@ struct EllipseFrame {
     }
 };
 
-} // namespace
+}  // namespace
 
 bool ImportDxfClass::ImportEllipse()
 {
@@ -52,8 +52,8 @@ bool ImportDxfClass::ImportEllipse()
     // Centre and major axis are world coordinates. The minor axis is the extrusion direction crossed with the
     // major axis, so seen from below (0, 0, -1) it points the other way and the ellipse runs clockwise. The
     // direction (-1, 0, 0) has always been read the same way.
-    const bool mirrored = common.FromBelow() || (IsEqual(common.extrusionX, -1) &&
-                                                 IsEqual(common.extrusionY, 0) && IsEqual(common.extrusionZ, 0));
+    const bool mirrored = common.FromBelow() || (IsEqual(common.extrusionX, -1) && IsEqual(common.extrusionY, 0) &&
+                                                 IsEqual(common.extrusionZ, 0));
     const EllipseFrame frame{cx, cy, std::cos(axisAngle), std::sin(axisAngle), mirrored};
 
     auto queueArc = [this, mirrored](double xs, double ys, double xe, double ye, double xc, double yc) {

@@ -8,7 +8,7 @@ namespace {
 
 constexpr double DegreesToRadians = Pi / 180.0;
 
-} // namespace
+}  // namespace
 
 bool ImportDxfClass::ImportLine()
 {

@@ -7,12 +7,12 @@
 
 namespace {
 
-constexpr int PolylineClosed = 1;            // polyline flags (group 70)
-constexpr int VertexSplineFrame = 16;        // vertex flags: a spline's frame control point, not on the curve
-constexpr int VertexPolyfaceFace = 128;      //   with VertexPolyfaceMesh: a mesh vertex; alone: a face record
+constexpr int PolylineClosed = 1;        // polyline flags (group 70)
+constexpr int VertexSplineFrame = 16;    // vertex flags: a spline's frame control point, not on the curve
+constexpr int VertexPolyfaceFace = 128;  //   with VertexPolyfaceMesh: a mesh vertex; alone: a face record
 constexpr int VertexPolyfaceMesh = 64;
 
-} // namespace
+}  // namespace
 
 void ImportDxfClass::CommitPolyline(bool closed, bool fromBelow)
 {
@@ -32,8 +32,8 @@ void ImportDxfClass::CommitPolyline(bool closed, bool fromBelow)
         e.z2 = to.z;
         double r = 0;
         // The bulge of a vertex shapes the segment that starts at it; one that gives no arc gives a line.
-        e.isArc = !IsZero(from.bulge) &&
-                  ArcFromBulge(from.x, from.y, to.x, to.y, from.bulge, e.xc, e.yc, r, e.clockwise);
+        e.isArc =
+            !IsZero(from.bulge) && ArcFromBulge(from.x, from.y, to.x, to.y, from.bulge, e.xc, e.yc, r, e.clockwise);
         if (!e.isArc)
             e.xc = e.yc = 0, e.clockwise = false;
     };
@@ -116,8 +116,14 @@ bool ImportDxfClass::ImportPolyline()
             Vertex& v = vertices.back();
             switch (code) {
             case 8: current.layer = LayerName(); break;
-            case 10: v.x = Real(); v.hasX = true; break;
-            case 20: v.y = Real(); v.hasY = true; break;
+            case 10:
+                v.x = Real();
+                v.hasX = true;
+                break;
+            case 20:
+                v.y = Real();
+                v.hasY = true;
+                break;
             case 30: v.z = Real(); break;
             case 42: v.bulge = Real(); break;
             case 70: v.flags = Integer(); break;

@@ -88,7 +88,7 @@ bool ParsePlainReal(std::string_view text, double& value)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 ImportDxfClass::ImportDxfClass(const std::string& fileName, Drw& drawing)
     : fileName(fileName), reader(fileName, true), drawing(drawing)
@@ -263,20 +263,11 @@ bool ImportDxfClass::NextEntityPair(int& code, bool strict)
 bool ImportDxfClass::ReadCommonGroup(int code, CommonGroups& common)
 {
     switch (code) {
-    case 67:
-        common.paperSpace = Integer() == 1;
-        return true;
-    case 210:
-        common.extrusionX = Real();
-        return true;
-    case 220:
-        common.extrusionY = Real();
-        return true;
-    case 230:
-        common.extrusionZ = Real();
-        return true;
-    default:
-        return false;
+    case 67: common.paperSpace = Integer() == 1; return true;
+    case 210: common.extrusionX = Real(); return true;
+    case 220: common.extrusionY = Real(); return true;
+    case 230: common.extrusionZ = Real(); return true;
+    default: return false;
     }
 }
 

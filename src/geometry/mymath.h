@@ -43,19 +43,40 @@ struct EntityGeometry {
 // ---------------------------------------------------------------------------------------------------------------
 
 // |a| < t.
-inline bool IsZero(double a, double t = Epsilon) { return a >= 0 ? a < t : a > -t; }
+inline bool IsZero(double a, double t = Epsilon)
+{
+    return a >= 0 ? a < t : a > -t;
+}
 // |a - b| < t.
-inline bool IsEqual(double a, double b, double t = Epsilon) { return std::fabs(a - b) < t; }
+inline bool IsEqual(double a, double b, double t = Epsilon)
+{
+    return std::fabs(a - b) < t;
+}
 // a < b - t: a is clearly less than b.
-inline bool IsLess(double a, double b, double t = Epsilon) { return a < b - t; }
+inline bool IsLess(double a, double b, double t = Epsilon)
+{
+    return a < b - t;
+}
 // a < b + t: a is less than b or equal within t.
-inline bool IsLessEqual(double a, double b, double t = Epsilon) { return a < b + t; }
+inline bool IsLessEqual(double a, double b, double t = Epsilon)
+{
+    return a < b + t;
+}
 // a > b + t: a is clearly greater than b.
-inline bool IsGreater(double a, double b, double t = Epsilon) { return a > b + t; }
+inline bool IsGreater(double a, double b, double t = Epsilon)
+{
+    return a > b + t;
+}
 // a > b - t: a is greater than b or equal within t.
-inline bool IsGreaterEqual(double a, double b, double t = Epsilon) { return a > b - t; }
+inline bool IsGreaterEqual(double a, double b, double t = Epsilon)
+{
+    return a > b - t;
+}
 // True when the slope m stands for a vertical line: |m| > LargestDouble / 10.
-inline bool IsVerticalSlope(double m) { return std::fabs(m) > LargestDouble / 10; }
+inline bool IsVerticalSlope(double m)
+{
+    return std::fabs(m) > LargestDouble / 10;
+}
 // True when the angle a (rad) is zero modulo a whole turn within the angular tolerance t: with
 // b = NormalizeAngle(a, false), true unless t < b < 2π - t.
 bool IsAngleZero(double a, double t = Epsilon);

@@ -7,16 +7,20 @@
 namespace {
 
 // The slope of the segment P1P2: vertical (LargestDouble) first, then horizontal (0), else dy/dx.
-double SegmentSlope(double x1, double y1, double x2, double y2) {
-    if (IsZero(x2 - x1)) return LargestDouble;
-    if (IsZero(y2 - y1)) return 0;
+double SegmentSlope(double x1, double y1, double x2, double y2)
+{
+    if (IsZero(x2 - x1))
+        return LargestDouble;
+    if (IsZero(y2 - y1))
+        return 0;
     return (y2 - y1) / (x2 - x1);
 }
 
 // Intersects the line u = m·v + (au - m·av) with the circle u² + v² = r² centred at the origin, (v, u) being
 // (x, y) when the line is closer to horizontal, or (y, x) when closer to vertical. Writes the roots in v and u
 // (the + root first) and returns the count.
-int LineCircleRoots(double av, double au, double m, double r, double (&v)[2], double (&u)[2]) {
+int LineCircleRoots(double av, double au, double m, double r, double (&v)[2], double (&u)[2])
+{
     const double q = au - m * av;
     const double s = SafeRoot((m * q) * (m * q), (m * m + 1) * (q * q - r * r));
     const int count = IsZero(s) ? 1 : (IsGreater(s, 0) ? 2 : 0);
@@ -30,7 +34,8 @@ int LineCircleRoots(double av, double au, double m, double r, double (&v)[2], do
 
 // An axis-parallel line at offset a from the circle's centre (x = a, or y = a) against the circle of radius r:
 // the points at ±s along the line (the + root first), a across it. Returns the count.
-int AxisLineCircleRoots(double a, double r, double (&along)[2], double (&across)[2]) {
+int AxisLineCircleRoots(double a, double r, double (&along)[2], double (&across)[2])
+{
     const double s = SafeRoot(0, a * a - r * r);
     const int count = IsZero(s) ? 1 : (IsGreater(s, 0) ? 2 : 0);
     const double root = count == 1 ? 0 : s;
@@ -43,11 +48,14 @@ int AxisLineCircleRoots(double a, double r, double (&along)[2], double (&across)
 
 }  // namespace
 
-int IntersectLines(double x1, double y1, double m1, double x2, double y2, double m2, double& x, double& y) {
+int IntersectLines(double x1, double y1, double m1, double x2, double y2, double m2, double& x, double& y)
+{
     const bool vertical1 = IsVerticalSlope(m1);
     const bool vertical2 = IsVerticalSlope(m2);
-    if (vertical1 && vertical2) return 0;
-    if (!vertical1 && !vertical2 && IsZero(m1 - m2)) return 0;
+    if (vertical1 && vertical2)
+        return 0;
+    if (!vertical1 && !vertical2 && IsZero(m1 - m2))
+        return 0;
     if (vertical1) {
         x = x1;
         y = y2 + m2 * (x1 - x2);
@@ -62,28 +70,32 @@ int IntersectLines(double x1, double y1, double m1, double x2, double y2, double
 }
 
 int IntersectSegments(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
-                      double (&x)[2], double (&y)[2]) {
+                      double (&x)[2], double (&y)[2])
+{
     double px = 0;
     double py = 0;
     if (IntersectLines(x1, y1, SegmentSlope(x1, y1, x2, y2), x3, y3, SegmentSlope(x3, y3, x4, y4), px, py) == 0)
         return 0;
     const EntityGeometry first{x1, y1, x2, y2, false, 0, 0, false};
     const EntityGeometry second{x3, y3, x4, y4, false, 0, 0, false};
-    if (!IsPointOnEntity(first, px, py) || !IsPointOnEntity(second, px, py)) return 0;
+    if (!IsPointOnEntity(first, px, py) || !IsPointOnEntity(second, px, py))
+        return 0;
     x[0] = px;
     y[0] = py;
     return 1;
 }
 
 int IntersectLineCircle(double ax, double ay, double bx, double by, double cx, double cy, double r, double (&x)[2],
-                        double (&y)[2]) {
+                        double (&y)[2])
+{
     ax -= cx;
     ay -= cy;
     bx -= cx;
     by -= cy;
     const double dx = ax - bx;
     const double dy = ay - by;
-    if (IsZero(dx) && IsZero(dy)) return 0;
+    if (IsZero(dx) && IsZero(dy))
+        return 0;
     int count = 0;
     if (IsZero(dx)) {
         count = AxisLineCircleRoots(ax, r, y, x);
@@ -102,8 +114,10 @@ int IntersectLineCircle(double ax, double ay, double bx, double by, double cx, d
 }
 
 int IntersectCircles(double c1x, double c1y, double r1, double c2x, double c2y, double r2, double (&x)[2],
-                     double (&y)[2]) {
-    if (IsZero(c1x - c2x) && IsZero(c1y - c2y)) return 0;
+                     double (&y)[2])
+{
+    if (IsZero(c1x - c2x) && IsZero(c1y - c2y))
+        return 0;
     // O (radius r) is the smaller circle, K (radius R) the larger; equal radii keep their order.
     if (IsGreater(r1, r2)) {
         std::swap(c1x, c2x);
@@ -114,7 +128,8 @@ int IntersectCircles(double c1x, double c1y, double r1, double c2x, double c2y, 
     const double dx = c2x - ox;
     const double dy = c2y - oy;
     const double d = std::hypot(dx, dy);
-    if (IsGreater(d, bigR + r) || IsLess(d, bigR - r)) return 0;
+    if (IsGreater(d, bigR + r) || IsLess(d, bigR - r))
+        return 0;
 
     // b: distance from K to the chord's foot along K -> O; m: distance from O to that foot.
     const double b = (d * d + bigR * bigR - r * r) / (2 * d);
@@ -138,7 +153,8 @@ int IntersectCircles(double c1x, double c1y, double r1, double c2x, double c2y, 
         return 1;
     }
     const double h2 = r * r - m * m;
-    if (IsLess(h2, 0)) return 0;
+    if (IsLess(h2, 0))
+        return 0;
     const double h = std::sqrt(std::max(h2, 0.0));
     x[0] = fx + h * std::cos(theta + HalfPi);
     y[0] = fy + h * std::sin(theta + HalfPi);

@@ -161,7 +161,8 @@ const std::array<std::string_view, BuiltInMessageCount> BuiltInMessageTexts = {
     /* 154 */ "contenere tutte le entità.",
     /* 155 */ "OTTIMIZZAZIONE PERCORSI DELLE LAVORAZIONI",
     /* 156 */ "  Unione manuale percorsi",
-    /* 157 */ "Unisce le entità del disegno che vengono selezionate e che distano fra loro meno del valore sotto impostato",
+    /* 157 */
+    "Unisce le entità del disegno che vengono selezionate e che distano fra loro meno del valore sotto impostato",
     /* 158 */ "  Unione automatica percorsi",
     /* 159 */ "Unisce automaticamente le entità del disegno che distano fra loro meno del valore sotto impostato",
     /* 160 */ "Minima distanza fra due entità (mm):",
@@ -172,9 +173,13 @@ const std::array<std::string_view, BuiltInMessageCount> BuiltInMessageTexts = {
     /* 165 */ "Inverti direzione lavorazione",
     /* 166 */ "Seleziona lavorazioni di cui invertire il verso di percorrenza",
     /* 167 */ "Modifica ordine lavorazioni",
-    /* 168 */ "Modifica manualmente l'ordine delle lavorazioni (clicka su una lavorazione per associarla al corrente ordine temporale di esecuzione)",
+    /* 168 */
+    "Modifica manualmente l'ordine delle lavorazioni (clicka su una lavorazione per associarla al corrente ordine "
+    "temporale di esecuzione)",
     /* 169 */ "Ottimizza automaticamente",
-    /* 170 */ "Esegue un ottimizzazione automatica dei percorsi, impostando l'ordine temporale che minimizza i tempi di esecuzione",
+    /* 170 */
+    "Esegue un ottimizzazione automatica dei percorsi, impostando l'ordine temporale che minimizza i tempi di "
+    "esecuzione",
     /* 171 */ "Stop comando",
     /* 172 */ "Termina il comando in corso",
     /* 173 */ "Copia entità",
@@ -198,15 +203,21 @@ const std::array<std::string_view, BuiltInMessageCount> BuiltInMessageTexts = {
     /* 191 */ "    Assegna testa 2",
     /* 192 */ "Seleziona lavorazioni da assegnare alla testa 2",
     /* 193 */ "Ricerca e assegna figure specchiate",
-    /* 194 */ "Ricerca automaticamente ed assegna lavorazioni da eseguire in modalità specchiata (usando la tolleranza sotto specificata)",
+    /* 194 */
+    "Ricerca automaticamente ed assegna lavorazioni da eseguire in modalità specchiata (usando la tolleranza sotto "
+    "specificata)",
     /* 195 */ "Stop comando",
     /* 196 */ "Termina il comando in corso",
     /* 197 */ "Ricerca e assegna figure parallele",
-    /* 198 */ "Ricerca automaticamente ed assegna lavorazioni da eseguire in modalità parallela (usando la tolleranza sotto specificata)",
+    /* 198 */
+    "Ricerca automaticamente ed assegna lavorazioni da eseguire in modalità parallela (usando la tolleranza sotto "
+    "specificata)",
     /* 199 */ "Tolleranza su ricerca lavorazioni",
     /* 200 */ "specchiate/parallele:",
     /* 201 */ "Consenti inversione percorsi",
-    /* 202 */ "Se necessario inverte la direzione di una lavorazione per permettere l'esecuzione in modalità specchiata/parallela",
+    /* 202 */
+    "Se necessario inverte la direzione di una lavorazione per permettere l'esecuzione in modalità "
+    "specchiata/parallela",
     /* 203 */ "Consenti separazione percorsi",
     /* 204 */ "Se necessario spezza una lavorazione per permettere l'esecuzione in modalità specchiata/parallela",
     /* 205 */ "ARCHIVIO DISEGNI",
@@ -237,10 +248,15 @@ const std::array<std::string_view, BuiltInMessageCount> BuiltInMessageTexts = {
     /* 230 */ "Selezionare prima un file .dxf",
     /* 231 */ "Il disegno non è stato salvato. Si desidera salvare il disegno?",
     /* 232 */ "RUOTA",
-    /* 233 */ "Eseguendo questo comando verranno perse le informazioni di specchiatura e parallelismo. Vuoi continuare?",
-    /* 234 */ "Alcune entità non potranno più essere eseguite in modalità specchiata a causa del ridimensionamento del pannello.",
-    /* 235 */ "Alcune entità non potranno più essere eseguite in modalità parallela a causa del ridimensionamento del pannello.",
-    /* 236 */ "Alcune entità non potranno più essere eseguite in modalità specchiata e parallela a causa del ridimensionamento del pannello.",
+    /* 233 */
+    "Eseguendo questo comando verranno perse le informazioni di specchiatura e parallelismo. Vuoi continuare?",
+    /* 234 */
+    "Alcune entità non potranno più essere eseguite in modalità specchiata a causa del ridimensionamento del pannello.",
+    /* 235 */
+    "Alcune entità non potranno più essere eseguite in modalità parallela a causa del ridimensionamento del pannello.",
+    /* 236 */
+    "Alcune entità non potranno più essere eseguite in modalità specchiata e parallela a causa del ridimensionamento "
+    "del pannello.",
     /* 237 */ "Numero di entità create:",
     /* 238 */ "CREAZIONE ENTITA' SPECCHIATE COMPLETATA",
     /* 239 */ "CREAZIONE ENTITA' PARALLELE COMPLETATA",
@@ -258,7 +274,9 @@ const std::array<std::string_view, BuiltInMessageCount> BuiltInMessageTexts = {
     /* 251 */ "Valore di minima distanza non ammesso.",
     /* 252 */ "ESPLOSO COMPLETATO",
     /* 253 */ "Numero di entità esplose:",
-    /* 254 */ "Sono state selezionate entità specchiate/parallele. Disabilitare la modalità specchiata/parallela ed assegnare la testa",
+    /* 254 */
+    "Sono state selezionate entità specchiate/parallele. Disabilitare la modalità specchiata/parallela ed assegnare la "
+    "testa",
     /* 255 */ "DISABILITAZIONE MODALITA' SPECCHIATA/PARALLELA",
     /* 256 */ "Valore di tolleranza non ammesso.",
     /* 257 */ "Numero di lavorazioni specchiate trovate ed assegnate:",

@@ -68,8 +68,8 @@ bool Drw::AddNew(Entity entity, const std::string& layer, int sequence, bool joi
     return true;
 }
 
-bool Drw::AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence,
-                  bool joinedPrev, bool joinedNext)
+bool Drw::AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence, bool joinedPrev,
+                  bool joinedNext)
 {
     Entity line;
     line.x1 = x1;
@@ -181,8 +181,7 @@ bool Drw::InsertPath(const Entity* items, int n)
             return RefuseInsert(
                 "DRW007: Impossibile aggiungere una sequenza con entità aventi diverso numero di sequenza");
         if (items[i].layer != items[0].layer && AnsiUpper(items[i].layer) != firstLayer)
-            return RefuseInsert(
-                "DRW008: Impossibile aggiungere una sequenza con entità appartenenti a diversi layer");
+            return RefuseInsert("DRW008: Impossibile aggiungere una sequenza con entità appartenenti a diversi layer");
     }
     // Copied before the drawing changes: the records may be this drawing's own entities.
     std::vector<Entity> path(items, items + n);
@@ -250,8 +249,8 @@ int Drw::DeletePaths(const std::vector<int>& paths)
     return deleted;
 }
 
-bool Drw::GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY,
-                     double& maxX, double& maxY) const
+bool Drw::GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY, double& maxX,
+                     double& maxY) const
 {
     if (entities.empty()) {
         minX = minY = maxX = maxY = 0.0;

@@ -21,12 +21,12 @@ struct Entity {
     double x2 = 0.0, y2 = 0.0, z2 = 0.0;  // end point
     double xc = 0.0, yc = 0.0, zc = 0.0;  // centre of an arc; meaningless for a line
     bool isArc = false;
-    bool clockwise = false;               // arcs only: runs clockwise from start to end; false for lines
-    std::string layer;                    // may be empty; compared without letter case
-    bool joinedPrev = false;              // start coincides with the end of the previous entity of the path
-    bool joinedNext = false;              // end coincides with the start of the next entity of the path
-    int32_t sequence = 0;                 // number of the path, 1-based
-    int32_t reserved1 = 0;                // carried through copy, save and load; never interpreted
+    bool clockwise = false;   // arcs only: runs clockwise from start to end; false for lines
+    std::string layer;        // may be empty; compared without letter case
+    bool joinedPrev = false;  // start coincides with the end of the previous entity of the path
+    bool joinedNext = false;  // end coincides with the start of the next entity of the path
+    int32_t sequence = 0;     // number of the path, 1-based
+    int32_t reserved1 = 0;    // carried through copy, save and load; never interpreted
     double reserved2 = 0.0, reserved3 = 0.0;
 
     // The plane geometry of the entity, for the functions of mymath.h.
@@ -93,8 +93,8 @@ public:
     // Stores the record as given and adds its layer to the table when missing (DRW011).
     bool AddEntity(const Entity& entity);
     // A line from (x1, y1) to (x2, y2); z, centre and reserved fields keep their defaults (DRW001).
-    bool AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence,
-                 bool joinedPrev, bool joinedNext);
+    bool AddLine(double x1, double y1, double x2, double y2, const std::string& layer, int sequence, bool joinedPrev,
+                 bool joinedNext);
     // An arc from (x1, y1) to (x2, y2) about (xc, yc); z and reserved fields keep their defaults (DRW002).
     bool AddArc(double x1, double y1, double x2, double y2, double xc, double yc, bool clockwise,
                 const std::string& layer, int sequence, bool joinedPrev, bool joinedNext);
@@ -132,8 +132,8 @@ public:
     // entity) that belong to path (when path > 0) and to layer (when not empty; compared without case). Returns
     // whether any entity passed. An empty drawing gives 0 for all four; otherwise, when none passes, the minima
     // stay at +LargestDouble and the maxima at -LargestDouble. (-1, -1, -1, "") is the whole drawing.
-    bool GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY,
-                    double& maxX, double& maxY) const;
+    bool GetExtents(int first, int last, int path, const std::string& layer, double& minX, double& minY, double& maxX,
+                    double& maxY) const;
     // Numbers of lines and of arcs in the drawing.
     void CountLinesArcs(int& lines, int& arcs) const;
 
@@ -218,8 +218,7 @@ public:
     // they were given the other way round. With pathA alone only that path absorbs. A non-empty selection limits
     // both sides to the listed paths; it is sorted and kept up to date (absorbed paths removed, numbers lowered).
     // progress receives i / pathCount while path i is examined. Returns the number of joins.
-    int AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection,
-                 const ProgressCallback& progress);
+    int AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection, const ProgressCallback& progress);
     // Makes the closed path start at (x, y), a point of its entity k: k is split there (an arc keeps centre and
     // direction in both parts) and the path gains one entity. A point at one of k's ends needs no split: the path
     // then starts at that entity boundary. False, changing nothing, for an open path or a k outside it; and, with

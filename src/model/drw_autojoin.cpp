@@ -165,9 +165,9 @@ private:
     // An end before the grid orders them.
     struct EndInfo {
         int owner;
-        int other;       // the index of its path's other end
-        int pathLayer;   // the layer key of its path's first entity
-        int entityLayer; // the layer key of its own entity
+        int other;        // the index of its path's other end
+        int pathLayer;    // the layer key of its path's first entity
+        int entityLayer;  // the layer key of its own entity
         bool isTail;
     };
 
@@ -205,7 +205,7 @@ private:
     std::vector<PathState> paths;    // per path id
     std::vector<uint8_t> absorbed;   // per path id: taken in by an earlier path
     std::vector<JoinStep> steps;     // the joins, in the order made
-    FenwickTree alive;  // over the path ids: 1 for each path in use
+    FenwickTree alive;               // over the path ids: 1 for each path in use
     std::vector<int> selectedCount;  // per id: how often its present number is in the selection
     std::vector<int> selectedBelow;  // selected numbers below 1
     std::vector<int> selectedAbove;  // selected numbers above pathCount, each plus the joins made before
@@ -659,8 +659,7 @@ void AutoJoiner::LogRecentreFailures(std::vector<int>& failed)
 
 }  // namespace
 
-int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection,
-                  const ProgressCallback& progress)
+int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* selection, const ProgressCallback& progress)
 {
     if (progress)
         progress(0.0);

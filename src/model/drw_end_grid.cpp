@@ -87,7 +87,8 @@ void EndGrid::SortByCell(const std::vector<End>& points, int64_t minColumn, int6
             continue;
         const int64_t cx = CellOf(points[k].x);
         const int64_t cy = CellOf(points[k].y);
-        const uint64_t key = static_cast<uint64_t>(cy - minRow + 1) * stride + static_cast<uint64_t>(cx - minColumn + 1);
+        const uint64_t key =
+            static_cast<uint64_t>(cy - minRow + 1) * stride + static_cast<uint64_t>(cx - minColumn + 1);
         sorted.push_back({key, static_cast<int>(k), points[k].x < (static_cast<double>(cx) + 0.5) * cell,
                           points[k].y < (static_cast<double>(cy) + 0.5) * cell});
     }

@@ -83,10 +83,10 @@ private:
     // rounded square of a number above 1e-150 is the number itself), so it is not below tolerance + Epsilon.
     double beyond = 0.0;
     double cell = 1.0;
-    uint64_t stride = 0;       // the difference between the keys of cells one row apart
-    int gridEnd = 0;           // where the ends off the grid begin
-    std::vector<End> ends;     // the ends, grouped by cell, then those off the grid
-    std::vector<Cell> cells;   // in key order, closed by one of the largest key beginning at gridEnd
+    uint64_t stride = 0;         // the difference between the keys of cells one row apart
+    int gridEnd = 0;             // where the ends off the grid begin
+    std::vector<End> ends;       // the ends, grouped by cell, then those off the grid
+    std::vector<Cell> cells;     // in key order, closed by one of the largest key beginning at gridEnd
     std::vector<uint8_t> sides;  // per end on the grid: 1 when left of its cell's middle, 2 when below it
-    std::vector<int> place;    // Build's order -> grid order
+    std::vector<int> place;      // Build's order -> grid order
 };

@@ -8,9 +8,9 @@
 #include <istream>
 #include <string>
 
-constexpr int32_t DisFileVersion = 1;        // the version written; 0 (records without length) is read too
-constexpr int DisRecordCapacity = 500;       // bytes of the buffer a record is assembled in
-constexpr int DisRecordFixedBytes = 116;     // bytes of an entity or layer record besides its name
+constexpr int32_t DisFileVersion = 1;     // the version written; 0 (records without length) is read too
+constexpr int DisRecordCapacity = 500;    // bytes of the buffer a record is assembled in
+constexpr int DisRecordFixedBytes = 116;  // bytes of an entity or layer record besides its name
 constexpr int DisMaxNameBytes = DisRecordCapacity - DisRecordFixedBytes;  // 384
 
 // Appends fields, little-endian, to a byte string.

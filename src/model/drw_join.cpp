@@ -38,11 +38,11 @@ private:
 struct JoinCandidate {
     bool found = false;
     double distance = LargestDouble;
-    int entityOfI = -1;    // the entity of path i at the tested end
-    int entityOfJ = -1;    // the entity of path j at the candidate end
+    int entityOfI = -1;  // the entity of path i at the tested end
+    int entityOfJ = -1;  // the entity of path j at the candidate end
     bool atStartOfI = false;
     bool atEndOfJ = false;
-    int path = -1;         // j
+    int path = -1;  // j
 };
 
 bool Contains(const std::vector<int>* selection, int path)

@@ -119,16 +119,14 @@ void Drw::SimplifyPath(int path)
 
 void Drw::RemoveShortEntities(int path)
 {
-    ApplyToPath(*this, path, [this](std::vector<Entity>& chain) {
-        return RemoveShortChainEntities(chain, simplifyMinLength);
-    });
+    ApplyToPath(*this, path,
+                [this](std::vector<Entity>& chain) { return RemoveShortChainEntities(chain, simplifyMinLength); });
 }
 
 void Drw::FlattenArcs(int path)
 {
-    ApplyToPath(*this, path, [this](std::vector<Entity>& chain) {
-        return FlattenChainArcs(chain, simplifyMaxArcRadius);
-    });
+    ApplyToPath(*this, path,
+                [this](std::vector<Entity>& chain) { return FlattenChainArcs(chain, simplifyMaxArcRadius); });
 }
 
 bool Drw::MergeLines(int path)

@@ -4,11 +4,11 @@
 
 namespace {
 
-constexpr double StartSeconds = 7.5;        // before the first entity
-constexpr double EndSeconds = 3.5;          // after the last entity
-constexpr double PathChangeSeconds = 7.0;   // for each change of path, besides the rapid travel
-constexpr double WorkLengthFactor = 1.18;   // the machining length plus 18 %
-constexpr double FallbackSpeed = 0.1;       // mm/s, for a speed that is zero, negative or not a number
+constexpr double StartSeconds = 7.5;       // before the first entity
+constexpr double EndSeconds = 3.5;         // after the last entity
+constexpr double PathChangeSeconds = 7.0;  // for each change of path, besides the rapid travel
+constexpr double WorkLengthFactor = 1.18;  // the machining length plus 18 %
+constexpr double FallbackSpeed = 0.1;      // mm/s, for a speed that is zero, negative or not a number
 
 double UsableSpeed(double speed)
 {

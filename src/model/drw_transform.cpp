@@ -38,10 +38,7 @@ class PathSelection {
 public:
     PathSelection(const int* count, const int* paths) : count(count), paths(paths) {}
     bool Empty() const { return count && *count <= 0; }
-    bool Holds(int path) const
-    {
-        return !count || !paths || std::find(paths, paths + *count, path) != paths + *count;
-    }
+    bool Holds(int path) const { return !count || !paths || std::find(paths, paths + *count, path) != paths + *count; }
 
 private:
     const int* count;

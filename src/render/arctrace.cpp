@@ -1,13 +1,16 @@
 // The segment count rule for arcs drawn as polylines.
 #include "render/arctrace.h"
 
-int ArcSegmentCount(const ViewTransform& view, double sweep, double r) {
-  double n = sweep * 12 / Pi + r * 12 * view.scaleX / std::fabs(double(view.areaRight - view.areaLeft)) +
-             r * 12 * view.scaleY / std::fabs(double(view.areaBottom - view.areaTop));
-  // An empty drawing area or a huge zoom gives no useful count: the cap keeps the arc smooth and the repaint short.
-  if (!(n < MaxArcSegments)) return MaxArcSegments;
-  if (!(n >= 1)) return 0;
-  return static_cast<int>(n);
+int ArcSegmentCount(const ViewTransform& view, double sweep, double r)
+{
+    double n = sweep * 12 / Pi + r * 12 * view.scaleX / std::fabs(double(view.areaRight - view.areaLeft)) +
+               r * 12 * view.scaleY / std::fabs(double(view.areaBottom - view.areaTop));
+    // An empty drawing area or a huge zoom gives no useful count: the cap keeps the arc smooth and the repaint short.
+    if (!(n < MaxArcSegments))
+        return MaxArcSegments;
+    if (!(n >= 1))
+        return 0;
+    return static_cast<int>(n);
 }
 
 // The walk's error bound. With u = 2^-53 the unit roundoff, for the point k (one of at most MaxArcSegments):
@@ -29,18 +32,20 @@ namespace {
 
 constexpr double UnitRoundoff = 0x1p-53;
 
-double AxisErrorBound(double centre, double r, double pan, double extMin, double extMax, double scale, double offset) {
-  constexpr double unitError = (128 + 16 * ArcWalkSeedInterval) * UnitRoundoff;
-  double a = std::fabs(centre) + r + std::fabs(pan) + std::fabs(extMin) + std::fabs(extMax);
-  double s = std::fabs(scale);
-  return r * s * unitError + 32 * UnitRoundoff * (a * s + std::fabs(offset));
+double AxisErrorBound(double centre, double r, double pan, double extMin, double extMax, double scale, double offset)
+{
+    constexpr double unitError = (128 + 16 * ArcWalkSeedInterval) * UnitRoundoff;
+    double a = std::fabs(centre) + r + std::fabs(pan) + std::fabs(extMin) + std::fabs(extMax);
+    double s = std::fabs(scale);
+    return r * s * unitError + 32 * UnitRoundoff * (a * s + std::fabs(offset));
 }
 
 }  // namespace
 
-bool ArcWalkIsSafe(const ViewTransform& view, double xc, double yc, double r) {
-  double ex = AxisErrorBound(xc, r, view.panX, view.extMinX, view.extMaxX, view.scaleX, view.offsetX);
-  double ey = AxisErrorBound(yc, r, view.panY, view.extMinY, view.extMaxY, view.scaleY, view.offsetY);
-  // Written so that NaN (from infinite or NaN inputs) means unsafe.
-  return 2 * ex < ArcWalkMargin && 2 * ey < ArcWalkMargin;
+bool ArcWalkIsSafe(const ViewTransform& view, double xc, double yc, double r)
+{
+    double ex = AxisErrorBound(xc, r, view.panX, view.extMinX, view.extMaxX, view.scaleX, view.offsetX);
+    double ey = AxisErrorBound(yc, r, view.panY, view.extMinY, view.extMaxY, view.scaleY, view.offsetY);
+    // Written so that NaN (from infinite or NaN inputs) means unsafe.
+    return 2 * ex < ArcWalkMargin && 2 * ey < ArcWalkMargin;
 }

@@ -2,11 +2,11 @@
 // each failure reported to ErrorLog and the operator.
 #include "support/filereadwrite.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "support/mymessagebox.h"
 #include "support/text.h"
@@ -24,9 +24,15 @@ FileReadWrite::FileReadWrite(const std::string& fileName, bool forReading)
     }
 }
 
-FileReadWrite::~FileReadWrite() { Close(); }
+FileReadWrite::~FileReadWrite()
+{
+    Close();
+}
 
-void FileReadWrite::Fail(const char* format) { ShowError(StrFormat(format, fileName.c_str())); }
+void FileReadWrite::Fail(const char* format)
+{
+    ShowError(StrFormat(format, fileName.c_str()));
+}
 
 bool FileReadWrite::Close()
 {

@@ -54,9 +54,9 @@ private:
 
     // Consecutive bytes of the file held in memory.
     struct Window {
-        std::vector<char> bytes;  // BufferSize once used
-        std::size_t end = 0;      // end of the valid bytes
-        int64_t offset = 0;       // file offset of bytes[0]
+        std::vector<char> bytes;            // BufferSize once used
+        std::size_t end = 0;                // end of the valid bytes
+        int64_t offset = 0;                 // file offset of bytes[0]
         std::size_t readSize = BufferSize;  // bytes its next fill asks for
 
         bool Holds(int64_t position) const

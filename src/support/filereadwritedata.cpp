@@ -16,13 +16,11 @@ bool WriteDataFile(const std::string& name, const std::string& line)
 {
     const std::string path = DataFilePath(name);
     switch (ReplaceFile(path, line + "\r\n")) {
-    case ReplaceResult::Done:
-        return true;
+    case ReplaceResult::Done: return true;
     case ReplaceResult::CreateFailed:
         ShowError(StrFormat("FRW001: errore nell'apertura del file: %s", path.c_str()));
         return false;
-    case ReplaceResult::WriteFailed:
-        break;
+    case ReplaceResult::WriteFailed: break;
     }
     ShowError(StrFormat("FRW003: errore nella scrittura del file: %s", path.c_str()));
     return false;

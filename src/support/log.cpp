@@ -10,7 +10,10 @@ std::unique_ptr<Log> EventLog;
 
 Log::Log(std::string name) : name(std::move(name)) {}
 
-const std::string& Log::Name() const { return name; }
+const std::string& Log::Name() const
+{
+    return name;
+}
 
 static std::string TimeStamp()
 {
@@ -34,9 +37,15 @@ void Log::Write(const std::string& text)
         file << TimeStamp() << ' ' << text << '\n';
 }
 
-std::vector<std::string> Log::Lines() const { return {lines.begin(), lines.end()}; }
+std::vector<std::string> Log::Lines() const
+{
+    return {lines.begin(), lines.end()};
+}
 
-void Log::SetFile(const std::string& path) { filePath = path; }
+void Log::SetFile(const std::string& path)
+{
+    filePath = path;
+}
 
 void WriteErrorLog(const std::string& text)
 {

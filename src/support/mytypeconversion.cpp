@@ -30,9 +30,8 @@ constexpr ConversionMessages FloatMessages = {
 constexpr ConversionMessages DoubleMessages = {
     "MTC005: errore nella conversione numerica: stringa vuota.",
     "MTC002: errore nella conversione numerica. Controllare i valori immessi."};
-constexpr ConversionMessages IntMessages = {
-    "MTC006: errore nella conversione numerica: stringa vuota.",
-    "MTC003: errore nella conversione numerica. Controllare i valori immessi."};
+constexpr ConversionMessages IntMessages = {"MTC006: errore nella conversione numerica: stringa vuota.",
+                                            "MTC003: errore nella conversione numerica. Controllare i valori immessi."};
 
 // The outcome of parsing: a value, or why there is none.
 template <typename T>
@@ -141,7 +140,7 @@ double TextToReal(std::string text, bool showError, bool removeBlanks, const Con
     return *parsed.value;
 }
 
-} // namespace
+}  // namespace
 
 double TextToFloat(std::string text, bool showError, bool removeBlanks)
 {

@@ -7,9 +7,15 @@
 
 #include "support/text.h"
 
-void SwapInt(int32_t& a, int32_t& b) { std::swap(a, b); }
+void SwapInt(int32_t& a, int32_t& b)
+{
+    std::swap(a, b);
+}
 
-void SwapDouble(double& a, double& b) { std::swap(a, b); }
+void SwapDouble(double& a, double& b)
+{
+    std::swap(a, b);
+}
 
 int SortAscending(std::vector<int>& values, std::vector<int>* positions, const std::vector<std::vector<int>*>& extras)
 {
@@ -54,4 +60,7 @@ std::string RemoveChar(const std::string& text, char ch)
     return result;
 }
 
-std::u16string ToWideText(const std::string& text) { return Utf8ToUtf16(text); }
+std::u16string ToWideText(const std::string& text)
+{
+    return Utf8ToUtf16(text);
+}

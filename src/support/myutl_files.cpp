@@ -32,7 +32,10 @@ bool WildcardMatch(const std::string& pattern, const std::string& name)
     return p == pattern.size();
 }
 
-bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
+bool IsHidden(const std::string& name)
+{
+    return !name.empty() && name[0] == '.';
+}
 
 // The entries of folder of one kind (regular files, or real folders without following links), by name.
 std::vector<std::string> SortedNames(const fs::path& folder, bool folders)
@@ -42,8 +45,8 @@ std::vector<std::string> SortedNames(const fs::path& folder, bool folders)
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
         std::error_code statusError;
-        bool wanted = folders ? it->is_directory(statusError) && !it->is_symlink(statusError)
-                              : it->is_regular_file(statusError);
+        bool wanted =
+            folders ? it->is_directory(statusError) && !it->is_symlink(statusError) : it->is_regular_file(statusError);
         if (wanted && !statusError && !IsHidden(name))
             names.push_back(name);
     }
@@ -74,8 +77,8 @@ bool RecentEnough(const fs::path& file, int maxAgeDays)
 }
 
 // Appends the matching files of folder, each as prefix + name, until names holds capacity entries.
-void AppendMatches(const fs::path& folder, const std::string& filePattern, const std::string& prefix,
-                   int maxAgeDays, std::size_t capacity, std::vector<std::string>& names)
+void AppendMatches(const fs::path& folder, const std::string& filePattern, const std::string& prefix, int maxAgeDays,
+                   std::size_t capacity, std::vector<std::string>& names)
 {
     for (const std::string& name : SortedNames(folder, false)) {
         if (names.size() >= capacity)
@@ -97,9 +100,12 @@ void WalkSubfolders(const fs::path& folder, const std::string& relative, std::si
     }
 }
 
-std::size_t Capacity(int capacity) { return capacity > 0 ? static_cast<std::size_t>(capacity) : 0; }
+std::size_t Capacity(int capacity)
+{
+    return capacity > 0 ? static_cast<std::size_t>(capacity) : 0;
+}
 
-} // namespace
+}  // namespace
 
 void ListFiles(const std::string& pattern, int& count, std::vector<std::string>& names, int maxAgeDays,
                bool withSubfolders, int capacity)

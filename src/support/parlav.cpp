@@ -9,4 +9,7 @@ ParLav::ParLav() : fileName(DataFilePath("DatiLavoro.dat")) {}
 
 void ParLav::Load() {}
 
-bool ParLav::Save() { return true; }
+bool ParLav::Save()
+{
+    return true;
+}

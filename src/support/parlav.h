@@ -21,11 +21,11 @@ public:
     // Writes nothing; returns true. Called after every change of a field.
     bool Save();
 
-    std::string fileName;         // ProgDir/data/DatiLavoro.dat
-    double minJoinDistance = 0.5; // mm: largest gap that the join operations accept
-    bool osnapEnabled = true;     // object snap of the drawing tools
-    double osnapRadius = 25.0;    // mm: capture radius of the object snap (distance at most this, within Epsilon)
-    bool gridSnapEnabled = true;  // align the drawing tools' points to the grid when no object snap took place
+    std::string fileName;          // ProgDir/data/DatiLavoro.dat
+    double minJoinDistance = 0.5;  // mm: largest gap that the join operations accept
+    bool osnapEnabled = true;      // object snap of the drawing tools
+    double osnapRadius = 25.0;     // mm: capture radius of the object snap (distance at most this, within Epsilon)
+    bool gridSnapEnabled = true;   // align the drawing tools' points to the grid when no object snap took place
 };
 
 // The one instance of the process, created by the main window after the program folder and the catalogue.

@@ -43,4 +43,7 @@ void SetProgDir(const std::string& folder)
     ProgDir = folder;
 }
 
-std::string DataFilePath(const std::string& name) { return ProgDir + "/data/" + name; }
+std::string DataFilePath(const std::string& name)
+{
+    return ProgDir + "/data/" + name;
+}

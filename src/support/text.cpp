@@ -84,20 +84,20 @@ static void AppendUtf8(std::string& out, char32_t code)
 }
 
 // The characters of Windows-1252 bytes 0x80..0x9F; the five undefined bytes keep their own number.
-static constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+static constexpr std::array<char16_t, 32> Cp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 static char32_t UpperCode(char32_t code)
 {
     if ((code >= 'a' && code <= 'z') || (code >= 0xE0 && code <= 0xFE && code != 0xF7))
         return code - 0x20;
     switch (code) {
-    case 0xFF: return 0x178;  // ÿ
-    case 0x161: return 0x160; // š
-    case 0x153: return 0x152; // œ
-    case 0x17E: return 0x17D; // ž
+    case 0xFF: return 0x178;   // ÿ
+    case 0x161: return 0x160;  // š
+    case 0x153: return 0x152;  // œ
+    case 0x17E: return 0x17D;  // ž
     default: return code;
     }
 }
@@ -118,7 +118,10 @@ std::string AnsiUpper(const std::string& utf8)
     return result;
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) { return AnsiUpper(a) == AnsiUpper(b); }
+bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    return AnsiUpper(a) == AnsiUpper(b);
+}
 
 bool IsValidUtf8(const std::string& text)
 {

@@ -16,59 +16,65 @@ namespace {
 
 constexpr int LogoSize = 128;
 
-void AddLine(QWidget* parent, const char* text, int top, int pointSize) {
-  auto* line = new QLabel(text, parent);
-  line->setGeometry(200, top, 380, 26);
-  QFont font = line->font();
-  font.setPointSize(pointSize);
-  line->setFont(font);
+void AddLine(QWidget* parent, const char* text, int top, int pointSize)
+{
+    auto* line = new QLabel(text, parent);
+    line->setGeometry(200, top, 380, 26);
+    QFont font = line->font();
+    font.setPointSize(pointSize);
+    line->setFont(font);
 }
 
 }  // namespace
 
-TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner) {
-  Q_INIT_RESOURCE(quorvia_ui);
-  setObjectName("AboutForm");
-  setFixedSize(ClientWidth, ClientHeight);
+TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner)
+{
+    Q_INIT_RESOURCE(quorvia_ui);
+    setObjectName("AboutForm");
+    setFixedSize(ClientWidth, ClientHeight);
 
-  auto* bevel = new QFrame(this);
-  bevel->setObjectName("Bevel1");
-  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  bevel->setGeometry(24, 24, LogoSize + 16, LogoSize + 16);
-  auto* logo = new QLabel(bevel);
-  logo->setObjectName("ProgramIcon");
-  logo->setPixmap(QIcon(":/icons/quorvia.svg").pixmap(LogoSize, LogoSize));
-  logo->setGeometry(8, 8, LogoSize, LogoSize);
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName("Bevel1");
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setGeometry(24, 24, LogoSize + 16, LogoSize + 16);
+    auto* logo = new QLabel(bevel);
+    logo->setObjectName("ProgramIcon");
+    logo->setPixmap(QIcon(":/icons/quorvia.svg").pixmap(LogoSize, LogoSize));
+    logo->setGeometry(8, 8, LogoSize, LogoSize);
 
-  AddLine(this, "QUORVIA", 28, 16);
-  AddLine(this, "Preparazione di disegni per macchine da cucire", 64, 10);
-  AddLine(this, "Disegni DXF, percorsi di lavorazione e simulazione", 90, 10);
-  VerLbl = new QLabel(this);
-  VerLbl->setObjectName("VerLbl");
-  VerLbl->setGeometry(200, 130, 380, 26);
+    AddLine(this, "QUORVIA", 28, 16);
+    AddLine(this, "Preparazione di disegni per macchine da cucire", 64, 10);
+    AddLine(this, "Disegni DXF, percorsi di lavorazione e simulazione", 90, 10);
+    VerLbl = new QLabel(this);
+    VerLbl->setObjectName("VerLbl");
+    VerLbl->setGeometry(200, 130, 380, 26);
 
-  TeleAssBtn = new QPushButton(this);
-  TeleAssBtn->setObjectName("TeleAssBtn");
-  TeleAssBtn->setGeometry(24, 212, 200, 40);
-  ExitButton = new QPushButton("  Ok", this);
-  ExitButton->setObjectName("ExitButton");
-  ExitButton->setGeometry(459, 212, 120, 40);
-  connect(TeleAssBtn, &QPushButton::clicked, this, &TAboutForm::TeleAssBtnClick);
-  connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+    TeleAssBtn = new QPushButton(this);
+    TeleAssBtn->setObjectName("TeleAssBtn");
+    TeleAssBtn->setGeometry(24, 212, 200, 40);
+    ExitButton = new QPushButton("  Ok", this);
+    ExitButton->setObjectName("ExitButton");
+    ExitButton->setGeometry(459, 212, 120, 40);
+    connect(TeleAssBtn, &QPushButton::clicked, this, &TAboutForm::TeleAssBtnClick);
+    connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+void TAboutForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
 }
 
-void TAboutForm::FormShow() {
-  setWindowTitle(ToQString(MsgText(82)));
-  TeleAssBtn->setText(ToQString(MsgText(83)));
-  VerLbl->setText(ToQString(StrFormat("VERSIONE PROGRAMMA : %s", ProgramVersion)));
+void TAboutForm::FormShow()
+{
+    setWindowTitle(ToQString(MsgText(82)));
+    TeleAssBtn->setText(ToQString(MsgText(83)));
+    VerLbl->setText(ToQString(StrFormat("VERSIONE PROGRAMMA : %s", ProgramVersion)));
 }
 
-void TAboutForm::TeleAssBtnClick() {
-  TTeleAssForm dialog(this);
-  dialog.exec();
+void TAboutForm::TeleAssBtnClick()
+{
+    TTeleAssForm dialog(this);
+    dialog.exec();
 }

@@ -8,23 +8,23 @@ class QLabel;
 class QPushButton;
 
 class TAboutForm : public QDialog {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  static constexpr int ClientWidth = 603, ClientHeight = 275;
-  static constexpr const char* ProgramVersion = "1.0";
+public:
+    static constexpr int ClientWidth = 603, ClientHeight = 275;
+    static constexpr const char* ProgramVersion = "1.0";
 
-  explicit TAboutForm(QWidget* owner = nullptr);
+    explicit TAboutForm(QWidget* owner = nullptr);
 
-  // Takes the caption and the assistance button's text from the message catalogue and fills the version label.
-  void FormShow();
-  // Shows the remote-assistance dialog modally.
-  void TeleAssBtnClick();
+    // Takes the caption and the assistance button's text from the message catalogue and fills the version label.
+    void FormShow();
+    // Shows the remote-assistance dialog modally.
+    void TeleAssBtnClick();
 
-  QLabel* VerLbl = nullptr;
-  QPushButton* TeleAssBtn = nullptr;
-  QPushButton* ExitButton = nullptr;
+    QLabel* VerLbl = nullptr;
+    QPushButton* TeleAssBtn = nullptr;
+    QPushButton* ExitButton = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -5,11 +5,11 @@
 #include "ui/offsetentform.h"
 
 class TCopyEntForm : public OffsetEntForm {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  explicit TCopyEntForm(QWidget* owner = nullptr);
+public:
+    explicit TCopyEntForm(QWidget* owner = nullptr);
 
- protected:
-  void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
+protected:
+    void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
 };

@@ -6,146 +6,135 @@
 #include "render/mydraw.h"
 #include "ui/drawtool_figures.h"
 
-void DrawTool::Start(ToolMode newMode, myDraw& renderer) {
-  if (newMode == ToolMode::None) {
+void DrawTool::Start(ToolMode newMode, myDraw& renderer)
+{
+    if (newMode == ToolMode::None) {
+        Stop(&renderer);
+        return;
+    }
+    mode = newMode;
+    stage = ToolStage::First;
+    renderer.EnableSnapMarker();
+    if (IsPoly())
+        polyFirst = true;
+}
+
+void DrawTool::Stop(myDraw* renderer)
+{
+    mode = ToolMode::None;
+    stage = ToolStage::None;
+    if (renderer)
+        renderer->ResetPreviews();
+}
+
+ToolStage DrawTool::LastStage() const
+{
+    return mode == ToolMode::Arc || mode == ToolMode::Polyarc ? ToolStage::Third : ToolStage::Second;
+}
+
+ClickResult DrawTool::Click(double x, double y, Drw& drawing, myDraw& renderer)
+{
+    if (!Active() || stage == ToolStage::None)
+        return ClickResult::Ignored;
+    if (stage == LastStage()) {
+        switch (mode) {
+        case ToolMode::Line:
+        case ToolMode::Polyline: FinishSegment(x, y, drawing, renderer); break;
+        case ToolMode::Arc:
+        case ToolMode::Polyarc: FinishArc(x, y, drawing, renderer); break;
+        case ToolMode::Rectangle: FinishRectangle(x, y, drawing, renderer); break;
+        case ToolMode::Circle: FinishCircle(x, y, drawing, renderer); break;
+        case ToolMode::None: break;
+        }
+        return ClickResult::Finished;
+    }
+    if (stage == ToolStage::First) {
+        switch (mode) {
+        case ToolMode::Line:
+        case ToolMode::Polyline: renderer.BeginLinePreview(x, y); break;
+        case ToolMode::Arc:
+        case ToolMode::Polyarc: renderer.BeginArcPreview(x, y); break;
+        case ToolMode::Rectangle: renderer.BeginRectPreview(x, y); break;
+        case ToolMode::Circle: renderer.BeginCirclePreview(x, y); break;
+        case ToolMode::None: break;
+        }
+        stage = ToolStage::Second;
+    } else {
+        // The second of an arc's three points.
+        renderer.SetArcSecondPoint(x, y);
+        stage = ToolStage::Third;
+    }
+    return ClickResult::Advanced;
+}
+
+void DrawTool::FinishSegment(double x, double y, Drw& drawing, myDraw& renderer)
+{
+    renderer.EndLinePreview(x, y);
+    double ax, ay, cx, cy;
+    renderer.GetPreviewPoints(ax, ay, cx, cy);
+    const bool newPath = mode == ToolMode::Line || polyFirst;
+    const bool poly = IsPoly();
     Stop(&renderer);
-    return;
-  }
-  mode = newMode;
-  stage = ToolStage::First;
-  renderer.EnableSnapMarker();
-  if (IsPoly()) polyFirst = true;
+    AppendLineSegment(drawing, ax, ay, cx, cy, newPath);
+    if (poly)
+        ContinueChain(ToolMode::Polyline, x, y, renderer);
 }
 
-void DrawTool::Stop(myDraw* renderer) {
-  mode = ToolMode::None;
-  stage = ToolStage::None;
-  if (renderer) renderer->ResetPreviews();
+void DrawTool::FinishArc(double x, double y, Drw& drawing, myDraw& renderer)
+{
+    renderer.EndArcPreview(x, y);
+    double ax, ay, cx, cy, xc, yc;
+    bool cw;
+    const bool found = renderer.GetPreviewArc(ax, ay, cx, cy, xc, yc, cw);
+    const bool newPath = mode == ToolMode::Arc || polyFirst;
+    const bool poly = IsPoly();
+    Stop(&renderer);
+    // Three points on one line make no arc: nothing is added and the tool has ended.
+    if (!found)
+        return;
+    AppendArcSegment(drawing, ax, ay, cx, cy, xc, yc, cw, newPath);
+    if (poly)
+        ContinueChain(ToolMode::Polyarc, x, y, renderer);
 }
 
-ToolStage DrawTool::LastStage() const {
-  return mode == ToolMode::Arc || mode == ToolMode::Polyarc ? ToolStage::Third : ToolStage::Second;
+void DrawTool::FinishRectangle(double x, double y, Drw& drawing, myDraw& renderer)
+{
+    renderer.EndRectPreview(x, y);
+    double ax, ay, cx, cy;
+    renderer.GetPreviewPoints(ax, ay, cx, cy);
+    Stop(&renderer);
+    AppendRectangle(drawing, ax, ay, cx, cy);
 }
 
-ClickResult DrawTool::Click(double x, double y, Drw& drawing, myDraw& renderer) {
-  if (!Active() || stage == ToolStage::None) return ClickResult::Ignored;
-  if (stage == LastStage()) {
-    switch (mode) {
-      case ToolMode::Line:
-      case ToolMode::Polyline:
-        FinishSegment(x, y, drawing, renderer);
-        break;
-      case ToolMode::Arc:
-      case ToolMode::Polyarc:
-        FinishArc(x, y, drawing, renderer);
-        break;
-      case ToolMode::Rectangle:
-        FinishRectangle(x, y, drawing, renderer);
-        break;
-      case ToolMode::Circle:
-        FinishCircle(x, y, drawing, renderer);
-        break;
-      case ToolMode::None:
-        break;
-    }
-    return ClickResult::Finished;
-  }
-  if (stage == ToolStage::First) {
-    switch (mode) {
-      case ToolMode::Line:
-      case ToolMode::Polyline:
+void DrawTool::FinishCircle(double x, double y, Drw& drawing, myDraw& renderer)
+{
+    renderer.EndCirclePreview(x, y);
+    double mx, my, r;
+    renderer.GetPreviewCircle(mx, my, r);
+    Stop(&renderer);
+    AppendCircle(drawing, mx, my, r);
+}
+
+void DrawTool::ContinueChain(ToolMode polyMode, double x, double y, myDraw& renderer)
+{
+    Start(polyMode, renderer);
+    if (polyMode == ToolMode::Polyline)
         renderer.BeginLinePreview(x, y);
-        break;
-      case ToolMode::Arc:
-      case ToolMode::Polyarc:
+    else
         renderer.BeginArcPreview(x, y);
-        break;
-      case ToolMode::Rectangle:
-        renderer.BeginRectPreview(x, y);
-        break;
-      case ToolMode::Circle:
-        renderer.BeginCirclePreview(x, y);
-        break;
-      case ToolMode::None:
-        break;
-    }
     stage = ToolStage::Second;
-  } else {
-    // The second of an arc's three points.
-    renderer.SetArcSecondPoint(x, y);
-    stage = ToolStage::Third;
-  }
-  return ClickResult::Advanced;
+    polyFirst = false;
 }
 
-void DrawTool::FinishSegment(double x, double y, Drw& drawing, myDraw& renderer) {
-  renderer.EndLinePreview(x, y);
-  double ax, ay, cx, cy;
-  renderer.GetPreviewPoints(ax, ay, cx, cy);
-  const bool newPath = mode == ToolMode::Line || polyFirst;
-  const bool poly = IsPoly();
-  Stop(&renderer);
-  AppendLineSegment(drawing, ax, ay, cx, cy, newPath);
-  if (poly) ContinueChain(ToolMode::Polyline, x, y, renderer);
-}
-
-void DrawTool::FinishArc(double x, double y, Drw& drawing, myDraw& renderer) {
-  renderer.EndArcPreview(x, y);
-  double ax, ay, cx, cy, xc, yc;
-  bool cw;
-  const bool found = renderer.GetPreviewArc(ax, ay, cx, cy, xc, yc, cw);
-  const bool newPath = mode == ToolMode::Arc || polyFirst;
-  const bool poly = IsPoly();
-  Stop(&renderer);
-  // Three points on one line make no arc: nothing is added and the tool has ended.
-  if (!found) return;
-  AppendArcSegment(drawing, ax, ay, cx, cy, xc, yc, cw, newPath);
-  if (poly) ContinueChain(ToolMode::Polyarc, x, y, renderer);
-}
-
-void DrawTool::FinishRectangle(double x, double y, Drw& drawing, myDraw& renderer) {
-  renderer.EndRectPreview(x, y);
-  double ax, ay, cx, cy;
-  renderer.GetPreviewPoints(ax, ay, cx, cy);
-  Stop(&renderer);
-  AppendRectangle(drawing, ax, ay, cx, cy);
-}
-
-void DrawTool::FinishCircle(double x, double y, Drw& drawing, myDraw& renderer) {
-  renderer.EndCirclePreview(x, y);
-  double mx, my, r;
-  renderer.GetPreviewCircle(mx, my, r);
-  Stop(&renderer);
-  AppendCircle(drawing, mx, my, r);
-}
-
-void DrawTool::ContinueChain(ToolMode polyMode, double x, double y, myDraw& renderer) {
-  Start(polyMode, renderer);
-  if (polyMode == ToolMode::Polyline)
-    renderer.BeginLinePreview(x, y);
-  else
-    renderer.BeginArcPreview(x, y);
-  stage = ToolStage::Second;
-  polyFirst = false;
-}
-
-void DrawTool::Track(int px, int py, bool snapped, myDraw& renderer) const {
-  switch (mode) {
+void DrawTool::Track(int px, int py, bool snapped, myDraw& renderer) const
+{
+    switch (mode) {
     case ToolMode::Line:
-    case ToolMode::Polyline:
-      renderer.TrackLine(px, py, snapped);
-      break;
+    case ToolMode::Polyline: renderer.TrackLine(px, py, snapped); break;
     case ToolMode::Arc:
-    case ToolMode::Polyarc:
-      renderer.TrackArc(px, py, snapped);
-      break;
-    case ToolMode::Rectangle:
-      renderer.TrackRect(px, py, snapped);
-      break;
-    case ToolMode::Circle:
-      renderer.TrackCircle(px, py, snapped);
-      break;
-    case ToolMode::None:
-      break;
-  }
+    case ToolMode::Polyarc: renderer.TrackArc(px, py, snapped); break;
+    case ToolMode::Rectangle: renderer.TrackRect(px, py, snapped); break;
+    case ToolMode::Circle: renderer.TrackCircle(px, py, snapped); break;
+    case ToolMode::None: break;
+    }
 }

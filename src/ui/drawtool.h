@@ -16,48 +16,48 @@ enum class ToolStage { None = 0, First = 1, Second = 2, Third = 3 };
 
 // What a click did.
 enum class ClickResult {
-  Ignored,   // no tool, or a stage the tool does not have
-  Advanced,  // the point was taken and the tool waits for the next one
-  Finished,  // the figure's last point: the figure was appended (unless refused) and the tool ended or, for
-             // polylines and polyarcs, waits for the next segment's end
+    Ignored,   // no tool, or a stage the tool does not have
+    Advanced,  // the point was taken and the tool waits for the next one
+    Finished,  // the figure's last point: the figure was appended (unless refused) and the tool ended or, for
+               // polylines and polyarcs, waits for the next segment's end
 };
 
 // New figures go on this layer.
 inline const std::string DrawToolLayer = "DEFAULT";
 
 class DrawTool {
- public:
-  ToolMode Mode() const { return mode; }
-  ToolStage Stage() const { return stage; }
-  bool Active() const { return mode != ToolMode::None; }
-  // The next polyline or polyarc segment starts a new path.
-  bool PolyFirst() const { return polyFirst; }
+public:
+    ToolMode Mode() const { return mode; }
+    ToolStage Stage() const { return stage; }
+    bool Active() const { return mode != ToolMode::None; }
+    // The next polyline or polyarc segment starts a new path.
+    bool PolyFirst() const { return polyFirst; }
 
-  // Activates mode at its first stage and switches the renderer's snap marker on; a polyline or polyarc starts
-  // a new path with its first segment. ToolMode::None is the same as Stop.
-  void Start(ToolMode mode, myDraw& renderer);
-  // No tool, stage None; the renderer's previews (when there is a renderer) are forgotten, not erased.
-  void Stop(myDraw* renderer);
-  // The next point (x, y) in mm for the active tool; see ClickResult. A finished line, arc, rectangle or circle
-  // becomes a new path on DrawToolLayer; polyline and polyarc segments extend the path being drawn.
-  ClickResult Click(double x, double y, Drw& drawing, myDraw& renderer);
-  // The preview of the active tool follows the cursor pixel (px, py); snapped shows the snap marker there.
-  void Track(int px, int py, bool snapped, myDraw& renderer) const;
+    // Activates mode at its first stage and switches the renderer's snap marker on; a polyline or polyarc starts
+    // a new path with its first segment. ToolMode::None is the same as Stop.
+    void Start(ToolMode mode, myDraw& renderer);
+    // No tool, stage None; the renderer's previews (when there is a renderer) are forgotten, not erased.
+    void Stop(myDraw* renderer);
+    // The next point (x, y) in mm for the active tool; see ClickResult. A finished line, arc, rectangle or circle
+    // becomes a new path on DrawToolLayer; polyline and polyarc segments extend the path being drawn.
+    ClickResult Click(double x, double y, Drw& drawing, myDraw& renderer);
+    // The preview of the active tool follows the cursor pixel (px, py); snapped shows the snap marker there.
+    void Track(int px, int py, bool snapped, myDraw& renderer) const;
 
- private:
-  // The click that ends the figure of each kind of tool.
-  void FinishSegment(double x, double y, Drw& drawing, myDraw& renderer);
-  void FinishArc(double x, double y, Drw& drawing, myDraw& renderer);
-  void FinishRectangle(double x, double y, Drw& drawing, myDraw& renderer);
-  void FinishCircle(double x, double y, Drw& drawing, myDraw& renderer);
-  // The polyline or polyarc tool polyMode starts again and goes on from (x, y) with its next segment, in the
-  // same path.
-  void ContinueChain(ToolMode polyMode, double x, double y, myDraw& renderer);
-  bool IsPoly() const { return mode == ToolMode::Polyline || mode == ToolMode::Polyarc; }
-  // The stage that the figure's last point ends.
-  ToolStage LastStage() const;
+private:
+    // The click that ends the figure of each kind of tool.
+    void FinishSegment(double x, double y, Drw& drawing, myDraw& renderer);
+    void FinishArc(double x, double y, Drw& drawing, myDraw& renderer);
+    void FinishRectangle(double x, double y, Drw& drawing, myDraw& renderer);
+    void FinishCircle(double x, double y, Drw& drawing, myDraw& renderer);
+    // The polyline or polyarc tool polyMode starts again and goes on from (x, y) with its next segment, in the
+    // same path.
+    void ContinueChain(ToolMode polyMode, double x, double y, myDraw& renderer);
+    bool IsPoly() const { return mode == ToolMode::Polyline || mode == ToolMode::Polyarc; }
+    // The stage that the figure's last point ends.
+    ToolStage LastStage() const;
 
-  ToolMode mode = ToolMode::None;
-  ToolStage stage = ToolStage::None;
-  bool polyFirst = false;
+    ToolMode mode = ToolMode::None;
+    ToolStage stage = ToolStage::None;
+    bool polyFirst = false;
 };

@@ -16,66 +16,102 @@
 namespace {
 
 // Shows form modally; while it is open the main window's timer runs its periodic update. True on Ok.
-bool RunPreviewForm(TMDIChild& child, PreviewForm& form) {
-  auto* mainForm = qobject_cast<TMainForm*>(child.window());
-  if (mainForm) mainForm->AddPreviewDialog(&form, [&form] { form.PeriodicUpdate(); });
-  const bool ok = form.exec() == QDialog::Accepted;
-  if (mainForm) mainForm->RemovePreviewDialog(&form);
-  return ok;
+bool RunPreviewForm(TMDIChild& child, PreviewForm& form)
+{
+    auto* mainForm = qobject_cast<TMainForm*>(child.window());
+    if (mainForm)
+        mainForm->AddPreviewDialog(&form, [&form] { form.PeriodicUpdate(); });
+    const bool ok = form.exec() == QDialog::Accepted;
+    if (mainForm)
+        mainForm->RemovePreviewDialog(&form);
+    return ok;
 }
 
 // After an edit: the counts follow the drawing, which is fitted into view and repainted.
-void ShowEditedDrawing(TMDIChild& child) {
-  child.UpdateInfoPanel();
-  child.FitDrawing();
-  child.RepaintDrawing();
+void ShowEditedDrawing(TMDIChild& child)
+{
+    child.UpdateInfoPanel();
+    child.FitDrawing();
+    child.RepaintDrawing();
 }
 
 // The move, copy and resize entity dialogs share their road.
 template <typename Form>
-void RunEditEntForm(TMDIChild& child) {
-  Form form(&child);
-  form.Setup(child.drawing);
-  if (!RunPreviewForm(child, form)) return;
-  form.ApplyResult(child.drawing);
-  ShowEditedDrawing(child);
+void RunEditEntForm(TMDIChild& child)
+{
+    Form form(&child);
+    form.Setup(child.drawing);
+    if (!RunPreviewForm(child, form))
+        return;
+    form.ApplyResult(child.drawing);
+    ShowEditedDrawing(child);
 }
 
-void OnActive(TMainForm& mainForm, void (*command)(TMDIChild&)) {
-  if (TMDIChild* child = mainForm.ActiveChild()) command(*child);
+void OnActive(TMainForm& mainForm, void (*command)(TMDIChild&))
+{
+    if (TMDIChild* child = mainForm.ActiveChild())
+        command(*child);
 }
 
 }  // namespace
 
-void DeleteEntitiesCommand(TMDIChild& child) {
-  TSelEntityForm form(&child);
-  form.Setup(child.drawing, MsgText(125), MsgText(126));
-  if (!RunPreviewForm(child, form)) return;
-  int count = 0;
-  std::vector<int> paths;
-  form.GetSelection(count, paths);
-  // The numbers are those of the unchanged drawing; DeletePaths removes them all in one pass.
-  child.drawing.DeletePaths(paths);
-  ShowEditedDrawing(child);
+void DeleteEntitiesCommand(TMDIChild& child)
+{
+    TSelEntityForm form(&child);
+    form.Setup(child.drawing, MsgText(125), MsgText(126));
+    if (!RunPreviewForm(child, form))
+        return;
+    int count = 0;
+    std::vector<int> paths;
+    form.GetSelection(count, paths);
+    // The numbers are those of the unchanged drawing; DeletePaths removes them all in one pass.
+    child.drawing.DeletePaths(paths);
+    ShowEditedDrawing(child);
 }
 
-void MoveEntitiesCommand(TMDIChild& child) { RunEditEntForm<TMoveEntForm>(child); }
-void CopyEntitiesCommand(TMDIChild& child) { RunEditEntForm<TCopyEntForm>(child); }
-void ResizeEntitiesCommand(TMDIChild& child) { RunEditEntForm<TRedimEntForm>(child); }
-
-void ResizeDrawingCommand(TMDIChild& child) {
-  TRidimForm form(&child);
-  form.Setup(child.drawing);
-  if (form.exec() != QDialog::Accepted) return;
-  double maxX = 0, maxY = 0;
-  form.GetResult(maxX, maxY);
-  child.drawing.ResizeDrawing(maxX, maxY, "");
-  child.FitDrawing();
-  child.RepaintDrawing();
+void MoveEntitiesCommand(TMDIChild& child)
+{
+    RunEditEntForm<TMoveEntForm>(child);
+}
+void CopyEntitiesCommand(TMDIChild& child)
+{
+    RunEditEntForm<TCopyEntForm>(child);
+}
+void ResizeEntitiesCommand(TMDIChild& child)
+{
+    RunEditEntForm<TRedimEntForm>(child);
 }
 
-void DeleteEntitiesCommand(TMainForm& mainForm) { OnActive(mainForm, DeleteEntitiesCommand); }
-void MoveEntitiesCommand(TMainForm& mainForm) { OnActive(mainForm, MoveEntitiesCommand); }
-void CopyEntitiesCommand(TMainForm& mainForm) { OnActive(mainForm, CopyEntitiesCommand); }
-void ResizeEntitiesCommand(TMainForm& mainForm) { OnActive(mainForm, ResizeEntitiesCommand); }
-void ResizeDrawingCommand(TMainForm& mainForm) { OnActive(mainForm, ResizeDrawingCommand); }
+void ResizeDrawingCommand(TMDIChild& child)
+{
+    TRidimForm form(&child);
+    form.Setup(child.drawing);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    double maxX = 0, maxY = 0;
+    form.GetResult(maxX, maxY);
+    child.drawing.ResizeDrawing(maxX, maxY, "");
+    child.FitDrawing();
+    child.RepaintDrawing();
+}
+
+void DeleteEntitiesCommand(TMainForm& mainForm)
+{
+    OnActive(mainForm, DeleteEntitiesCommand);
+}
+void MoveEntitiesCommand(TMainForm& mainForm)
+{
+    OnActive(mainForm, MoveEntitiesCommand);
+}
+void CopyEntitiesCommand(TMainForm& mainForm)
+{
+    OnActive(mainForm, CopyEntitiesCommand);
+}
+void ResizeEntitiesCommand(TMainForm& mainForm)
+{
+    OnActive(mainForm, ResizeEntitiesCommand);
+}
+void ResizeDrawingCommand(TMainForm& mainForm)
+{
+    OnActive(mainForm, ResizeDrawingCommand);
+}

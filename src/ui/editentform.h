@@ -16,69 +16,69 @@ class QPushButton;
 class QRadioButton;
 
 class EditEntForm : public PreviewForm {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  // Remembers drawing as the one the preview starts from and copies it into workDrw.
-  void Setup(const Drw& drawing);
-  // The preview drawing rebuilt from the source with the current parameters, then painted.
-  void RecomputePreview();
-  // Confirming: the edits converted with their messages (a text that is not a number gives 0), the choice of
-  // picked paths taken, the dialog closed with Ok.
-  void ModButtonClick();
-  // "all paths" and "picked paths only"; the latter starts an empty pick list.
-  void RadioButton5Click();
-  void RadioButton6Click();
-  // Applies the confirmed operation to drawing: to the picked paths when selectedOnly (none when nothing was
-  // picked), else to every path.
-  void ApplyResult(Drw& drawing) const;
+public:
+    // Remembers drawing as the one the preview starts from and copies it into workDrw.
+    void Setup(const Drw& drawing);
+    // The preview drawing rebuilt from the source with the current parameters, then painted.
+    void RecomputePreview();
+    // Confirming: the edits converted with their messages (a text that is not a number gives 0), the choice of
+    // picked paths taken, the dialog closed with Ok.
+    void ModButtonClick();
+    // "all paths" and "picked paths only"; the latter starts an empty pick list.
+    void RadioButton5Click();
+    void RadioButton6Click();
+    // Applies the confirmed operation to drawing: to the picked paths when selectedOnly (none when nothing was
+    // picked), else to every path.
+    void ApplyResult(Drw& drawing) const;
 
-  const Drw* sourceDrw = nullptr;
-  bool selectedOnly = false;
-  std::vector<int> previewList;  // the pick list handed to the preview's operation
+    const Drw* sourceDrw = nullptr;
+    bool selectedOnly = false;
+    std::vector<int> previewList;  // the pick list handed to the preview's operation
 
-  QGroupBox* GroupBox3 = nullptr;
-  QRadioButton* RadioButton5 = nullptr;
-  QRadioButton* RadioButton6 = nullptr;
-  QPushButton* ModButton = nullptr;
-  QPushButton* CancelButton = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QRadioButton* RadioButton5 = nullptr;
+    QRadioButton* RadioButton6 = nullptr;
+    QPushButton* ModButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
- protected:
-  // Catalogue entries of the dialog's caption, confirming button and radio buttons.
-  struct Texts {
-    int caption, modButton, radioAll, radioSelected;
-  };
-  EditEntForm(QWidget* owner, const Texts& texts, QSize client, QSize preview);
+protected:
+    // Catalogue entries of the dialog's caption, confirming button and radio buttons.
+    struct Texts {
+        int caption, modButton, radioAll, radioSelected;
+    };
+    EditEntForm(QWidget* owner, const Texts& texts, QSize client, QSize preview);
 
-  // A labelled edit for one parameter, in the next row of the parameter column. value receives the converted
-  // text; liveFallback is what a text that does not convert gives while typing; initial is shown at show.
-  QLineEdit* AddParameterEdit(const char* name, const char* label, const char* unit, double* value,
-                              double liveFallback, double initial);
-  // The dialog's drawing operation with its current parameters on a selection (count and paths absent: every
-  // path), as the drawing defines them.
-  virtual void ApplyOperation(Drw& drawing, const int* count, const int* paths) const = 0;
-  // The picks that the result carries: the list when selectedOnly, else none.
-  void PickedResult(int& count, std::vector<int>& paths) const;
+    // A labelled edit for one parameter, in the next row of the parameter column. value receives the converted
+    // text; liveFallback is what a text that does not convert gives while typing; initial is shown at show.
+    QLineEdit* AddParameterEdit(const char* name, const char* label, const char* unit, double* value,
+                                double liveFallback, double initial);
+    // The dialog's drawing operation with its current parameters on a selection (count and paths absent: every
+    // path), as the drawing defines them.
+    virtual void ApplyOperation(Drw& drawing, const int* count, const int* paths) const = 0;
+    // The picks that the result carries: the list when selectedOnly, else none.
+    void PickedResult(int& count, std::vector<int>& paths) const;
 
-  void FormShow() override;
-  void Refresh() override { RecomputePreview(); }
-  bool PickingOn() const override;
-  const Drw& PickDrawing() const override { return sourceDrw ? *sourceDrw : workDrw; }
-  void PathsPicked() override { RecomputePreview(); }
+    void FormShow() override;
+    void Refresh() override { RecomputePreview(); }
+    bool PickingOn() const override;
+    const Drw& PickDrawing() const override { return sourceDrw ? *sourceDrw : workDrw; }
+    void PathsPicked() override { RecomputePreview(); }
 
- private:
-  struct Parameter {
-    QLineEdit* edit;
-    double* value;
-    double liveFallback;
-    double initial;
-  };
-  // Every edit converted without messages, as the operator types.
-  void ParametersEdited();
-  // Caption, button, group and radio texts from the message catalogue.
-  void ApplyTexts();
+private:
+    struct Parameter {
+        QLineEdit* edit;
+        double* value;
+        double liveFallback;
+        double initial;
+    };
+    // Every edit converted without messages, as the operator types.
+    void ParametersEdited();
+    // Caption, button, group and radio texts from the message catalogue.
+    void ApplyTexts();
 
-  Texts texts;
-  int columnLeft = 0, columnWidth = 0;
-  std::vector<Parameter> parameters;
+    Texts texts;
+    int columnLeft = 0, columnWidth = 0;
+    std::vector<Parameter> parameters;
 };

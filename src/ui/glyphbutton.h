@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QRect>
 
-inline QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const char* icon, const QRect& place,
-                                    bool bold) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(name);
-  button->setIcon(QIcon::fromTheme(icon));
-  button->setGeometry(place);
-  button->setAutoDefault(false);
-  QFont font = button->font();
-  font.setBold(bold);
-  button->setFont(font);
-  return button;
+inline QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const char* icon, const QRect& place, bool bold)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon::fromTheme(icon));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+    return button;
 }

@@ -7,19 +7,25 @@
 #include "ui/mdichild.h"
 #include "ui/shell.h"
 
-void TMainForm::Cambiolingua1Execute() {
-  TCambioLinguaForm dialog(
-      [this] {
-        ApplyTexts();
-        for (TMDIChild* child : DrawingWindows()) child->ApplyHints();
-      },
-      this);
-  dialog.exec();
+void TMainForm::Cambiolingua1Execute()
+{
+    TCambioLinguaForm dialog(
+        [this] {
+            ApplyTexts();
+            for (TMDIChild* child : DrawingWindows())
+                child->ApplyHints();
+        },
+        this);
+    dialog.exec();
 }
 
-void TMainForm::HelpExecute() { ShellOpen(ActiveHelpFilePath()); }
+void TMainForm::HelpExecute()
+{
+    ShellOpen(ActiveHelpFilePath());
+}
 
-void TMainForm::HelpAboutExecute() {
-  TAboutForm dialog(this);
-  dialog.exec();
+void TMainForm::HelpAboutExecute()
+{
+    TAboutForm dialog(this);
+    dialog.exec();
 }

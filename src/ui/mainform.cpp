@@ -25,151 +25,178 @@
 
 namespace {
 
-std::string LowerExtension(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension;
+std::string LowerExtension(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
 }
 
-std::string ShowDxfOpenDialog(QWidget* parent, const std::string& folder) {
-  QString file = QFileDialog::getOpenFileName(parent, "SELEZIONA FILE .DXF", ToQString(folder), "File dxf (*.dxf)");
-  return ToStdString(file);
+std::string ShowDxfOpenDialog(QWidget* parent, const std::string& folder)
+{
+    QString file = QFileDialog::getOpenFileName(parent, "SELEZIONA FILE .DXF", ToQString(folder), "File dxf (*.dxf)");
+    return ToStdString(file);
 }
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-  Q_INIT_RESOURCE(quorvia_ui);
-  setObjectName("MainForm");
-  setWindowTitle("QUORVIA");
-  setMinimumSize(MinWidth, MinHeight);
-  setAcceptDrops(true);
-  StartServices();
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    Q_INIT_RESOURCE(quorvia_ui);
+    setObjectName("MainForm");
+    setWindowTitle("QUORVIA");
+    setMinimumSize(MinWidth, MinHeight);
+    setAcceptDrops(true);
+    StartServices();
 
-  MDIClient = new QMdiArea(this);
-  MDIClient->setObjectName("MDIClient");
-  MDIClient->setBackground(QBrush(QPixmap(":/icons/background.svg")));
-  MDIClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  MDIClient->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setCentralWidget(MDIClient);
-  statusBar()->setObjectName("StatusBar");
+    MDIClient = new QMdiArea(this);
+    MDIClient->setObjectName("MDIClient");
+    MDIClient->setBackground(QBrush(QPixmap(":/icons/background.svg")));
+    MDIClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MDIClient->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(MDIClient);
+    statusBar()->setObjectName("StatusBar");
 
-  CreateCommands();
-  CreateMenus();
-  CreateToolBar();
-  ApplyTexts();
-  chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
-  UpdateCommands();
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    ApplyTexts();
+    chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
+    UpdateCommands();
 
-  Execute = new QTimer(this);
-  Execute->setObjectName("Execute");
-  Execute->setInterval(TimerInterval);
-  connect(Execute, &QTimer::timeout, this, &TMainForm::ExecuteTimer);
-  Execute->start();
+    Execute = new QTimer(this);
+    Execute->setObjectName("Execute");
+    Execute->setInterval(TimerInterval);
+    connect(Execute, &QTimer::timeout, this, &TMainForm::ExecuteTimer);
+    Execute->start();
 }
 
-TMainForm::~TMainForm() { CloseProgram(); }
+TMainForm::~TMainForm()
+{
+    CloseProgram();
+}
 
 // The program folder, the catalogue, the logs (kept also in files of the data folder) and the work data.
-void TMainForm::StartServices() {
-  FindProgDir();
-  CreateMessageCatalogue();
-  ErrorLog = std::make_unique<Log>("ERR");
-  EventLog = std::make_unique<Log>("EV");
-  ErrorLog->SetFile(DataFilePath("error.log"));
-  EventLog->SetFile(DataFilePath("event.log"));
-  WriteEventLog("AVVIO PROGRAMMA");
-  TheParLav = std::make_unique<ParLav>();
-  TheParLav->Load();
+void TMainForm::StartServices()
+{
+    FindProgDir();
+    CreateMessageCatalogue();
+    ErrorLog = std::make_unique<Log>("ERR");
+    EventLog = std::make_unique<Log>("EV");
+    ErrorLog->SetFile(DataFilePath("error.log"));
+    EventLog->SetFile(DataFilePath("event.log"));
+    WriteEventLog("AVVIO PROGRAMMA");
+    TheParLav = std::make_unique<ParLav>();
+    TheParLav->Load();
 }
 
-QMdiSubWindow* TMainForm::FindSubWindow(const std::string& path) const {
-  for (TMDIChild* child : DrawingWindows())
-    if (SamePath(child->filePath, path)) return qobject_cast<QMdiSubWindow*>(child->parentWidget());
-  return nullptr;
+QMdiSubWindow* TMainForm::FindSubWindow(const std::string& path) const
+{
+    for (TMDIChild* child : DrawingWindows())
+        if (SamePath(child->filePath, path))
+            return qobject_cast<QMdiSubWindow*>(child->parentWidget());
+    return nullptr;
 }
 
-void TMainForm::ShowSubWindow(QMdiSubWindow* window) {
-  if (window->isMinimized()) window->showNormal();
-  window->raise();
-  MDIClient->setActiveSubWindow(window);
+void TMainForm::ShowSubWindow(QMdiSubWindow* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    MDIClient->setActiveSubWindow(window);
 }
 
-TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported) {
-  QMdiSubWindow* window = FindSubWindow(path);
-  if (!window) {
-    auto* child = new TMDIChild(path, imported);
-    window = MDIClient->addSubWindow(child);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setMinimumSize(TMDIChild::MinWidth, TMDIChild::MinHeight);
-    // Three quarters of the frame, so that a drawing is seen large and the next window still fits beside it.
-    window->resize(MDIClient->viewport()->size() * 3 / 4);
-    window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
-    window->show();
-  }
-  ShowSubWindow(window);
-  return qobject_cast<TMDIChild*>(window->widget());
-}
-
-bool TMainForm::OpenFileByExtension(const std::string& path) {
-  const std::string extension = LowerExtension(path);
-  if (extension != ".dxf" && extension != ".dis") return false;
-  OpenDrawingWindow(path, extension == ".dxf");
-  return true;
-}
-
-std::vector<TMDIChild*> TMainForm::DrawingWindows() const {
-  std::vector<TMDIChild*> windows;
-  if (!MDIClient) return windows;
-  for (QMdiSubWindow* sub : MDIClient->subWindowList(QMdiArea::CreationOrder)) {
-    auto* child = qobject_cast<TMDIChild*>(sub->widget());
-    if (child && child->shown) windows.push_back(child);
-  }
-  return windows;
-}
-
-TMDIChild* TMainForm::ActiveChild() const {
-  QMdiSubWindow* sub = MDIClient ? MDIClient->currentSubWindow() : nullptr;
-  auto* child = sub ? qobject_cast<TMDIChild*>(sub->widget()) : nullptr;
-  return child && child->shown ? child : nullptr;
-}
-
-bool TMainForm::Active() const {
-  TMDIChild* child = ActiveChild();
-  return child && !child->parentWidget()->isMinimized();
-}
-
-void TMainForm::CloseProgram() {
-  if (programClosed) return;
-  programClosed = true;
-  for (TMDIChild* child : DrawingWindows()) child->parentWidget()->close();
-  Execute->stop();
-  QThread::msleep(200);
-  WriteEventLog("CHIUSURA PROGRAMMA");
-  MDIClient->setBackground(QBrush());
-  TheParLav.reset();
-  DestroyMessageCatalogue();
-  EventLog.reset();
-  ErrorLog.reset();
-  close();
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-  CloseProgram();
-  event->accept();
-}
-
-void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
-    const std::string extension = LowerExtension(ToStdString(url.toLocalFile()));
-    if (extension == ".dxf" || extension == ".dis") {
-      event->acceptProposedAction();
-      return;
+TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
+{
+    QMdiSubWindow* window = FindSubWindow(path);
+    if (!window) {
+        auto* child = new TMDIChild(path, imported);
+        window = MDIClient->addSubWindow(child);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setMinimumSize(TMDIChild::MinWidth, TMDIChild::MinHeight);
+        // Three quarters of the frame, so that a drawing is seen large and the next window still fits beside it.
+        window->resize(MDIClient->viewport()->size() * 3 / 4);
+        window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
+        window->show();
     }
-  }
+    ShowSubWindow(window);
+    return qobject_cast<TMDIChild*>(window->widget());
 }
 
-void TMainForm::dropEvent(QDropEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) OpenFileByExtension(ToStdString(url.toLocalFile()));
-  event->acceptProposedAction();
+bool TMainForm::OpenFileByExtension(const std::string& path)
+{
+    const std::string extension = LowerExtension(path);
+    if (extension != ".dxf" && extension != ".dis")
+        return false;
+    OpenDrawingWindow(path, extension == ".dxf");
+    return true;
+}
+
+std::vector<TMDIChild*> TMainForm::DrawingWindows() const
+{
+    std::vector<TMDIChild*> windows;
+    if (!MDIClient)
+        return windows;
+    for (QMdiSubWindow* sub : MDIClient->subWindowList(QMdiArea::CreationOrder)) {
+        auto* child = qobject_cast<TMDIChild*>(sub->widget());
+        if (child && child->shown)
+            windows.push_back(child);
+    }
+    return windows;
+}
+
+TMDIChild* TMainForm::ActiveChild() const
+{
+    QMdiSubWindow* sub = MDIClient ? MDIClient->currentSubWindow() : nullptr;
+    auto* child = sub ? qobject_cast<TMDIChild*>(sub->widget()) : nullptr;
+    return child && child->shown ? child : nullptr;
+}
+
+bool TMainForm::Active() const
+{
+    TMDIChild* child = ActiveChild();
+    return child && !child->parentWidget()->isMinimized();
+}
+
+void TMainForm::CloseProgram()
+{
+    if (programClosed)
+        return;
+    programClosed = true;
+    for (TMDIChild* child : DrawingWindows())
+        child->parentWidget()->close();
+    Execute->stop();
+    QThread::msleep(200);
+    WriteEventLog("CHIUSURA PROGRAMMA");
+    MDIClient->setBackground(QBrush());
+    TheParLav.reset();
+    DestroyMessageCatalogue();
+    EventLog.reset();
+    ErrorLog.reset();
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    CloseProgram();
+    event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const std::string extension = LowerExtension(ToStdString(url.toLocalFile()));
+        if (extension == ".dxf" || extension == ".dis") {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls())
+        OpenFileByExtension(ToStdString(url.toLocalFile()));
+    event->acceptProposedAction();
 }

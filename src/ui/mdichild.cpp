@@ -30,8 +30,8 @@ constexpr int RendererMargin = 6;
 
 // The warnings of an import, one box per flag, in this order.
 struct ImportWarning {
-  int flag;
-  const char* text;
+    int flag;
+    const char* text;
 };
 constexpr ImportWarning ImportWarnings[] = {
     {WarnCapacity,
@@ -44,98 +44,111 @@ constexpr ImportWarning ImportWarnings[] = {
 }  // namespace
 
 TMDIChild::TMDIChild(const std::string& path, bool isImported, QWidget* parent)
-    : QWidget(parent), filePath(path), baseName(std::filesystem::path(path).stem().string()), imported(isImported) {
-  setObjectName("MDIChild");
-  setWindowTitle(ToQString(filePath));
-  setFocusPolicy(Qt::StrongFocus);
-  CreateControls();
+    : QWidget(parent), filePath(path), baseName(std::filesystem::path(path).stem().string()), imported(isImported)
+{
+    setObjectName("MDIChild");
+    setWindowTitle(ToQString(filePath));
+    setFocusPolicy(Qt::StrongFocus);
+    CreateControls();
 }
 
 TMDIChild::~TMDIChild() = default;
 
-void TMDIChild::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!formShown) FormShow();
+void TMDIChild::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!formShown)
+        FormShow();
 }
 
-void TMDIChild::FormShow() {
-  formShown = true;
-  WaitCursor waitCursor;
-  VelAniImg->raise();
-  StopTool(false);
-  step = 0;
-  runCounter = 0;
-  ticksPerStep = 4;
-  paused = false;
-  renderer.reset();
-  DisPanel->move(4, 4);
-  DisPaintBox->move(3, 3);
-  ArrangeControls();
-  repaintRequested = 0;
-  repeatCounters.fill(0);
-  QuoteMouseLbl->clear();
-  shown = true;
-  LoadOrImport();
-  ApplyHints();
+void TMDIChild::FormShow()
+{
+    formShown = true;
+    WaitCursor waitCursor;
+    VelAniImg->raise();
+    StopTool(false);
+    step = 0;
+    runCounter = 0;
+    ticksPerStep = 4;
+    paused = false;
+    renderer.reset();
+    DisPanel->move(4, 4);
+    DisPaintBox->move(3, 3);
+    ArrangeControls();
+    repaintRequested = 0;
+    repeatCounters.fill(0);
+    QuoteMouseLbl->clear();
+    shown = true;
+    LoadOrImport();
+    ApplyHints();
 }
 
-void TMDIChild::LoadOrImport() {
-  DisPanel->lower();
-  DisPaintBox->raise();
-  renderer = std::make_unique<myDraw>(DisPaintBox->GetCanvas(), DisPaintBox->width(), DisPaintBox->height(), true,
-                                      false);
-  renderer->SetColors(BackgroundColor, FrameColor, PenColor, GridColor, AxesColor);
-  renderer->SetSelColor(1, SelectionColor);
-  renderer->SetMargins(RendererMargin, RendererMargin, RendererMargin, RendererMargin);
-  renderer->ShowAxes(true);
-  renderer->ShowGrid(true);
-  renderer->ShowArrows(false);
-  if (imported) {
-    SetImportProgress([](int) {});
-    ImportDxf(filePath, drawing);
-    ShowImportMessages(GetImportWarnings());
-  } else {
-    drawing.Load(filePath);
-  }
-  UpdateInfoPanel();
-  FitDrawing();
-  repaintRequested = 1;
+void TMDIChild::LoadOrImport()
+{
+    DisPanel->lower();
+    DisPaintBox->raise();
+    renderer =
+        std::make_unique<myDraw>(DisPaintBox->GetCanvas(), DisPaintBox->width(), DisPaintBox->height(), true, false);
+    renderer->SetColors(BackgroundColor, FrameColor, PenColor, GridColor, AxesColor);
+    renderer->SetSelColor(1, SelectionColor);
+    renderer->SetMargins(RendererMargin, RendererMargin, RendererMargin, RendererMargin);
+    renderer->ShowAxes(true);
+    renderer->ShowGrid(true);
+    renderer->ShowArrows(false);
+    if (imported) {
+        SetImportProgress([](int) {});
+        ImportDxf(filePath, drawing);
+        ShowImportMessages(GetImportWarnings());
+    } else {
+        drawing.Load(filePath);
+    }
+    UpdateInfoPanel();
+    FitDrawing();
+    repaintRequested = 1;
 }
 
-void TMDIChild::ShowImportMessages(int warnings) {
-  if (drawing.entityCount() == 0 && warnings == 0)
-    MyMessageBox("CH001: Nessuna entità presente nel disegno", "AVVISO", MsgStyleWarning);
-  for (const ImportWarning& warning : ImportWarnings)
-    if (warnings & warning.flag) MyMessageBox(warning.text, "AVVISO", MsgStyleWarning);
+void TMDIChild::ShowImportMessages(int warnings)
+{
+    if (drawing.entityCount() == 0 && warnings == 0)
+        MyMessageBox("CH001: Nessuna entità presente nel disegno", "AVVISO", MsgStyleWarning);
+    for (const ImportWarning& warning : ImportWarnings)
+        if (warnings & warning.flag)
+            MyMessageBox(warning.text, "AVVISO", MsgStyleWarning);
 }
 
-void TMDIChild::Tick() {
-  if (repaintRequested > 0) RepaintDrawing();
-  for (int i = 0; i < RepeatCount; ++i) {
-    if (repeatCounters[i] > 2)
-      RunRepeat(i);
-    else if (repeatCounters[i] > 0)
-      ++repeatCounters[i];
-  }
-  SimulationTick();
-  UpdateButtons();
+void TMDIChild::Tick()
+{
+    if (repaintRequested > 0)
+        RepaintDrawing();
+    for (int i = 0; i < RepeatCount; ++i) {
+        if (repeatCounters[i] > 2)
+            RunRepeat(i);
+        else if (repeatCounters[i] > 0)
+            ++repeatCounters[i];
+    }
+    SimulationTick();
+    UpdateButtons();
 }
 
-void TMDIChild::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape)
-    FormKeyPress(27);
-  else
-    QWidget::keyPressEvent(event);
+void TMDIChild::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        FormKeyPress(27);
+    else
+        QWidget::keyPressEvent(event);
 }
 
-void TMDIChild::FormKeyPress(int key) {
-  if (key != 27) return;
-  StopTool(true);
-  StopSimulation();
+void TMDIChild::FormKeyPress(int key)
+{
+    if (key != 27)
+        return;
+    StopTool(true);
+    StopSimulation();
 }
 
-void TMDIChild::closeEvent(QCloseEvent* event) {
-  shown = false;
-  renderer.reset();
-  event->accept();
+void TMDIChild::closeEvent(QCloseEvent* event)
+{
+    shown = false;
+    renderer.reset();
+    event->accept();
 }

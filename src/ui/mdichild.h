@@ -31,208 +31,207 @@ class QToolButton;
 
 // The simulation state (step, run counter, pause, animation) is the Simulation base's.
 class TMDIChild : public QWidget, public Simulation {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  // The six buttons with auto-repeat, in the order of repeatCounters.
-  enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
+public:
+    // The six buttons with auto-repeat, in the order of repeatCounters.
+    enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
 
-  // path: the DXF or drawing file the window shows (kept as given; also the caption); imported: a DXF file.
-  TMDIChild(const std::string& path, bool imported, QWidget* parent = nullptr);
-  ~TMDIChild() override;
+    // path: the DXF or drawing file the window shows (kept as given; also the caption); imported: a DXF file.
+    TMDIChild(const std::string& path, bool imported, QWidget* parent = nullptr);
+    ~TMDIChild() override;
 
-  // ---- Life cycle (mdichild.cpp) ----
-  // Runs once, when the window is first shown: clears the state, places the controls, loads or imports the file.
-  void FormShow();
-  // Creates the renderer, fills the drawing (import or load, with their messages), updates the info panel and
-  // fits the drawing; the picture follows on the next tick.
-  void LoadOrImport();
-  // One timer tick: pending repaint, held buttons, the simulation's step, enabled state of the buttons.
-  void Tick();
-  // Escape (27) leaves a drawing tool (repainting when one was active) and stops the simulation.
-  void FormKeyPress(int key);
+    // ---- Life cycle (mdichild.cpp) ----
+    // Runs once, when the window is first shown: clears the state, places the controls, loads or imports the file.
+    void FormShow();
+    // Creates the renderer, fills the drawing (import or load, with their messages), updates the info panel and
+    // fits the drawing; the picture follows on the next tick.
+    void LoadOrImport();
+    // One timer tick: pending repaint, held buttons, the simulation's step, enabled state of the buttons.
+    void Tick();
+    // Escape (27) leaves a drawing tool (repainting when one was active) and stops the simulation.
+    void FormKeyPress(int key);
 
-  // ---- Drawing tools (mdichild_tools.cpp; the tools' stages are DrawTool's) ----
-  // Activates a tool (cross cursor, typed-point panel, snap marker); nothing before the renderer exists.
-  void StartTool(ToolMode mode);
-  // Leaves the active drawing tool: no tool, stage None, previews forgotten, typed-point panel hidden, normal
-  // cursor; requests a repaint when asked and a tool was active.
-  void StopTool(bool repaint);
-  // The active tool's next point in mm; a finished figure updates the info panel and requests a repaint.
-  void ClickPoint(double x, double y);
-  // The paint box's mouse at pixel (x, y) while a tool is active: the snapped point moves the preview, or
-  // (any button down) becomes the tool's next point.
-  void DisPaintBoxMouseMove(int x, int y);
-  void DisPaintBoxMouseDown(int x, int y);
-  // The typed point of XEdt and YEdt, without snapping.
-  void XYBitBtnClick();
-  void ToolButton31Click();  // line
-  void ToolButton41Click();  // polyline
-  void ToolButton36Click();  // arc
-  void ToolButton42Click();  // polyarc
-  void ToolButton37Click();  // rectangle
-  void ToolButton40Click();  // circle
-  void ToolButton39Click();  // stop drawing (with repaint)
+    // ---- Drawing tools (mdichild_tools.cpp; the tools' stages are DrawTool's) ----
+    // Activates a tool (cross cursor, typed-point panel, snap marker); nothing before the renderer exists.
+    void StartTool(ToolMode mode);
+    // Leaves the active drawing tool: no tool, stage None, previews forgotten, typed-point panel hidden, normal
+    // cursor; requests a repaint when asked and a tool was active.
+    void StopTool(bool repaint);
+    // The active tool's next point in mm; a finished figure updates the info panel and requests a repaint.
+    void ClickPoint(double x, double y);
+    // The paint box's mouse at pixel (x, y) while a tool is active: the snapped point moves the preview, or
+    // (any button down) becomes the tool's next point.
+    void DisPaintBoxMouseMove(int x, int y);
+    void DisPaintBoxMouseDown(int x, int y);
+    // The typed point of XEdt and YEdt, without snapping.
+    void XYBitBtnClick();
+    void ToolButton31Click();  // line
+    void ToolButton41Click();  // polyline
+    void ToolButton36Click();  // arc
+    void ToolButton42Click();  // polyarc
+    void ToolButton37Click();  // rectangle
+    void ToolButton40Click();  // circle
+    void ToolButton39Click();  // stop drawing (with repaint)
 
-  // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
-  // (mdichild_paint.cpp). The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
-  void ToolButton9Click();   // next step
-  void ToolButton11Click();  // previous step
-  void ToolButton21Click();  // start the stepping simulation
-  void ToolButton34Click();  // start the animated simulation
-  void ToolButton19Click();  // pause
-  void ToolButton22Click();  // stop
-  void ToolButton33Click();  // the path optimisation dialog (ottisequ_wiring.cpp)
-  void ToolButton30Click() { MoveEntitiesCommand(*this); }  // the entity dialogs (edit_commands.cpp)
-  void ToolButton35Click() { CopyEntitiesCommand(*this); }
-  void ToolButton20Click() { ResizeEntitiesCommand(*this); }
-  void ToolButton27Click() { DeleteEntitiesCommand(*this); }
-  void ToolButton17Click() { ResizeDrawingCommand(*this); }
+    // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
+    // (mdichild_paint.cpp). The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
+    void ToolButton9Click();                                  // next step
+    void ToolButton11Click();                                 // previous step
+    void ToolButton21Click();                                 // start the stepping simulation
+    void ToolButton34Click();                                 // start the animated simulation
+    void ToolButton19Click();                                 // pause
+    void ToolButton22Click();                                 // stop
+    void ToolButton33Click();                                 // the path optimisation dialog (ottisequ_wiring.cpp)
+    void ToolButton30Click() { MoveEntitiesCommand(*this); }  // the entity dialogs (edit_commands.cpp)
+    void ToolButton35Click() { CopyEntitiesCommand(*this); }
+    void ToolButton20Click() { ResizeEntitiesCommand(*this); }
+    void ToolButton27Click() { DeleteEntitiesCommand(*this); }
+    void ToolButton17Click() { ResizeDrawingCommand(*this); }
 
-  // ---- Drawing window commands (mdichild_commands.cpp) ----
-  // An imported drawing asks for a name (SaveDrawingAs); otherwise the drawing replaces its file.
-  void SaveDrawing();
-  // Asks for a name in the archive folder and writes the drawing there; only a successful save makes the window
-  // show that file (no longer imported). Cancelling changes nothing.
-  void SaveDrawingAs();
-  // Reads the window's file again (imported again, without the import's warning boxes); step 0, fitted, repainted.
-  void RestoreDrawing();
-  // Asks for a bitmap name (".bmp" appended unless it ends so) and writes the 800 x 600 picture of the drawing.
-  void ExportBitmap();
-  // Mirrors keep the view; rotations fit the drawing again.
-  void MirrorDrawingX();
-  void MirrorDrawingY();
-  void RotateDrawingCW();
-  void RotateDrawingCCW();
-  // Simplifies with the progress gauge, logs and shows the entity counts before and after.
-  void SimplifyDrawing();
+    // ---- Drawing window commands (mdichild_commands.cpp) ----
+    // An imported drawing asks for a name (SaveDrawingAs); otherwise the drawing replaces its file.
+    void SaveDrawing();
+    // Asks for a name in the archive folder and writes the drawing there; only a successful save makes the window
+    // show that file (no longer imported). Cancelling changes nothing.
+    void SaveDrawingAs();
+    // Reads the window's file again (imported again, without the import's warning boxes); step 0, fitted, repainted.
+    void RestoreDrawing();
+    // Asks for a bitmap name (".bmp" appended unless it ends so) and writes the 800 x 600 picture of the drawing.
+    void ExportBitmap();
+    // Mirrors keep the view; rotations fit the drawing again.
+    void MirrorDrawingX();
+    void MirrorDrawingY();
+    void RotateDrawingCW();
+    void RotateDrawingCCW();
+    // Simplifies with the progress gauge, logs and shows the entity counts before and after.
+    void SimplifyDrawing();
 
-  // ---- Layout (mdichild_layout.cpp) ----
-  // Places every control from the window's outer size and resizes the renderer.
-  void ArrangeControls();
-  // Hints of the buttons from the message catalogue.
-  void ApplyHints();
-  // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
-  void UpdateButtons();
+    // ---- Layout (mdichild_layout.cpp) ----
+    // Places every control from the window's outer size and resizes the renderer.
+    void ArrangeControls();
+    // Hints of the buttons from the message catalogue.
+    void ApplyHints();
+    // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
+    void UpdateButtons();
 
-  // ---- Painting (mdichild_paint.cpp) ----
-  void RepaintDrawing();
-  // Requested window = the drawing's box widened by 10 % on each side; pan 0. No repaint.
-  void FitDrawing();
-  void UpdateInfoPanel();
-  void UpdateTimeLabel();
-  // "%dh: %02dm : %02ds" with hours, else "%dm : %02ds", of a time in seconds (truncated).
-  static std::string FormatTime(double seconds);
+    // ---- Painting (mdichild_paint.cpp) ----
+    void RepaintDrawing();
+    // Requested window = the drawing's box widened by 10 % on each side; pan 0. No repaint.
+    void FitDrawing();
+    void UpdateInfoPanel();
+    void UpdateTimeLabel();
+    // "%dh: %02dm : %02ds" with hours, else "%dm : %02ds", of a time in seconds (truncated).
+    static std::string FormatTime(double seconds);
 
-  // ---- Zoom and pan (mdichild_zoom.cpp) ----
-  void ZoomIn();
-  void ZoomOut();
-  void ZoomLeft();
-  void ZoomUp();
-  void ZoomRight();
-  void ZoomDown();
-  // "Zoom esteso": clears the repeat counters, fits and repaints.
-  void ZoomExtents();
-  // The wheel at pixel (x, y) of the paint box: towards the user (delta < 0) zooms out about it, else in;
-  // nothing outside the paint box. Returns whether it zoomed.
-  bool WheelAt(int x, int y, int delta);
-  // The mouse read-out "X=%4.2f Y=%4.2f" of paint box pixel (x, y).
-  void ShowMousePosition(int x, int y);
+    // ---- Zoom and pan (mdichild_zoom.cpp) ----
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomLeft();
+    void ZoomUp();
+    void ZoomRight();
+    void ZoomDown();
+    // "Zoom esteso": clears the repeat counters, fits and repaints.
+    void ZoomExtents();
+    // The wheel at pixel (x, y) of the paint box: towards the user (delta < 0) zooms out about it, else in;
+    // nothing outside the paint box. Returns whether it zoomed.
+    bool WheelAt(int x, int y, int delta);
+    // The mouse read-out "X=%4.2f Y=%4.2f" of paint box pixel (x, y).
+    void ShowMousePosition(int x, int y);
 
-  // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
-  bool ToolActive() const { return drawTool.Active(); }
-  bool Always() const { return true; }
-  bool StepRule() const { return !IsRunning() || (paused && !animated); }
-  bool AnimatedStartRule() const { return !IsRunning() || (paused && animated); }
-  bool PauseRule() const { return IsRunning() && !paused; }
-  bool StopRule() const { return IsRunning() || step > 0; }
-  bool NotRunning() const { return !IsRunning(); }
-  bool SaveRule() const { return !IsRunning() && drawing.modified; }
-  bool ToolRule() const { return !IsRunning() && !ToolActive(); }
-  bool StopToolRule() const { return ToolActive(); }
+    // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
+    bool ToolActive() const { return drawTool.Active(); }
+    bool Always() const { return true; }
+    bool StepRule() const { return !IsRunning() || (paused && !animated); }
+    bool AnimatedStartRule() const { return !IsRunning() || (paused && animated); }
+    bool PauseRule() const { return IsRunning() && !paused; }
+    bool StopRule() const { return IsRunning() || step > 0; }
+    bool NotRunning() const { return !IsRunning(); }
+    bool SaveRule() const { return !IsRunning() && drawing.modified; }
+    bool ToolRule() const { return !IsRunning() && !ToolActive(); }
+    bool StopToolRule() const { return ToolActive(); }
 
-  // ---- Data ----
-  Drw drawing;         // the drawing shown
-  Drw scratchDrawing;  // a copy taken for the bitmap export
-  std::string filePath;
-  std::string baseName;  // file name without folder and extension
-  bool imported = false;
-  bool shown = false;
-  std::unique_ptr<myDraw> renderer;
-  int repaintRequested = 0;
-  std::array<int, RepeatCount> repeatCounters{};
+    // ---- Data ----
+    Drw drawing;         // the drawing shown
+    Drw scratchDrawing;  // a copy taken for the bitmap export
+    std::string filePath;
+    std::string baseName;  // file name without folder and extension
+    bool imported = false;
+    bool shown = false;
+    std::unique_ptr<myDraw> renderer;
+    int repaintRequested = 0;
+    std::array<int, RepeatCount> repeatCounters{};
 
-  // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
-  DrawTool drawTool;
+    // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
+    DrawTool drawTool;
 
-  // ---- Components (objectName = the component name) ----
-  QFrame* DisPanel = nullptr;
-  PaintBox* DisPaintBox = nullptr;
-  QToolBar* ZoomToolBar = nullptr;
-  QToolBar* SequenzaToolBar = nullptr;
-  QToolBar* ModToolBar = nullptr;
-  QToolBar* DrawToolBar = nullptr;
-  QSlider* AniVel = nullptr;
-  QLabel* VelAniImg = nullptr;
-  QFrame* InfoPanel = nullptr;
-  QLabel* EntitaLbl = nullptr;
-  QLabel* LineeLbl = nullptr;
-  QLabel* ArchiLbl = nullptr;
-  QLabel* SequenzeLbl = nullptr;
-  QLabel* QuoteMouseLbl = nullptr;
-  QLabel* TimeLbl = nullptr;
-  QLabel* TimeImg = nullptr;
-  QFrame* XYPanel = nullptr;
-  QLineEdit* XEdt = nullptr;
-  QLineEdit* YEdt = nullptr;
-  QPushButton* XYBitBtn = nullptr;
-  QProgressBar* SimplifyDrwGauge = nullptr;
+    // ---- Components (objectName = the component name) ----
+    QFrame* DisPanel = nullptr;
+    PaintBox* DisPaintBox = nullptr;
+    QToolBar* ZoomToolBar = nullptr;
+    QToolBar* SequenzaToolBar = nullptr;
+    QToolBar* ModToolBar = nullptr;
+    QToolBar* DrawToolBar = nullptr;
+    QSlider* AniVel = nullptr;
+    QLabel* VelAniImg = nullptr;
+    QFrame* InfoPanel = nullptr;
+    QLabel* EntitaLbl = nullptr;
+    QLabel* LineeLbl = nullptr;
+    QLabel* ArchiLbl = nullptr;
+    QLabel* SequenzeLbl = nullptr;
+    QLabel* QuoteMouseLbl = nullptr;
+    QLabel* TimeLbl = nullptr;
+    QLabel* TimeImg = nullptr;
+    QFrame* XYPanel = nullptr;
+    QLineEdit* XEdt = nullptr;
+    QLineEdit* YEdt = nullptr;
+    QPushButton* XYBitBtn = nullptr;
+    QProgressBar* SimplifyDrwGauge = nullptr;
 
-  // A tool button by its component name ("ToolButton9"); nullptr when there is none.
-  QToolButton* Button(const QString& name) const;
+    // A tool button by its component name ("ToolButton9"); nullptr when there is none.
+    QToolButton* Button(const QString& name) const;
 
-  static constexpr int MinWidth = 550, MinHeight = 440;
+    static constexpr int MinWidth = 550, MinHeight = 440;
 
- protected:
-  // Simulation's painting: paths over the picture, the travelled part, the whole picture, the speed.
-  const Drw& SimulatedDrawing() const override { return drawing; }
-  void PaintSimulatedPath(int path, int colorIndex) override;
-  void PaintSimulatedPathPart(int path, int part, int whole) override;
-  void RepaintSimulation() override { RepaintDrawing(); }
-  int AnimationSpeedPosition() const override;
+protected:
+    // Simulation's painting: paths over the picture, the travelled part, the whole picture, the speed.
+    const Drw& SimulatedDrawing() const override { return drawing; }
+    void PaintSimulatedPath(int path, int colorIndex) override;
+    void PaintSimulatedPathPart(int path, int part, int whole) override;
+    void RepaintSimulation() override { RepaintDrawing(); }
+    int AnimationSpeedPosition() const override;
 
-  void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
-  // One button of the window's tool bars: its command (none yet for the commands still to come) and the rule
-  // that enables it; see mdichild_layout.cpp.
-  struct ButtonSpec {
-    const char* name;
-    int hintMsg;             // catalogue entry of the hint; -1: fixed hint
-    const char* fixedHint;   // hint when hintMsg is -1, and the accessible name before the catalogue applies
-    const char* icon;        // theme icon name
-    void (TMDIChild::*command)();
-    bool (TMDIChild::*rule)() const;
-    int repeat;              // RepeatButton index, or -1
-  };
-  static const std::vector<ButtonSpec>& ButtonTable();
-  void CreateControls();
-  QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
-  void CreateInfoControls();
-  void ConnectButton(QToolButton* button, const ButtonSpec& entry);
-  // The outer size of the window: its sub-window frame when it has one, else itself.
-  QSize OuterSize() const;
-  // Runs one auto-repeat command by its counter index.
-  void RunRepeat(int index);
-  // Shows the import's messages: CH001 for an empty drawing, then one warning per flag.
-  void ShowImportMessages(int warnings);
-  // Cross cursor and typed-point panel while a tool is active, normal cursor and no panel otherwise.
-  void ShowToolControls();
+private:
+    // One button of the window's tool bars: its command (none yet for the commands still to come) and the rule
+    // that enables it; see mdichild_layout.cpp.
+    struct ButtonSpec {
+        const char* name;
+        int hintMsg;            // catalogue entry of the hint; -1: fixed hint
+        const char* fixedHint;  // hint when hintMsg is -1, and the accessible name before the catalogue applies
+        const char* icon;       // theme icon name
+        void (TMDIChild::*command)();
+        bool (TMDIChild::*rule)() const;
+        int repeat;  // RepeatButton index, or -1
+    };
+    static const std::vector<ButtonSpec>& ButtonTable();
+    void CreateControls();
+    QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
+    void CreateInfoControls();
+    void ConnectButton(QToolButton* button, const ButtonSpec& entry);
+    // The outer size of the window: its sub-window frame when it has one, else itself.
+    QSize OuterSize() const;
+    // Runs one auto-repeat command by its counter index.
+    void RunRepeat(int index);
+    // Shows the import's messages: CH001 for an empty drawing, then one warning per flag.
+    void ShowImportMessages(int warnings);
+    // Cross cursor and typed-point panel while a tool is active, normal cursor and no panel otherwise.
+    void ShowToolControls();
 
-
-  bool formShown = false;  // FormShow has run
+    bool formShown = false;  // FormShow has run
 };

@@ -19,111 +19,127 @@
 namespace {
 
 // The archive folder the save dialogs open in.
-std::string DrawFolder() { return ProgDir + "/draw"; }
+std::string DrawFolder()
+{
+    return ProgDir + "/draw";
+}
 
 // The bitmap file for a chosen name: kept when it ends in ".bmp" in any letter case, else ".bmp" is appended
 // after the whole name.
-std::string BitmapFileName(const std::string& chosen) {
-  const std::string extension = std::filesystem::path(chosen).extension().string();
-  return EqualsNoCase(extension, ".bmp") ? chosen : chosen + ".bmp";
+std::string BitmapFileName(const std::string& chosen)
+{
+    const std::string extension = std::filesystem::path(chosen).extension().string();
+    return EqualsNoCase(extension, ".bmp") ? chosen : chosen + ".bmp";
 }
 
 }  // namespace
 
-void TMDIChild::SaveDrawing() {
-  if (imported) {
-    SaveDrawingAs();
-    return;
-  }
-  WaitCursor waitCursor;
-  // Save writes a complete new file before it replaces the old one, so the old one is never deleted first.
-  drawing.Save(filePath);
-}
-
-void TMDIChild::SaveDrawingAs() {
-  const SaveFileRequest request{"Salva disegno", DrawFolder(),
-                                DrawFolder() + "/" + std::filesystem::path(filePath).stem().string() + ".dis",
-                                "File disegno (*.dis)", "dis"};
-  const std::string chosen = ChooseSaveFile(this, request);
-  if (chosen.empty()) return;
-  WaitCursor waitCursor;
-  // The window takes the new name only when the drawing is really there (Save has reported a failure otherwise).
-  if (!drawing.Save(chosen)) return;
-  filePath = chosen;
-  setWindowTitle(ToQString(filePath));
-  imported = false;
-}
-
-void TMDIChild::RestoreDrawing() {
-  drawing.Clear();
-  if (imported) {
-    SetImportProgress([](int) {});
-    ImportDxf(filePath, drawing);  // the import's warnings were shown when the window opened
-  } else {
-    drawing.Load(filePath);
-  }
-  UpdateInfoPanel();
-  step = 0;
-  FitDrawing();
-  RepaintDrawing();
-}
-
-void TMDIChild::ExportBitmap() {
-  const SaveFileRequest request{"Salva disegno come bitmap", DrawFolder(), DrawFolder() + "/" + baseName + ".bmp",
-                                "File bitmap (*.bmp)", "bmp"};
-  const std::string chosen = ChooseSaveFile(this, request);
-  if (chosen.empty()) return;
-  WaitCursor waitCursor;
-  drawing.CopyContentsTo(scratchDrawing);
-  ExportDrawingBitmap(scratchDrawing, BitmapFileName(chosen));
-}
-
-void TMDIChild::MirrorDrawingX() {
-  drawing.MirrorX();
-  RepaintDrawing();
-}
-
-void TMDIChild::MirrorDrawingY() {
-  drawing.MirrorY();
-  RepaintDrawing();
-}
-
-void TMDIChild::RotateDrawingCW() {
-  drawing.RotateCW();
-  FitDrawing();
-  RepaintDrawing();
-}
-
-void TMDIChild::RotateDrawingCCW() {
-  drawing.RotateCCW();
-  FitDrawing();
-  RepaintDrawing();
-}
-
-void TMDIChild::SimplifyDrawing() {
-  const int before = drawing.entityCount();
-  {
+void TMDIChild::SaveDrawing()
+{
+    if (imported) {
+        SaveDrawingAs();
+        return;
+    }
     WaitCursor waitCursor;
-    SimplifyDrwGauge->setValue(0);
-    SimplifyDrwGauge->show();
-    SimplifyDrwGauge->raise();
-    drawing.Simplify([this](double fraction) {
-      SimplifyDrwGauge->setValue(static_cast<int>(fraction * 100));
-      SimplifyDrwGauge->repaint();
-    });
-    SimplifyDrwGauge->hide();
-    const int after = drawing.entityCount();
-    if (after != before)
-      WriteEventLog(
-          StrFormat("Eseguita procedura di semplificazione disegno, entità ridotte da %d a %d", before, after));
-    else
-      WriteEventLog(
-          StrFormat("Procedura di semplificazione disegno eseguita senza riduzione entità, numero entità %d", after));
-    // The counts on the panel follow the drawing.
+    // Save writes a complete new file before it replaces the old one, so the old one is never deleted first.
+    drawing.Save(filePath);
+}
+
+void TMDIChild::SaveDrawingAs()
+{
+    const SaveFileRequest request{"Salva disegno", DrawFolder(),
+                                  DrawFolder() + "/" + std::filesystem::path(filePath).stem().string() + ".dis",
+                                  "File disegno (*.dis)", "dis"};
+    const std::string chosen = ChooseSaveFile(this, request);
+    if (chosen.empty())
+        return;
+    WaitCursor waitCursor;
+    // The window takes the new name only when the drawing is really there (Save has reported a failure otherwise).
+    if (!drawing.Save(chosen))
+        return;
+    filePath = chosen;
+    setWindowTitle(ToQString(filePath));
+    imported = false;
+}
+
+void TMDIChild::RestoreDrawing()
+{
+    drawing.Clear();
+    if (imported) {
+        SetImportProgress([](int) {});
+        ImportDxf(filePath, drawing);  // the import's warnings were shown when the window opened
+    } else {
+        drawing.Load(filePath);
+    }
     UpdateInfoPanel();
-    repaintRequested = 1;
-  }
-  MyMessageBox(StrFormat("%s: %d \n%s: %d", MsgText(304).c_str(), before, MsgText(305).c_str(),
-                         drawing.entityCount()),
-               MsgText(227), MsgStyleInfo);
+    step = 0;
+    FitDrawing();
+    RepaintDrawing();
+}
+
+void TMDIChild::ExportBitmap()
+{
+    const SaveFileRequest request{"Salva disegno come bitmap", DrawFolder(), DrawFolder() + "/" + baseName + ".bmp",
+                                  "File bitmap (*.bmp)", "bmp"};
+    const std::string chosen = ChooseSaveFile(this, request);
+    if (chosen.empty())
+        return;
+    WaitCursor waitCursor;
+    drawing.CopyContentsTo(scratchDrawing);
+    ExportDrawingBitmap(scratchDrawing, BitmapFileName(chosen));
+}
+
+void TMDIChild::MirrorDrawingX()
+{
+    drawing.MirrorX();
+    RepaintDrawing();
+}
+
+void TMDIChild::MirrorDrawingY()
+{
+    drawing.MirrorY();
+    RepaintDrawing();
+}
+
+void TMDIChild::RotateDrawingCW()
+{
+    drawing.RotateCW();
+    FitDrawing();
+    RepaintDrawing();
+}
+
+void TMDIChild::RotateDrawingCCW()
+{
+    drawing.RotateCCW();
+    FitDrawing();
+    RepaintDrawing();
+}
+
+void TMDIChild::SimplifyDrawing()
+{
+    const int before = drawing.entityCount();
+    {
+        WaitCursor waitCursor;
+        SimplifyDrwGauge->setValue(0);
+        SimplifyDrwGauge->show();
+        SimplifyDrwGauge->raise();
+        drawing.Simplify([this](double fraction) {
+            SimplifyDrwGauge->setValue(static_cast<int>(fraction * 100));
+            SimplifyDrwGauge->repaint();
+        });
+        SimplifyDrwGauge->hide();
+        const int after = drawing.entityCount();
+        if (after != before)
+            WriteEventLog(
+                StrFormat("Eseguita procedura di semplificazione disegno, entità ridotte da %d a %d", before, after));
+        else
+            WriteEventLog(StrFormat(
+                "Procedura di semplificazione disegno eseguita senza riduzione entità, numero entità %d", after));
+        // The counts on the panel follow the drawing.
+        UpdateInfoPanel();
+        repaintRequested = 1;
+    }
+    MyMessageBox(
+        StrFormat("%s: %d \n%s: %d", MsgText(304).c_str(), before, MsgText(305).c_str(), drawing.entityCount()),
+        MsgText(227), MsgStyleInfo);
 }

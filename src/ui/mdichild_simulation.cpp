@@ -3,14 +3,32 @@
 // the window's own members so that the button and menu tables hold pointers to members of this class.
 #include "ui/mdichild.h"
 
-void TMDIChild::ToolButton9Click() { NextStep(); }
+void TMDIChild::ToolButton9Click()
+{
+    NextStep();
+}
 
-void TMDIChild::ToolButton11Click() { PreviousStep(); }
+void TMDIChild::ToolButton11Click()
+{
+    PreviousStep();
+}
 
-void TMDIChild::ToolButton21Click() { StartSimulation(false); }
+void TMDIChild::ToolButton21Click()
+{
+    StartSimulation(false);
+}
 
-void TMDIChild::ToolButton34Click() { StartSimulation(true); }
+void TMDIChild::ToolButton34Click()
+{
+    StartSimulation(true);
+}
 
-void TMDIChild::ToolButton19Click() { PauseSimulation(); }
+void TMDIChild::ToolButton19Click()
+{
+    PauseSimulation();
+}
 
-void TMDIChild::ToolButton22Click() { StopSimulation(); }
+void TMDIChild::ToolButton22Click()
+{
+    StopSimulation();
+}

@@ -5,11 +5,11 @@
 #include "ui/offsetentform.h"
 
 class TMoveEntForm : public OffsetEntForm {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  explicit TMoveEntForm(QWidget* owner = nullptr);
+public:
+    explicit TMoveEntForm(QWidget* owner = nullptr);
 
- protected:
-  void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
+protected:
+    void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
 };

@@ -25,174 +25,174 @@ class QToolButton;
 class TMDIChild;
 
 class TOttiSequForm : public QDialog {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  // Command modes: 1, 2, 5, 7 and 8 are pick modes that act on every click of the preview until "Stop comando";
-  // 3, 4 and 6 last while their command runs.
-  enum Mode {
-    ModeIdle = 0,
-    ModeReverse = 1,
-    ModeOrder = 2,
-    ModeOptimise = 3,
-    ModeAutoJoin = 4,
-    ModeManualJoin = 5,
-    ModeExplodeAll = 6,
-    ModeExplode = 7,
-    ModeStartPoint = 8
-  };
-  // The held-button counters, in the order of zoomRepeat.
-  enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
+public:
+    // Command modes: 1, 2, 5, 7 and 8 are pick modes that act on every click of the preview until "Stop comando";
+    // 3, 4 and 6 last while their command runs.
+    enum Mode {
+        ModeIdle = 0,
+        ModeReverse = 1,
+        ModeOrder = 2,
+        ModeOptimise = 3,
+        ModeAutoJoin = 4,
+        ModeManualJoin = 5,
+        ModeExplodeAll = 6,
+        ModeExplode = 7,
+        ModeStartPoint = 8
+    };
+    // The held-button counters, in the order of zoomRepeat.
+    enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
 
-  static constexpr int SpeedMin = 1, SpeedMax = 200;
-  static constexpr int PreviewWidth = 558, PreviewHeight = 570;  // pixels of the preview paint box
-  static constexpr double MinDistanceFloor = 1e-8;               // mm: smaller join distances are refused
+    static constexpr int SpeedMin = 1, SpeedMax = 200;
+    static constexpr int PreviewWidth = 558, PreviewHeight = 570;  // pixels of the preview paint box
+    static constexpr double MinDistanceFloor = 1e-8;               // mm: smaller join distances are refused
 
-  explicit TOttiSequForm(QWidget* owner = nullptr);
-  ~TOttiSequForm() override;
+    explicit TOttiSequForm(QWidget* owner = nullptr);
+    ~TOttiSequForm() override;
 
-  // Copies drawing whole into workDrw and remembers it as the drawing to write back on Ok.
-  void SetDrawing(Drw& drawing);
-  // Copies workDrw whole into the drawing given to SetDrawing (nothing when none was given).
-  void WriteBack();
+    // Copies drawing whole into workDrw and remembers it as the drawing to write back on Ok.
+    void SetDrawing(Drw& drawing);
+    // Copies workDrw whole into the drawing given to SetDrawing (nothing when none was given).
+    void WriteBack();
 
-  // ---- Show and close (ottisequ.cpp) ----
-  // Texts, counters, the minimum distance from the work data, the sequence state, the renderer, zoom extents.
-  void FormShow();
-  // Stops the periodic update and releases the renderer.
-  void FormClose();
-  // Captions and hints from the message catalogue.
-  void ApplyTexts();
+    // ---- Show and close (ottisequ.cpp) ----
+    // Texts, counters, the minimum distance from the work data, the sequence state, the renderer, zoom extents.
+    void FormShow();
+    // Stops the periodic update and releases the renderer.
+    void FormClose();
+    // Captions and hints from the message catalogue.
+    void ApplyTexts();
 
-  // ---- Commands (ottisequ_commands.cpp) ----
-  // The minimum distance typed in MinDistEdt (mm); false, after a warning, when it is not a usable distance.
-  bool ReadMinDistance(double& value);
-  void BitBtn6Click();         // manual explode: mode 7
-  void BitBtn5Click();         // explode all
-  void ManuJoinButtonClick();  // manual join: mode 5
-  void AutoJoinButtonClick();  // automatic join
-  void BitBtn1Click();         // reverse: mode 1
-  void BitBtn7Click();         // start point: mode 8
-  void BitBtn2Click();         // order by clicking: mode 2
-  void BitBtn3Click();         // automatic order
-  void BitBtn8Click();         // join and optimise all
-  void BitBtn4Click();         // stop command
-  // A mouse-button release at pixel (x, y) of the preview: acts on the path there by the mode.
-  void DisPaintBoxMouseUp(int x, int y);
-  // One click of the manual join on path p, entity e.
-  void ManualJoinStep(int p, int e);
-  // Orders the paths of workDrw for less travel between them (see OptimisePathOrder).
-  void OptimiseOrder();
+    // ---- Commands (ottisequ_commands.cpp) ----
+    // The minimum distance typed in MinDistEdt (mm); false, after a warning, when it is not a usable distance.
+    bool ReadMinDistance(double& value);
+    void BitBtn6Click();         // manual explode: mode 7
+    void BitBtn5Click();         // explode all
+    void ManuJoinButtonClick();  // manual join: mode 5
+    void AutoJoinButtonClick();  // automatic join
+    void BitBtn1Click();         // reverse: mode 1
+    void BitBtn7Click();         // start point: mode 8
+    void BitBtn2Click();         // order by clicking: mode 2
+    void BitBtn3Click();         // automatic order
+    void BitBtn8Click();         // join and optimise all
+    void BitBtn4Click();         // stop command
+    // A mouse-button release at pixel (x, y) of the preview: acts on the path there by the mode.
+    void DisPaintBoxMouseUp(int x, int y);
+    // One click of the manual join on path p, entity e.
+    void ManualJoinStep(int p, int e);
+    // Orders the paths of workDrw for less travel between them (see OptimisePathOrder).
+    void OptimiseOrder();
 
-  // ---- Sequence display, periodic update, preview (ottisequ_sequence.cpp) ----
-  void AdvanceStep();
-  void PreviousStep();
-  // Starts the display (animated or not); while paused it only resumes.
-  void StartSequence(bool animatedRun);
-  void StopSequence();
-  void StartStepping() { StartSequence(false); }
-  void StartAnimated() { StartSequence(true); }
-  void PauseSequence() { paused = true; }
-  // One tick of the main window's timer: pending repaint, sequence display, controls, held buttons.
-  void PeriodicUpdate();
-  // Enabled and visible state of the controls by mode and display state.
-  void UpdateControls();
-  void RedrawPreview();
-  // The view shows the drawing's bounding box exactly, pan 0.
-  void ZoomExtents();
-  // "Zoom esteso": zoom extents, then the preview is repainted.
-  void ZoomExtentsClick();
-  // The wheel at pixel (x, y) of the preview; returns whether it zoomed.
-  bool WheelAt(int x, int y, int delta);
-  void ZoomIn();
-  void ZoomOut();
-  void ZoomLeft();
-  void ZoomUp();
-  void ZoomRight();
-  void ZoomDown();
+    // ---- Sequence display, periodic update, preview (ottisequ_sequence.cpp) ----
+    void AdvanceStep();
+    void PreviousStep();
+    // Starts the display (animated or not); while paused it only resumes.
+    void StartSequence(bool animatedRun);
+    void StopSequence();
+    void StartStepping() { StartSequence(false); }
+    void StartAnimated() { StartSequence(true); }
+    void PauseSequence() { paused = true; }
+    // One tick of the main window's timer: pending repaint, sequence display, controls, held buttons.
+    void PeriodicUpdate();
+    // Enabled and visible state of the controls by mode and display state.
+    void UpdateControls();
+    void RedrawPreview();
+    // The view shows the drawing's bounding box exactly, pan 0.
+    void ZoomExtents();
+    // "Zoom esteso": zoom extents, then the preview is repainted.
+    void ZoomExtentsClick();
+    // The wheel at pixel (x, y) of the preview; returns whether it zoomed.
+    bool WheelAt(int x, int y, int delta);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomLeft();
+    void ZoomUp();
+    void ZoomRight();
+    void ZoomDown();
 
-  bool Running() const { return simCounter > 0; }
+    bool Running() const { return simCounter > 0; }
 
-  // ---- Data ----
-  std::array<double, 4> zoomExtents{};  // min x, min y, max x, max y (mm)
-  Drw workDrw;
-  Drw* sourceDrw = nullptr;
-  std::unique_ptr<myDraw> view;
-  int redrawRequest = 0;
-  int currentStep = 0;
-  int simCounter = 0;
-  int ticksPerStep = 4;
-  bool paused = false;
-  bool animated = false;
-  int animTotal = 0;  // half-millimetres
-  int animPos = 0;    // half-millimetres
-  int mode = ModeIdle;
-  std::array<int, RepeatCount> zoomRepeat{};
-  int firstJoinPath = -1;
-  bool active = false;
+    // ---- Data ----
+    std::array<double, 4> zoomExtents{};  // min x, min y, max x, max y (mm)
+    Drw workDrw;
+    Drw* sourceDrw = nullptr;
+    std::unique_ptr<myDraw> view;
+    int redrawRequest = 0;
+    int currentStep = 0;
+    int simCounter = 0;
+    int ticksPerStep = 4;
+    bool paused = false;
+    bool animated = false;
+    int animTotal = 0;  // half-millimetres
+    int animPos = 0;    // half-millimetres
+    int mode = ModeIdle;
+    std::array<int, RepeatCount> zoomRepeat{};
+    int firstJoinPath = -1;
+    bool active = false;
 
-  // ---- Components (objectName = the component name) ----
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;  // "Wizard"
-  QPushButton* BitBtn1 = nullptr;
-  QPushButton* BitBtn2 = nullptr;
-  QPushButton* BitBtn3 = nullptr;
-  QPushButton* BitBtn4 = nullptr;
-  QPushButton* BitBtn5 = nullptr;
-  QPushButton* BitBtn6 = nullptr;
-  QPushButton* BitBtn7 = nullptr;
-  QPushButton* BitBtn8 = nullptr;
-  QPushButton* ManuJoinButton = nullptr;
-  QPushButton* AutoJoinButton = nullptr;
-  QLabel* MinDistLbl = nullptr;
-  QLineEdit* MinDistEdt = nullptr;
-  QFrame* DisPanel = nullptr;
-  PaintBox* DisPaintBox = nullptr;
-  QToolBar* ZoomToolBar = nullptr;
-  QToolBar* SequenzaToolBar = nullptr;
-  QSlider* AniVel = nullptr;
-  QLabel* AniVelImg = nullptr;
-  QLineEdit* SelSequEdt = nullptr;
-  QPushButton* ModButton = nullptr;
-  QPushButton* CancelButton = nullptr;
+    // ---- Components (objectName = the component name) ----
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;  // "Wizard"
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn6 = nullptr;
+    QPushButton* BitBtn7 = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QPushButton* ManuJoinButton = nullptr;
+    QPushButton* AutoJoinButton = nullptr;
+    QLabel* MinDistLbl = nullptr;
+    QLineEdit* MinDistEdt = nullptr;
+    QFrame* DisPanel = nullptr;
+    PaintBox* DisPaintBox = nullptr;
+    QToolBar* ZoomToolBar = nullptr;
+    QToolBar* SequenzaToolBar = nullptr;
+    QSlider* AniVel = nullptr;
+    QLabel* AniVelImg = nullptr;
+    QLineEdit* SelSequEdt = nullptr;
+    QPushButton* ModButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
-  // A tool button by its component name; nullptr when there is none.
-  QToolButton* Button(const QString& name) const;
+    // A tool button by its component name; nullptr when there is none.
+    QToolButton* Button(const QString& name) const;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void done(int result) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
-  // One tool button: name, fixed hint, icon, command and its held-button counter (or -1).
-  struct ToolSpec {
-    const char* name;
-    const char* fixedHint;
-    const char* icon;
-    void (TOttiSequForm::*command)();
-    int repeat;
-  };
-  static const std::vector<ToolSpec>& ToolTable();
-  void CreateControls();
-  void CreateCommandColumn();
-  QPushButton* CreateButton(const char* name, int top, void (TOttiSequForm::*command)());
-  QLabel* CreateLabel(const char* name, const char* text, int top);
-  QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
-  void CreateSequenceDisplay();
-  // Enters a pick mode: hand cursor over the preview.
-  void EnterPickMode(int pickMode);
-  // Draws one path over the picture (colour index 1, or -1 for the normal pens).
-  void PaintPath(int path, int colorIndex);
-  void ShowStep();
-  void RunRepeat(int index);
+private:
+    // One tool button: name, fixed hint, icon, command and its held-button counter (or -1).
+    struct ToolSpec {
+        const char* name;
+        const char* fixedHint;
+        const char* icon;
+        void (TOttiSequForm::*command)();
+        int repeat;
+    };
+    static const std::vector<ToolSpec>& ToolTable();
+    void CreateControls();
+    void CreateCommandColumn();
+    QPushButton* CreateButton(const char* name, int top, void (TOttiSequForm::*command)());
+    QLabel* CreateLabel(const char* name, const char* text, int top);
+    QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
+    void CreateSequenceDisplay();
+    // Enters a pick mode: hand cursor over the preview.
+    void EnterPickMode(int pickMode);
+    // Draws one path over the picture (colour index 1, or -1 for the normal pens).
+    void PaintPath(int path, int colorIndex);
+    void ShowStep();
+    void RunRepeat(int index);
 
-  bool closing = false;  // done() is closing the dialog
+    bool closing = false;  // done() is closing the dialog
 };
 
 // Reorders the paths (whole, keeping their direction) so that the rapid travel from each path's end to the next

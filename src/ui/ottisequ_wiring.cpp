@@ -4,18 +4,25 @@
 #include "ui/mdichild.h"
 #include "ui/ottisequ.h"
 
-void OpenPathOptimisation(TMDIChild& child) {
-  TOttiSequForm dialog(&child);
-  dialog.SetDrawing(child.drawing);
-  auto* mainForm = qobject_cast<TMainForm*>(child.window());
-  if (mainForm) mainForm->AddPreviewDialog(&dialog, [&dialog] { dialog.PeriodicUpdate(); });
-  const int result = dialog.exec();
-  if (mainForm) mainForm->RemovePreviewDialog(&dialog);
-  if (result != QDialog::Accepted) return;
-  dialog.WriteBack();
-  child.UpdateInfoPanel();
-  child.FitDrawing();
-  child.RepaintDrawing();
+void OpenPathOptimisation(TMDIChild& child)
+{
+    TOttiSequForm dialog(&child);
+    dialog.SetDrawing(child.drawing);
+    auto* mainForm = qobject_cast<TMainForm*>(child.window());
+    if (mainForm)
+        mainForm->AddPreviewDialog(&dialog, [&dialog] { dialog.PeriodicUpdate(); });
+    const int result = dialog.exec();
+    if (mainForm)
+        mainForm->RemovePreviewDialog(&dialog);
+    if (result != QDialog::Accepted)
+        return;
+    dialog.WriteBack();
+    child.UpdateInfoPanel();
+    child.FitDrawing();
+    child.RepaintDrawing();
 }
 
-void TMDIChild::ToolButton33Click() { OpenPathOptimisation(*this); }
+void TMDIChild::ToolButton33Click()
+{
+    OpenPathOptimisation(*this);
+}

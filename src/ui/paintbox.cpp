@@ -5,28 +5,35 @@
 #include <QResizeEvent>
 
 PaintBox::PaintBox(QWidget* parent)
-    : QWidget(parent), image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32), canvas(&image) {
-  image.fill(Qt::black);
-  // The widget draws every pixel itself.
-  setAttribute(Qt::WA_OpaquePaintEvent);
+    : QWidget(parent), image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32), canvas(&image)
+{
+    image.fill(Qt::black);
+    // The widget draws every pixel itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PaintBox::BeginPaint() { canvas.Begin(); }
-
-void PaintBox::EndPaint() {
-  canvas.End();
-  update();
+void PaintBox::BeginPaint()
+{
+    canvas.Begin();
 }
 
-void PaintBox::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  painter.drawImage(event->rect(), image, event->rect());
+void PaintBox::EndPaint()
+{
+    canvas.End();
+    update();
 }
 
-void PaintBox::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  canvas.End();
-  image = QImage(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
-  image.fill(Qt::black);
-  emit Resized();
+void PaintBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), image, event->rect());
+}
+
+void PaintBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    canvas.End();
+    image = QImage(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    emit Resized();
 }

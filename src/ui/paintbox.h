@@ -8,42 +8,42 @@
 #include "ui/qtcanvas.h"
 
 class PaintBox : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  explicit PaintBox(QWidget* parent = nullptr);
+public:
+    explicit PaintBox(QWidget* parent = nullptr);
 
-  // The canvas the renderer paints on; valid for the widget's lifetime.
-  Canvas* GetCanvas() { return &canvas; }
-  // The back buffer, as last drawn.
-  const QImage& Image() const { return image; }
+    // The canvas the renderer paints on; valid for the widget's lifetime.
+    Canvas* GetCanvas() { return &canvas; }
+    // The back buffer, as last drawn.
+    const QImage& Image() const { return image; }
 
-  // Around each burst of drawing (a repaint, an animation step, an XOR update). EndPaint schedules the copy
-  // of the image to the screen.
-  void BeginPaint();
-  void EndPaint();
+    // Around each burst of drawing (a repaint, an animation step, an XOR update). EndPaint schedules the copy
+    // of the image to the screen.
+    void BeginPaint();
+    void EndPaint();
 
- signals:
-  // The image was reallocated to the new size and is blank: the owner must repaint.
-  void Resized();
+signals:
+    // The image was reallocated to the new size and is blank: the owner must repaint.
+    void Resized();
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
- private:
-  QImage image;
-  QtCanvas canvas;
+private:
+    QImage image;
+    QtCanvas canvas;
 };
 
 // Opens a burst of drawing on the paint box's image and shows it when the burst ends.
 class PaintBurst {
- public:
-  explicit PaintBurst(PaintBox* box) : box(box) { box->BeginPaint(); }
-  ~PaintBurst() { box->EndPaint(); }
-  PaintBurst(const PaintBurst&) = delete;
-  PaintBurst& operator=(const PaintBurst&) = delete;
+public:
+    explicit PaintBurst(PaintBox* box) : box(box) { box->BeginPaint(); }
+    ~PaintBurst() { box->EndPaint(); }
+    PaintBurst(const PaintBurst&) = delete;
+    PaintBurst& operator=(const PaintBurst&) = delete;
 
- private:
-  PaintBox* box;
+private:
+    PaintBox* box;
 };

@@ -7,20 +7,20 @@
 #include "ui/editentform.h"
 
 class TRedimEntForm : public EditEntForm {
-  Q_OBJECT
+    Q_OBJECT
 
- public:
-  static constexpr double FullSize = 100;  // %
+public:
+    static constexpr double FullSize = 100;  // %
 
-  explicit TRedimEntForm(QWidget* owner = nullptr);
+    explicit TRedimEntForm(QWidget* owner = nullptr);
 
-  // The confirmed percentage, whether only picked paths are scaled, and the picked paths (none unless
-  // selectedOnly).
-  void GetResult(double& percent, bool& onlySelected, int& count, std::vector<int>& paths) const;
+    // The confirmed percentage, whether only picked paths are scaled, and the picked paths (none unless
+    // selectedOnly).
+    void GetResult(double& percent, bool& onlySelected, int& count, std::vector<int>& paths) const;
 
-  double percentage = FullSize;  // % (a text that does not convert while typing shows the drawing at 100 %)
-  QLineEdit* PercEdt = nullptr;
+    double percentage = FullSize;  // % (a text that does not convert while typing shows the drawing at 100 %)
+    QLineEdit* PercEdt = nullptr;
 
- protected:
-  void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
+protected:
+    void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
 };

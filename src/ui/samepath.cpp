@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-bool SamePath(const std::string& a, const std::string& b) {
-  std::error_code errorA, errorB;
-  const std::filesystem::path pa = std::filesystem::weakly_canonical(a, errorA);
-  const std::filesystem::path pb = std::filesystem::weakly_canonical(b, errorB);
-  return errorA || errorB ? a == b : pa == pb;
+bool SamePath(const std::string& a, const std::string& b)
+{
+    std::error_code errorA, errorB;
+    const std::filesystem::path pa = std::filesystem::weakly_canonical(a, errorA);
+    const std::filesystem::path pb = std::filesystem::weakly_canonical(b, errorB);
+    return errorA || errorB ? a == b : pa == pb;
 }

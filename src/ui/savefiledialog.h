@@ -10,11 +10,11 @@ class QWidget;
 // What a save dialog shows: its title, the folder it opens in, the full name it proposes, the name filter
 // ("File disegno (*.dis)") and the extension added to a name typed without one ("dis").
 struct SaveFileRequest {
-  std::string title;
-  std::string folder;
-  std::string proposedName;
-  std::string filter;
-  std::string defaultSuffix;
+    std::string title;
+    std::string folder;
+    std::string proposedName;
+    std::string filter;
+    std::string defaultSuffix;
 };
 
 // Returns the chosen full name, or the empty text when the operator cancelled.

@@ -9,9 +9,9 @@ class ViewTransform;
 // A cursor point in mm with its pixel; snapped tells whether snapping moved it to an end, centre or grid point
 // (grid snap always counts as snapped, even when the point already lay on the grid).
 struct SnappedPoint {
-  double x = 0, y = 0;
-  int px = 0, py = 0;
-  bool snapped = false;
+    double x = 0, y = 0;
+    int px = 0, py = 0;
+    bool snapped = false;
 };
 
 // The nearest of the entities' start points, end points and arc centres, in index order, whose distance d from
@@ -25,5 +25,5 @@ void SnapToGrid(double gx, double gy, double& x, double& y);
 // The cursor point (x, y) at pixel (px, py) after the snaps that work data switch on: object snap first, grid
 // snap (with the view's grid steps, shown or not) only when object snap found nothing. A snapped point's pixel is
 // recomputed from the view; with both switches off the point and pixel come back as given, unsnapped.
-SnappedPoint SnapCursor(const Drw& drawing, const ViewTransform& view, const ParLav& work, double x, double y,
-                        int px, int py);
+SnappedPoint SnapCursor(const Drw& drawing, const ViewTransform& view, const ParLav& work, double x, double y, int px,
+                        int py);

@@ -5,9 +5,9 @@
 #include <QCursor>
 
 class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
+public:
+    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
 };

@@ -5,10 +5,12 @@
 
 #include <string>
 
-inline QString ToQString(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+inline QString ToQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string ToStdString(const QString& text) {
-  return text.toUtf8().toStdString();
+inline std::string ToStdString(const QString& text)
+{
+    return text.toUtf8().toStdString();
 }

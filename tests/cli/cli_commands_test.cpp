@@ -37,7 +37,7 @@ void ExpectChainedPaths(const QJsonObject& dump)
     EXPECT_EQ(path, dump["paths"].toInt());
 }
 
-} // namespace
+}  // namespace
 
 // Converting keeps every entity field that the drawing file holds, so the converted drawing dumps and reports
 // the same as the import.
@@ -125,7 +125,8 @@ TEST(CliCommands, JoinJoinsThePathsWithinTheTolerance)
         const QString output = folder.File("joined.dis");
         const CliResult result = RunCli({"join", "--tolerance", c.tolerance, dxf, output});
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-        EXPECT_EQ(result.err.toStdString(), "UNIONE COMPLETATA: Numero di entità unite: " + std::to_string(c.joins) + "\n");
+        EXPECT_EQ(result.err.toStdString(),
+                  "UNIONE COMPLETATA: Numero di entità unite: " + std::to_string(c.joins) + "\n");
         const CliResult dump = RunCli({"dump", "--json", output});
         EXPECT_EQ(dump.Json()["paths"].toInt(), 8 - c.joins);
         EXPECT_EQ(dump.Json()["entities"].toArray().size(), 13);

@@ -35,7 +35,7 @@ void ExpectCounts(const QJsonObject& info, int entities, int lines, int arcs, in
     EXPECT_EQ(info["layers"].toInt(-1), layers);
 }
 
-} // namespace
+}  // namespace
 
 // sample_v1.dis: a line (1.5, 2.5)-(10, 2.5) joined to a clockwise half circle about (15, 2.5) ending at (20, 2.5)
 // (path 1), and a line (0, 0)-(0, 30) (path 2); layers "", "0" and "Città".

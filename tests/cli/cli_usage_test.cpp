@@ -15,7 +15,7 @@ struct UsageCase {
 
 class CliUsage : public ::testing::TestWithParam<UsageCase> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(CliUsage, ExitsWithTwo)
 {
@@ -27,24 +27,21 @@ TEST_P(CliUsage, ExitsWithTwo)
 
 INSTANTIATE_TEST_SUITE_P(
     BadCommandLines, CliUsage,
-    ::testing::Values(
-        UsageCase{"NoCommand", {}},
-        UsageCase{"UnknownCommand", {"show", "a.dxf"}},
-        UsageCase{"UnknownOption", {"info", "--json", "--fast", "a.dxf"}},
-        UsageCase{"InfoWithoutJson", {"info", "a.dxf"}},
-        UsageCase{"InfoWithoutFile", {"info", "--json"}},
-        UsageCase{"InfoWithTwoFiles", {"info", "--json", "a.dxf", "b.dxf"}},
-        UsageCase{"InputNeitherDxfNorDis", {"info", "--json", "a.txt"}},
-        UsageCase{"ConvertWithoutOutput", {"convert", "a.dxf"}},
-        UsageCase{"ConvertToNonDrawingFile", {"convert", "a.dxf", "b.dxf"}},
-        UsageCase{"ConvertWithJson", {"convert", "--json", "a.dxf", "b.dis"}},
-        UsageCase{"BitmapToNonBmp", {"bitmap", "a.dxf", "b.png"}},
-        UsageCase{"ToleranceOnSimplify", {"simplify", "--tolerance", "1", "a.dxf", "b.dis"}},
-        UsageCase{"JoinWithoutTolerance", {"join", "a.dxf", "b.dis"}},
-        UsageCase{"JoinWithToleranceZero", {"join", "--tolerance", "0", "a.dxf", "b.dis"}},
-        UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
-        UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
-        UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}}),
+    ::testing::Values(UsageCase{"NoCommand", {}}, UsageCase{"UnknownCommand", {"show", "a.dxf"}},
+                      UsageCase{"UnknownOption", {"info", "--json", "--fast", "a.dxf"}},
+                      UsageCase{"InfoWithoutJson", {"info", "a.dxf"}}, UsageCase{"InfoWithoutFile", {"info", "--json"}},
+                      UsageCase{"InfoWithTwoFiles", {"info", "--json", "a.dxf", "b.dxf"}},
+                      UsageCase{"InputNeitherDxfNorDis", {"info", "--json", "a.txt"}},
+                      UsageCase{"ConvertWithoutOutput", {"convert", "a.dxf"}},
+                      UsageCase{"ConvertToNonDrawingFile", {"convert", "a.dxf", "b.dxf"}},
+                      UsageCase{"ConvertWithJson", {"convert", "--json", "a.dxf", "b.dis"}},
+                      UsageCase{"BitmapToNonBmp", {"bitmap", "a.dxf", "b.png"}},
+                      UsageCase{"ToleranceOnSimplify", {"simplify", "--tolerance", "1", "a.dxf", "b.dis"}},
+                      UsageCase{"JoinWithoutTolerance", {"join", "a.dxf", "b.dis"}},
+                      UsageCase{"JoinWithToleranceZero", {"join", "--tolerance", "0", "a.dxf", "b.dis"}},
+                      UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
+                      UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
+                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}}),
     [](const ::testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.what); });
 
 TEST(CliUsageHelp, PrintsTheCommandsAndExitsWithZero)

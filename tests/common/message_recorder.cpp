@@ -8,8 +8,7 @@ std::ostream& operator<<(std::ostream& out, const RecordedMessage& message)
     return out << "{\"" << message.text << "\", \"" << message.title << "\", " << message.style << "}";
 }
 
-MessageRecorder::MessageRecorder()
-    : previousErrorLog(std::move(ErrorLog)), previousEventLog(std::move(EventLog))
+MessageRecorder::MessageRecorder() : previousErrorLog(std::move(ErrorLog)), previousEventLog(std::move(EventLog))
 {
     ErrorLog = std::make_unique<Log>("ERR");
     EventLog = std::make_unique<Log>("EV");
@@ -24,7 +23,10 @@ MessageRecorder::~MessageRecorder()
     EventLog = std::move(previousEventLog);
 }
 
-void MessageRecorder::Answer(std::initializer_list<int> results) { script.insert(script.end(), results); }
+void MessageRecorder::Answer(std::initializer_list<int> results)
+{
+    script.insert(script.end(), results);
+}
 
 std::vector<std::string> MessageRecorder::Texts() const
 {

@@ -35,7 +35,7 @@ public:
     void Answer(std::initializer_list<int> results);
 
     const std::vector<RecordedMessage>& Messages() const { return messages; }
-    std::vector<std::string> Texts() const;   // the texts of Messages(), in order
+    std::vector<std::string> Texts() const;  // the texts of Messages(), in order
     std::size_t Count() const { return messages.size(); }
 
     std::vector<std::string> ErrorLines() const { return ErrorLog ? ErrorLog->Lines() : std::vector<std::string>{}; }

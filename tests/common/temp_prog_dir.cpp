@@ -30,7 +30,10 @@ TempProgDir::~TempProgDir()
     fs::remove_all(path, ignored);
 }
 
-std::string TempProgDir::File(const std::string& relative) const { return path + "/" + relative; }
+std::string TempProgDir::File(const std::string& relative) const
+{
+    return path + "/" + relative;
+}
 
 std::string TempProgDir::WriteFile(const std::string& relative, const std::string& contents) const
 {

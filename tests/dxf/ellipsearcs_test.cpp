@@ -38,20 +38,19 @@ const float SinglePi = static_cast<float>(Pi);
 const float SingleTwoPi = static_cast<float>(TwoPi);
 const float SingleHalfPi = static_cast<float>(HalfPi);
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EllipseArcsSplit,
-    ::testing::Values(
-        SplitCase{"Whole", 0, TwoPi, 16, 0, TwoPi},
-        SplitCase{"WholeInSinglePrecision", 0, SingleTwoPi, 16, 0, TwoPi},
-        SplitCase{"EqualParametersAreWhole", 1, 1, 16, 0, TwoPi},
-        SplitCase{"WholeFromAnywhere", 0.3, 0.3 + TwoPi, 16, 0, TwoPi},
-        SplitCase{"QuarterInSinglePrecision", 0, SingleHalfPi, 4, 0, SingleHalfPi},
-        SplitCase{"ThroughZero", 5.5, 0.5, 4, 5.5, 0.5 + TwoPi},
-        SplitCase{"StartJustBelowAGridPoint", SinglePi - 1e-7, Pi + 0.1, 1, SinglePi - 1e-7, Pi + 0.1},
-        SplitCase{"WithinOnePiece", 0.1, 0.2, 1, 0.1, 0.2},
-        SplitCase{"StartBeyondATurn", 0.1 + 2 * TwoPi, 0.2 + 2 * TwoPi, 1, 0.1, 0.2},
-        SplitCase{"HugeEndIsAtMostAWholeTurn", 0.5, 1e30, 17, 0.5, 0.5 + TwoPi}),
-    [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, EllipseArcsSplit,
+                         ::testing::Values(SplitCase{"Whole", 0, TwoPi, 16, 0, TwoPi},
+                                           SplitCase{"WholeInSinglePrecision", 0, SingleTwoPi, 16, 0, TwoPi},
+                                           SplitCase{"EqualParametersAreWhole", 1, 1, 16, 0, TwoPi},
+                                           SplitCase{"WholeFromAnywhere", 0.3, 0.3 + TwoPi, 16, 0, TwoPi},
+                                           SplitCase{"QuarterInSinglePrecision", 0, SingleHalfPi, 4, 0, SingleHalfPi},
+                                           SplitCase{"ThroughZero", 5.5, 0.5, 4, 5.5, 0.5 + TwoPi},
+                                           SplitCase{"StartJustBelowAGridPoint", SinglePi - 1e-7, Pi + 0.1, 1,
+                                                     SinglePi - 1e-7, Pi + 0.1},
+                                           SplitCase{"WithinOnePiece", 0.1, 0.2, 1, 0.1, 0.2},
+                                           SplitCase{"StartBeyondATurn", 0.1 + 2 * TwoPi, 0.2 + 2 * TwoPi, 1, 0.1, 0.2},
+                                           SplitCase{"HugeEndIsAtMostAWholeTurn", 0.5, 1e30, 17, 0.5, 0.5 + TwoPi}),
+                         [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 TEST(EllipseArcsSplit, ParametersThatAreNotNumbersGiveNoPieces)
 {
@@ -117,4 +116,4 @@ TEST(EllipseArcsBiarcFailure, FlatPieceHasNoBiarc)
     EXPECT_FALSE(Biarc(HalfPi, HalfPi, 0, 0, 0, 10, mx, my, c1x, c1y, c2x, c2y));
 }
 
-} // namespace
+}  // namespace

@@ -66,8 +66,9 @@ TEST_F(ImportDxfDriver, ProgressIsReportedOncePerItemOfTheNextImportOnly)
 TEST_F(ImportDxfDriver, DrawingThatDoesNotFitWarnsOnceAndKeepsReading)
 {
     // MaxEntities + 1 separate lines, then a circle and an insert that no longer fit, then a TEXT that is still met.
-    std::string dxf = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDBLK\n"
-                      "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n";
+    std::string dxf =
+        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDBLK\n"
+        "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n";
     for (int i = 0; i <= MaxEntities; ++i)
         dxf += "0\nLINE\n10\n" + std::to_string(3 * i) + "\n20\n0\n11\n" + std::to_string(3 * i + 1) + "\n21\n0\n";
     dxf += "0\nCIRCLE\n10\n0\n20\n0\n40\n1\n0\nINSERT\n2\nB\n0\nTEXT\n1\nx\n0\nENDSEC\n0\nEOF\n";
@@ -107,4 +108,4 @@ TEST_F(ImportDxfDriver, WithoutLogsBeforeTheImportNoneIsLeft)
     EXPECT_EQ(drawing.entityCount(), 4);
 }
 
-} // namespace
+}  // namespace

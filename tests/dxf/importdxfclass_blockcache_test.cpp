@@ -128,13 +128,14 @@ private:
         recorder.Clear();
         Outcome outcome;
         ImportDxfClass import(folder.WriteFile("blocks.dxf", dxf), outcome.drawing);
-        import.SetProgressCallback([&outcome](int item) { outcome.progress.push_back(item); });
-        EXPECT_TRUE(import.Import());
-        outcome.warnings = import.warnings;
-        outcome.messages = recorder.Texts();
-        return outcome;
-    }
-};
+        import.SetProgressCallback([&outcome](int item) { outcome.progress.push_back(item);
+    });
+    EXPECT_TRUE(import.Import());
+    outcome.warnings = import.warnings;
+    outcome.messages = recorder.Texts();
+    return outcome;
+}
+};  // namespace
 
 TEST_F(ImportDxfClassBlockCache, NestedMirroredScaledAndArrayedCopiesEqualFreshReadings)
 {
@@ -143,25 +144,28 @@ TEST_F(ImportDxfClassBlockCache, NestedMirroredScaledAndArrayedCopiesEqualFreshR
     // Both are inserted many times with different placements, a LINE after an insert chains with its last entity.
     Outcome outcome = ExpectSameAsReference([](bool selfInsert) {
         const std::string inner = Line(1.5, -2.25, 11.5, -2.25, "Inner") + Arc(3, 4, 2.5, 20, 250) +
-                                  Circle(-4, 1, 1.75) + BulgedPolyline(2, 2) + Ellipse(0.5, 0.25) +
-                                  Pair(0, "TEXT") + Pair(1, "label");
+                                  Circle(-4, 1, 1.75) + BulgedPolyline(2, 2) + Ellipse(0.5, 0.25) + Pair(0, "TEXT") +
+                                  Pair(1, "label");
         const std::string outer = InsertText({"INNER", 3, 1, 1.5, 0.5, 30}) + Line(0, 0, -9.5, 3.25, "Outer") +
                                   InsertText({"INNER", -20, 5, -1, 1, 0}) + Circle(40, 40, 3) +
                                   InsertText({"INNER", 0, 0, 1, 1, 15, 3, 2, 31.5, -18.25});
         std::string entities = Line(0, 0, 1, 1);
         const Insert inserts[] = {
-            {"OUTER", 100, 100, 1, 1, 0},       {"OUTER", -50.5, 20.25, 2, 2, 90},
-            {"OUTER", 7, -3, -1, 1, 0},         {"OUTER", 7, -3, 1, -1, 45},
-            {"OUTER", 0, 0, 0.3, 2.7, 123.45},  {"INNER", 1000, 0, 1, 1, 0},
-            {"INNER", 13.1, 17.9, -1.5, -1.5, 200}, {"OUTER", 5, 5, 1, 1, 33, 4, 3, 120, 95},
+            {"OUTER", 100, 100, 1, 1, 0},
+            {"OUTER", -50.5, 20.25, 2, 2, 90},
+            {"OUTER", 7, -3, -1, 1, 0},
+            {"OUTER", 7, -3, 1, -1, 45},
+            {"OUTER", 0, 0, 0.3, 2.7, 123.45},
+            {"INNER", 1000, 0, 1, 1, 0},
+            {"INNER", 13.1, 17.9, -1.5, -1.5, 200},
+            {"OUTER", 5, 5, 1, 1, 33, 4, 3, 120, 95},
             {"INNER", -1, -2, 1.25, 0.75, -60, 2, 5, 10.5, 22.5},
         };
         for (const Insert& insert : inserts)
             entities += InsertText(insert);
         entities += Line(-1.5, 2.25, 0, 0);  // ends where the last block entity may start or end
         entities += InsertText({"OUTER", 9, 9, 1, 1, 0}) + Line(0, 0, 1, 1) + InsertText({"MISSING"});
-        return Dxf(Block("INNER", 1.5, -2.25, inner, selfInsert) + Block("OUTER", 0, 0, outer, selfInsert),
-                   entities);
+        return Dxf(Block("INNER", 1.5, -2.25, inner, selfInsert) + Block("OUTER", 0, 0, outer, selfInsert), entities);
     });
     EXPECT_EQ(outcome.warnings, WarnText);
     EXPECT_GT(outcome.drawing.entityCount(), 2000);
@@ -218,9 +222,9 @@ TEST_F(ImportDxfClassBlockCache, KeptReadingIsNotCopiedWhereItsEmptyExpansionsWo
         std::string entities;
         for (int i = 0; i < 80; ++i)
             entities += InsertText({"ROW", 0, static_cast<double>(i)});
-        return Dxf(Block("EMPTY", 0, 0, Pair(0, "TEXT") + Pair(1, "t"), selfInsert) +
-                       Block("ROW", 0, 0, row, selfInsert),
-                   entities);
+        return Dxf(
+            Block("EMPTY", 0, 0, Pair(0, "TEXT") + Pair(1, "t"), selfInsert) + Block("ROW", 0, 0, row, selfInsert),
+            entities);
     });
     EXPECT_EQ(outcome.drawing.entityCount(), 67);
     EXPECT_EQ(outcome.warnings, WarnText);
@@ -238,12 +242,12 @@ TEST_F(ImportDxfClassBlockCache, EveryCopyOfANestedBlockIsPlacedByItsOwnInsert)
         double x1, y1, x2, y2, xc, yc;
         bool isArc, clockwise;
     } expected[] = {
-        {110, 0, 111, 0, 0, 0, false, false},    {111, 0, 110, 1, 110, 0, true, false},
-        {110, 1, 105, 5, 0, 0, false, false},    {-10, 100, -11, 100, 0, 0, false, false},
+        {110, 0, 111, 0, 0, 0, false, false},       {111, 0, 110, 1, 110, 0, true, false},
+        {110, 1, 105, 5, 0, 0, false, false},       {-10, 100, -11, 100, 0, 0, false, false},
         {-11, 100, -10, 101, -10, 100, true, true}, {-10, 101, -5, 105, 0, 0, false, false},
-        {10, 0, 11, 0, 0, 0, false, false},      {11, 0, 10, 1, 10, 0, true, false},
-        {10, 1, 5, 5, 0, 0, false, false},       {60, 0, 61, 0, 0, 0, false, false},
-        {61, 0, 60, 1, 60, 0, true, false},      {60, 1, 55, 5, 0, 0, false, false},
+        {10, 0, 11, 0, 0, 0, false, false},         {11, 0, 10, 1, 10, 0, true, false},
+        {10, 1, 5, 5, 0, 0, false, false},          {60, 0, 61, 0, 0, 0, false, false},
+        {61, 0, 60, 1, 60, 0, true, false},         {60, 1, 55, 5, 0, 0, false, false},
     };
     ASSERT_EQ(d.entityCount(), 12);
     EXPECT_EQ(d.pathCount, 12);
@@ -265,4 +269,4 @@ TEST_F(ImportDxfClassBlockCache, EveryCopyOfANestedBlockIsPlacedByItsOwnInsert)
     }
 }
 
-} // namespace
+}  // namespace

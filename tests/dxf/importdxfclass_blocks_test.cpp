@@ -176,8 +176,8 @@ TEST_F(ImportDxfClassBlocks, BlocksBeyondTheIndexAreNotFound)
         dxf += "0\nBLOCK\n2\nB" + std::to_string(i) + "\n0\nLINE\n10\n0\n20\n" + std::to_string(i) +
                "\n11\n1\n21\n0\n0\nENDBLK\n";
     }
-    dxf += "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nB0\n0\nINSERT\n2\nB" +
-           std::to_string(MaxBlocks) + "\n0\nENDSEC\n0\nEOF\n";
+    dxf += "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nB0\n0\nINSERT\n2\nB" + std::to_string(MaxBlocks) +
+           "\n0\nENDSEC\n0\nEOF\n";
     Drw drawing;
     ImportDxfClass import(folder.WriteFile("blocks.dxf", dxf), drawing);
     EXPECT_TRUE(import.Import());
@@ -185,4 +185,4 @@ TEST_F(ImportDxfClassBlocks, BlocksBeyondTheIndexAreNotFound)
     EXPECT_EQ(drawing.entities[0].y1, 0);
 }
 
-} // namespace
+}  // namespace

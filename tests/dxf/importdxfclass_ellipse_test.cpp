@@ -17,8 +17,7 @@ protected:
 
 // Every point of the path's entities (sampled) lies within tolerance of the ellipse with centre (cx, cy),
 // semi-axes a, b and major axis at angle theta.
-void ExpectOnEllipse(const Drw& d, int path, double cx, double cy, double a, double b, double theta,
-                     double tolerance)
+void ExpectOnEllipse(const Drw& d, int path, double cx, double cy, double a, double b, double theta, double tolerance)
 {
     for (const Entity& e : d.entities) {
         if (e.sequence != path)
@@ -116,4 +115,4 @@ TEST_F(ImportDxfClassEllipse, NullMajorAxisTakesNoPathNumber)
     EXPECT_EQ(r.drawing.pathCount, 1);
 }
 
-} // namespace
+}  // namespace

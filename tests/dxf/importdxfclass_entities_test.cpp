@@ -56,17 +56,16 @@ TEST_P(ImportDxfClassChaining, TouchingLinesFollowEachOther)
     ExpectWellFormed(r.drawing);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ImportDxfClassChaining,
-    ::testing::Values(
-        // the new line starts where the previous one starts: the previous one turns round
-        ChainCase{"line_start_on_previous_start.dxf", {10, 0}, {0, 0}, {0, 0}, {0, 10}},
-        // end to end in file order: both keep their directions
-        ChainCase{"lines_end_to_end.dxf", {0, 0}, {10, 0}, {10, 0}, {10, 10}},
-        // the new line ends where the previous one ends: the new one turns round
-        ChainCase{"line_end_on_previous_end.dxf", {0, 0}, {10, 0}, {10, 0}, {10, 10}},
-        // the new line ends where the previous one starts: both turn round
-        ChainCase{"line_end_on_previous_start.dxf", {10, 0}, {0, 0}, {0, 0}, {0, 10}}));
+INSTANTIATE_TEST_SUITE_P(Cases, ImportDxfClassChaining,
+                         ::testing::Values(
+                             // the new line starts where the previous one starts: the previous one turns round
+                             ChainCase{"line_start_on_previous_start.dxf", {10, 0}, {0, 0}, {0, 0}, {0, 10}},
+                             // end to end in file order: both keep their directions
+                             ChainCase{"lines_end_to_end.dxf", {0, 0}, {10, 0}, {10, 0}, {10, 10}},
+                             // the new line ends where the previous one ends: the new one turns round
+                             ChainCase{"line_end_on_previous_end.dxf", {0, 0}, {10, 0}, {10, 0}, {10, 10}},
+                             // the new line ends where the previous one starts: both turn round
+                             ChainCase{"line_end_on_previous_start.dxf", {10, 0}, {0, 0}, {0, 0}, {0, 10}}));
 
 TEST_F(ImportDxfClassEntities, ArcRunsCounterClockwiseFromItsStartAngle)
 {
@@ -172,4 +171,4 @@ TEST_F(ImportDxfClassEntities, ExtrusionFromBelowMirrorsXAndTurnsArcsRound)
     EXPECT_FALSE(plain.clockwise);
 }
 
-} // namespace
+}  // namespace

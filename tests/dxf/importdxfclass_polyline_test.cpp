@@ -101,4 +101,4 @@ TEST_F(ImportDxfClassPolyline, SplineFitPolylineFollowsItsCurveNotItsFrame)
     EXPECT_EQ(r.drawing.entities[0].x2, 10);
 }
 
-} // namespace
+}  // namespace

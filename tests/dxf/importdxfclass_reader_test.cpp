@@ -133,4 +133,4 @@ TEST_F(ImportDxfClassReader, MissingFileFailsWithTheOpeningMessage)
     EXPECT_EQ(recorder.Messages()[0].text.rfind("FRW001", 0), 0u);
 }
 
-} // namespace
+}  // namespace

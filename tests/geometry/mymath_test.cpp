@@ -13,61 +13,106 @@ constexpr double Near = 1e-9;
 const double Root2 = std::sqrt(2.0);
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-EntityGeometry Line(double x1, double y1, double x2, double y2) { return {x1, y1, x2, y2, false, 0, 0, false}; }
-EntityGeometry Arc(double x1, double y1, double x2, double y2, double cx, double cy, bool cw) {
+EntityGeometry Line(double x1, double y1, double x2, double y2)
+{
+    return {x1, y1, x2, y2, false, 0, 0, false};
+}
+EntityGeometry Arc(double x1, double y1, double x2, double y2, double cx, double cy, bool cw)
+{
     return {x1, y1, x2, y2, true, cx, cy, cw};
 }
 // A point on the circle of radius r about (cx, cy) at the angle given in degrees.
-double Px(double cx, double r, double degrees) { return cx + r * std::cos(degrees * Pi / 180); }
-double Py(double cy, double r, double degrees) { return cy + r * std::sin(degrees * Pi / 180); }
+double Px(double cx, double r, double degrees)
+{
+    return cx + r * std::cos(degrees * Pi / 180);
+}
+double Py(double cy, double r, double degrees)
+{
+    return cy + r * std::sin(degrees * Pi / 180);
+}
 
 }  // namespace
 
-TEST(Mymath, ComparisonsUseOpenIntervalsAndFailOnNaN) {
-    struct Case { const char* what; bool got, expected; };
+TEST(Mymath, ComparisonsUseOpenIntervalsAndFailOnNaN)
+{
+    struct Case {
+        const char* what;
+        bool got, expected;
+    };
     const Case cases[] = {
-        {"IsZero below", IsZero(9.9e-9), true},          {"IsZero at tolerance", IsZero(1e-8), false},
-        {"IsZero negative", IsZero(-9.9e-9), true},      {"IsZero negative at tolerance", IsZero(-1e-8), false},
+        {"IsZero below", IsZero(9.9e-9), true},
+        {"IsZero at tolerance", IsZero(1e-8), false},
+        {"IsZero negative", IsZero(-9.9e-9), true},
+        {"IsZero negative at tolerance", IsZero(-1e-8), false},
         {"IsZero own tolerance", IsZero(0.05, 0.1), true},
-        {"IsEqual within", IsEqual(1, 1 + 5e-9), true},  {"IsEqual beyond", IsEqual(1, 1 + 2e-8), false},
-        {"IsLess tie", IsLess(0, 1e-8), false},          {"IsLess clear", IsLess(1, 1 + 2e-8), true},
-        {"IsLess within", IsLess(1, 1 + 5e-9), false},   {"IsLessEqual within", IsLessEqual(1 + 5e-9, 1), true},
-        {"IsLessEqual tie", IsLessEqual(1e-8, 0), false}, {"IsGreater tie", IsGreater(1e-8, 0), false},
-        {"IsGreater clear", IsGreater(1 + 2e-8, 1), true}, {"IsGreaterEqual within", IsGreaterEqual(1 - 5e-9, 1), true},
+        {"IsEqual within", IsEqual(1, 1 + 5e-9), true},
+        {"IsEqual beyond", IsEqual(1, 1 + 2e-8), false},
+        {"IsLess tie", IsLess(0, 1e-8), false},
+        {"IsLess clear", IsLess(1, 1 + 2e-8), true},
+        {"IsLess within", IsLess(1, 1 + 5e-9), false},
+        {"IsLessEqual within", IsLessEqual(1 + 5e-9, 1), true},
+        {"IsLessEqual tie", IsLessEqual(1e-8, 0), false},
+        {"IsGreater tie", IsGreater(1e-8, 0), false},
+        {"IsGreater clear", IsGreater(1 + 2e-8, 1), true},
+        {"IsGreaterEqual within", IsGreaterEqual(1 - 5e-9, 1), true},
         {"IsGreaterEqual tie", IsGreaterEqual(0, 1e-8), false},
-        {"NaN IsZero", IsZero(NaN), false},              {"NaN IsEqual", IsEqual(NaN, NaN), false},
-        {"NaN IsLessEqual", IsLessEqual(NaN, 0), false}, {"NaN IsGreaterEqual", IsGreaterEqual(0, NaN), false},
+        {"NaN IsZero", IsZero(NaN), false},
+        {"NaN IsEqual", IsEqual(NaN, NaN), false},
+        {"NaN IsLessEqual", IsLessEqual(NaN, 0), false},
+        {"NaN IsGreaterEqual", IsGreaterEqual(0, NaN), false},
         {"vertical slope", IsVerticalSlope(LargestDouble), true},
         {"vertical slope negative", IsVerticalSlope(-LargestDouble), true},
         {"vertical slope threshold", IsVerticalSlope(LargestDouble / 10), false},
         {"steep slope", IsVerticalSlope(1e300), false},
-        {"angle zero", IsAngleZero(0), true},            {"angle full turn", IsAngleZero(TwoPi), true},
-        {"angle hair below 2pi", IsAngleZero(TwoPi - 5e-9), true}, {"angle hair below 0", IsAngleZero(-5e-9), true},
-        {"angle two turns", IsAngleZero(2 * TwoPi), true}, {"angle small", IsAngleZero(1e-6), false},
+        {"angle zero", IsAngleZero(0), true},
+        {"angle full turn", IsAngleZero(TwoPi), true},
+        {"angle hair below 2pi", IsAngleZero(TwoPi - 5e-9), true},
+        {"angle hair below 0", IsAngleZero(-5e-9), true},
+        {"angle two turns", IsAngleZero(2 * TwoPi), true},
+        {"angle small", IsAngleZero(1e-6), false},
         {"angle small, wide tolerance", IsAngleZero(1e-6, 1e-5), true},
-        {"angle near 2pi, wide tolerance", IsAngleZero(TwoPi - 1e-6, 1e-5), true}, {"angle pi", IsAngleZero(Pi), false},
+        {"angle near 2pi, wide tolerance", IsAngleZero(TwoPi - 1e-6, 1e-5), true},
+        {"angle pi", IsAngleZero(Pi), false},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.got, c.expected) << c.what;
 }
 
-TEST(Mymath, NormalizeAngleRanges) {
-    struct Case { double a; bool fullTurn; double expected; };
-    const Case cases[] = {
-        {TwoPi - 1e-9, false, -1e-9},  {TwoPi, false, 0},          {TwoPi, true, TwoPi},
-        {TwoPi + 5e-9, true, TwoPi + 5e-9}, {TwoPi + 2e-8, true, 2e-8}, {-5e-9, false, -5e-9},
-        {-2e-8, false, TwoPi - 2e-8},  {-HalfPi, false, ThreeHalfPi}, {7 * Pi, false, Pi},
-        {-7 * Pi, true, Pi},           {Pi, false, Pi},
+TEST(Mymath, NormalizeAngleRanges)
+{
+    struct Case {
+        double a;
+        bool fullTurn;
+        double expected;
     };
-    for (const Case& c : cases) EXPECT_NEAR(NormalizeAngle(c.a, c.fullTurn), c.expected, 1e-14) << c.a;
+    const Case cases[] = {
+        {TwoPi - 1e-9, false, -1e-9},
+        {TwoPi, false, 0},
+        {TwoPi, true, TwoPi},
+        {TwoPi + 5e-9, true, TwoPi + 5e-9},
+        {TwoPi + 2e-8, true, 2e-8},
+        {-5e-9, false, -5e-9},
+        {-2e-8, false, TwoPi - 2e-8},
+        {-HalfPi, false, ThreeHalfPi},
+        {7 * Pi, false, Pi},
+        {-7 * Pi, true, Pi},
+        {Pi, false, Pi},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(NormalizeAngle(c.a, c.fullTurn), c.expected, 1e-14) << c.a;
     const double huge = NormalizeAngle(1e12, false);
     EXPECT_TRUE(huge >= -Epsilon && huge < TwoPi) << huge;
     EXPECT_TRUE(std::isnan(NormalizeAngle(std::numeric_limits<double>::infinity(), false)));
 }
 
-TEST(Mymath, VectorAngleAndNullVectors) {
-    struct Case { double dy, dx, expected; bool isNull; };
+TEST(Mymath, VectorAngleAndNullVectors)
+{
+    struct Case {
+        double dy, dx, expected;
+        bool isNull;
+    };
     const Case cases[] = {
-        {0, 0, 0, true}, {5e-9, -5e-9, 0, true}, {0, -1, Pi, false}, {-1, 0, -HalfPi, false},
+        {0, 0, 0, true},       {5e-9, -5e-9, 0, true},   {0, -1, Pi, false}, {-1, 0, -HalfPi, false},
         {1, 1, Pi / 4, false}, {2e-8, 0, HalfPi, false}, {NaN, 1, 0, true},
     };
     for (const Case& c : cases) {
@@ -77,56 +122,97 @@ TEST(Mymath, VectorAngleAndNullVectors) {
     }
 }
 
-TEST(Mymath, SafeRootGuardsCancellation) {
-    struct Case { double a, b, expected; };
+TEST(Mymath, SafeRootGuardsCancellation)
+{
+    struct Case {
+        double a, b, expected;
+    };
     const Case cases[] = {
-        {4, 0, 2},  {0, 4, -4}, {1, 1, 0},
-        {1e6, 1e6 - 1e-4, 0},                 // below 10^(6-9): cancellation noise
+        {4, 0, 2},
+        {0, 4, -4},
+        {1, 1, 0},
+        {1e6, 1e6 - 1e-4, 0},                              // below 10^(6-9): cancellation noise
         {1e6, 1e6 - 1e-2, std::sqrt(1e6 - (1e6 - 1e-2))},  // above it: a real difference
-        {0, 5e-9, std::sqrt(5e-9)},           // a hair below zero still reads as two roots
-        {1e-12, 0, 1e-6},                     // small magnitudes: the guard is below the tolerance
+        {0, 5e-9, std::sqrt(5e-9)},                        // a hair below zero still reads as two roots
+        {1e-12, 0, 1e-6},                                  // small magnitudes: the guard is below the tolerance
     };
-    for (const Case& c : cases) EXPECT_NEAR(SafeRoot(c.a, c.b), c.expected, 1e-12) << c.a << " - " << c.b;
+    for (const Case& c : cases)
+        EXPECT_NEAR(SafeRoot(c.a, c.b), c.expected, 1e-12) << c.a << " - " << c.b;
 }
 
-TEST(Mymath, PointOnSegmentIncludesP1AndP2OnlyAlongPlusX) {
-    struct Case { const char* what; EntityGeometry e; double px, py; bool expected; };
+TEST(Mymath, PointOnSegmentIncludesP1AndP2OnlyAlongPlusX)
+{
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double px, py;
+        bool expected;
+    };
     const Case cases[] = {
-        {"+x P1", Line(0, 0, 10, 0), 0, 0, true},         {"+x P2", Line(0, 0, 10, 0), 10, 0, true},
-        {"+x middle", Line(0, 0, 10, 0), 5, 0, true},     {"+x within tolerance", Line(0, 0, 10, 0), 5, 5e-9, true},
-        {"+x beside", Line(0, 0, 10, 0), 5, 1e-6, false}, {"+x hair past P2", Line(0, 0, 10, 0), 10 + 5e-9, 0, true},
-        {"+x before P1", Line(0, 0, 10, 0), -1, 0, false}, {"+x past P2", Line(0, 0, 10, 0), 10.001, 0, false},
-        {"+y P1", Line(0, 0, 0, 10), 0, 0, true},         {"+y P2", Line(0, 0, 0, 10), 0, 10, false},
-        {"+y middle", Line(0, 0, 0, 10), 0, 4, true},     {"-x P2", Line(10, 0, 0, 0), 0, 0, false},
-        {"-x P1", Line(10, 0, 0, 0), 10, 0, true},        {"diagonal middle", Line(0, 0, 3, 4), 1.5, 2, true},
-        {"diagonal off", Line(0, 0, 3, 4), 1.5, 2.1, false}, {"zero length", Line(1, 1, 1, 1), 1, 1, true},
+        {"+x P1", Line(0, 0, 10, 0), 0, 0, true},
+        {"+x P2", Line(0, 0, 10, 0), 10, 0, true},
+        {"+x middle", Line(0, 0, 10, 0), 5, 0, true},
+        {"+x within tolerance", Line(0, 0, 10, 0), 5, 5e-9, true},
+        {"+x beside", Line(0, 0, 10, 0), 5, 1e-6, false},
+        {"+x hair past P2", Line(0, 0, 10, 0), 10 + 5e-9, 0, true},
+        {"+x before P1", Line(0, 0, 10, 0), -1, 0, false},
+        {"+x past P2", Line(0, 0, 10, 0), 10.001, 0, false},
+        {"+y P1", Line(0, 0, 0, 10), 0, 0, true},
+        {"+y P2", Line(0, 0, 0, 10), 0, 10, false},
+        {"+y middle", Line(0, 0, 0, 10), 0, 4, true},
+        {"-x P2", Line(10, 0, 0, 0), 0, 0, false},
+        {"-x P1", Line(10, 0, 0, 0), 10, 0, true},
+        {"diagonal middle", Line(0, 0, 3, 4), 1.5, 2, true},
+        {"diagonal off", Line(0, 0, 3, 4), 1.5, 2.1, false},
+        {"zero length", Line(1, 1, 1, 1), 1, 1, true},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsPointOnEntity(c.e, c.px, c.py), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsPointOnEntity(c.e, c.px, c.py), c.expected) << c.what;
 }
 
-TEST(Mymath, PointOnArcFollowsDirectionAndFullCircle) {
+TEST(Mymath, PointOnArcFollowsDirectionAndFullCircle)
+{
     const EntityGeometry ccw = Arc(10, 0, 0, 10, 0, 0, false);
     const EntityGeometry cw = Arc(10, 0, 0, 10, 0, 0, true);
     const EntityGeometry full = Arc(10, 0, 10, 0, 0, 0, false);
     const EntityGeometry acrossCut = Arc(Px(0, 10, 170), Py(0, 10, 170), Px(0, 10, -170), Py(0, 10, -170), 0, 0, false);
-    struct Case { const char* what; const EntityGeometry& e; double px, py; bool expected; };
+    struct Case {
+        const char* what;
+        const EntityGeometry& e;
+        double px, py;
+        bool expected;
+    };
     const Case cases[] = {
-        {"ccw inside", ccw, Px(0, 10, 45), Py(0, 10, 45), true},  {"ccw outside", ccw, 0, -10, false},
-        {"ccw P1", ccw, 10, 0, true},                             {"ccw P2", ccw, 0, 10, true},
+        {"ccw inside", ccw, Px(0, 10, 45), Py(0, 10, 45), true},
+        {"ccw outside", ccw, 0, -10, false},
+        {"ccw P1", ccw, 10, 0, true},
+        {"ccw P2", ccw, 0, 10, true},
         {"ccw radius within tolerance", ccw, Px(0, 10 + 5e-9, 45), Py(0, 10 + 5e-9, 45), true},
         {"ccw off radius", ccw, Px(0, 10.001, 45), Py(0, 10.001, 45), false},
-        {"cw inside", cw, 0, -10, true},                          {"cw outside", cw, Px(0, 10, 45), Py(0, 10, 45), false},
-        {"cw P1", cw, 10, 0, true},                               {"cw P2", cw, 0, 10, true},
-        {"full top", full, 0, 10, true},                          {"full left", full, -10, 0, true},
-        {"full bottom", full, 0, -10, true},                      {"full P1", full, 10, 0, true},
-        {"full inside", full, 5, 0, false},                       {"full centre", full, 0, 0, false},
-        {"across the cut", acrossCut, -10, 0, true},              {"across the cut, outside", acrossCut, 10, 0, false},
+        {"cw inside", cw, 0, -10, true},
+        {"cw outside", cw, Px(0, 10, 45), Py(0, 10, 45), false},
+        {"cw P1", cw, 10, 0, true},
+        {"cw P2", cw, 0, 10, true},
+        {"full top", full, 0, 10, true},
+        {"full left", full, -10, 0, true},
+        {"full bottom", full, 0, -10, true},
+        {"full P1", full, 10, 0, true},
+        {"full inside", full, 5, 0, false},
+        {"full centre", full, 0, 0, false},
+        {"across the cut", acrossCut, -10, 0, true},
+        {"across the cut, outside", acrossCut, 10, 0, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsPointOnEntity(c.e, c.px, c.py), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsPointOnEntity(c.e, c.px, c.py), c.expected) << c.what;
 }
 
-TEST(Mymath, ArcSweepAndLength) {
-    struct Case { const char* what; EntityGeometry e; double sweep; };
+TEST(Mymath, ArcSweepAndLength)
+{
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double sweep;
+    };
     const Case cases[] = {
         {"quarter ccw", Arc(10, 0, 0, 10, 0, 0, false), HalfPi},
         {"quarter ccw run cw", Arc(10, 0, 0, 10, 0, 0, true), ThreeHalfPi},
@@ -146,8 +232,13 @@ TEST(Mymath, ArcSweepAndLength) {
     EXPECT_DOUBLE_EQ(EntityLength(Line(0, 0, 3, 4)), 5);
 }
 
-TEST(Mymath, EndTangentsAreDirectionsOfTravel) {
-    struct Case { const char* what; EntityGeometry e; double start, end; };
+TEST(Mymath, EndTangentsAreDirectionsOfTravel)
+{
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double start, end;
+    };
     const Case cases[] = {
         {"line down", Line(0, 0, 0, -5), ThreeHalfPi, ThreeHalfPi},
         {"ccw quarter", Arc(10, 0, 0, 10, 0, 0, false), HalfPi, Pi},
@@ -162,9 +253,14 @@ TEST(Mymath, EndTangentsAreDirectionsOfTravel) {
     }
 }
 
-TEST(Mymath, EntityExtentsIncludeCircleExtremesOnTheArc) {
+TEST(Mymath, EntityExtentsIncludeCircleExtremesOnTheArc)
+{
     const double s45 = 5 * std::sqrt(0.5);
-    struct Case { const char* what; EntityGeometry e; double maxX, minX, maxY, minY; };
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double maxX, minX, maxY, minY;
+    };
     const Case cases[] = {
         {"line reversed", Line(4, 7, -1, 2), 4, -1, 7, 2},
         {"quarter ccw", Arc(6, 2, 1, 7, 1, 2, false), 6, 1, 7, 2},
@@ -185,9 +281,14 @@ TEST(Mymath, EntityExtentsIncludeCircleExtremesOnTheArc) {
     }
 }
 
-TEST(Mymath, DistanceToEntityUsesFootOrNearerEnd) {
+TEST(Mymath, DistanceToEntityUsesFootOrNearerEnd)
+{
     const double c45 = 10 * std::sqrt(0.5);
-    struct Case { const char* what; EntityGeometry e; double qx, qy, distance, nx, ny; };
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double qx, qy, distance, nx, ny;
+    };
     const Case cases[] = {
         {"beside a segment", Line(0, 0, 10, 0), 5, 3, 3, 5, 0},
         {"beyond the end", Line(0, 0, 10, 0), 13, 4, 5, 10, 0},
@@ -212,7 +313,8 @@ TEST(Mymath, DistanceToEntityUsesFootOrNearerEnd) {
     EXPECT_NEAR(DistanceToEntity(13, 4, Line(0, 0, 10, 0)), 5, Near);
 }
 
-TEST(Mymath, ProjectOnSegmentRejectsFeetOutsideAndAtEndsOfAxisSegments) {
+TEST(Mymath, ProjectOnSegmentRejectsFeetOutsideAndAtEndsOfAxisSegments)
+{
     double fx = 0, fy = 0;
     EXPECT_FALSE(ProjectOnEntity(Line(0, 0, 10, 0), 10, 3, fx, fy));
     EXPECT_FALSE(ProjectOnEntity(Line(0, 0, 10, 0), 11, 3, fx, fy));
@@ -223,8 +325,14 @@ TEST(Mymath, ProjectOnSegmentRejectsFeetOutsideAndAtEndsOfAxisSegments) {
     EXPECT_NEAR(fy, 2, Near);
 }
 
-TEST(Mymath, ExtendEndAndStartTravelAlongTheEntity) {
-    struct Case { const char* what; EntityGeometry e; bool atStart; double delta, px, py; };
+TEST(Mymath, ExtendEndAndStartTravelAlongTheEntity)
+{
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        bool atStart;
+        double delta, px, py;
+    };
     const double quarter = 5 * Pi;  // a quarter turn at radius 10
     const Case cases[] = {
         {"line longer", Line(0, 0, 3, 4), false, 5, 6, 8},
@@ -241,20 +349,28 @@ TEST(Mymath, ExtendEndAndStartTravelAlongTheEntity) {
     };
     for (const Case& c : cases) {
         double px = NaN, py = NaN;
-        if (c.atStart) ExtendStart(c.e, c.delta, px, py);
-        else ExtendEnd(c.e, c.delta, px, py);
+        if (c.atStart)
+            ExtendStart(c.e, c.delta, px, py);
+        else
+            ExtendEnd(c.e, c.delta, px, py);
         EXPECT_NEAR(px, c.px, Near) << c.what;
         EXPECT_NEAR(py, c.py, Near) << c.what;
     }
 }
 
-TEST(Mymath, ArcMidpointHalvesTheSweep) {
-    struct Case { const char* what; EntityGeometry e; double mx, my; };
+TEST(Mymath, ArcMidpointHalvesTheSweep)
+{
+    struct Case {
+        const char* what;
+        EntityGeometry e;
+        double mx, my;
+    };
     const double c45 = 10 * std::sqrt(0.5);
     const Case cases[] = {
         {"ccw quarter", Arc(10, 0, 0, 10, 0, 0, false), c45, c45},
         {"cw three quarters", Arc(10, 0, 0, 10, 0, 0, true), -c45, -c45},
-        {"ccw across the cut", Arc(Px(0, 10, 170), Py(0, 10, 170), Px(0, 10, -170), Py(0, 10, -170), 0, 0, false), -10, 0},
+        {"ccw across the cut", Arc(Px(0, 10, 170), Py(0, 10, 170), Px(0, 10, -170), Py(0, 10, -170), 0, 0, false), -10,
+         0},
         {"cw the long way", Arc(Px(0, 10, 170), Py(0, 10, 170), Px(0, 10, -170), Py(0, 10, -170), 0, 0, true), 10, 0},
         {"off-centre half", Arc(6, 2, -4, 2, 1, 2, false), 1, 7},
         {"full circle gives P1", Arc(10, 0, 10, 0, 0, 0, false), 10, 0},
@@ -267,8 +383,14 @@ TEST(Mymath, ArcMidpointHalvesTheSweep) {
     }
 }
 
-TEST(Mymath, IntersectLinesInPointSlopeForm) {
-    struct Case { const char* what; double x1, y1, m1, x2, y2, m2; int count; double x, y; };
+TEST(Mymath, IntersectLinesInPointSlopeForm)
+{
+    struct Case {
+        const char* what;
+        double x1, y1, m1, x2, y2, m2;
+        int count;
+        double x, y;
+    };
     const Case cases[] = {
         {"crossing", 0, 0, 1, 0, 2, -1, 1, 1, 1},
         {"first vertical", 3, 0, LargestDouble, 0, 1, 2, 1, 3, 7},
@@ -290,8 +412,14 @@ TEST(Mymath, IntersectLinesInPointSlopeForm) {
     }
 }
 
-TEST(Mymath, IntersectSegmentsCountsPointsOnBoth) {
-    struct Case { const char* what; double x1, y1, x2, y2, x3, y3, x4, y4; int count; double x, y; };
+TEST(Mymath, IntersectSegmentsCountsPointsOnBoth)
+{
+    struct Case {
+        const char* what;
+        double x1, y1, x2, y2, x3, y3, x4, y4;
+        int count;
+        double x, y;
+    };
     const Case cases[] = {
         {"crossing", 0, 0, 10, 10, 0, 10, 10, 0, 1, 5, 5},
         {"lines cross past an end", 0, 0, 4, 4, 0, 10, 10, 0, 0, 0, 0},
@@ -312,8 +440,14 @@ TEST(Mymath, IntersectSegmentsCountsPointsOnBoth) {
     }
 }
 
-TEST(Mymath, IntersectLineCircleOrdersPointsAndDetectsTangents) {
-    struct Case { const char* what; double ax, ay, bx, by, cx, cy, r; int count; double x0, y0, x1, y1; };
+TEST(Mymath, IntersectLineCircleOrdersPointsAndDetectsTangents)
+{
+    struct Case {
+        const char* what;
+        double ax, ay, bx, by, cx, cy, r;
+        int count;
+        double x0, y0, x1, y1;
+    };
     const double big = 1000 * Root2;
     const Case cases[] = {
         {"diagonal secant", 0, 0, 1, 1, 0, 0, Root2, 2, 1, 1, -1, -1},
@@ -343,8 +477,14 @@ TEST(Mymath, IntersectLineCircleOrdersPointsAndDetectsTangents) {
     }
 }
 
-TEST(Mymath, IntersectCirclesCasesAndPointsOnBoth) {
-    struct Case { const char* what; double c1x, c1y, r1, c2x, c2y, r2; int count; double x0, y0, x1, y1; };
+TEST(Mymath, IntersectCirclesCasesAndPointsOnBoth)
+{
+    struct Case {
+        const char* what;
+        double c1x, c1y, r1, c2x, c2y, r2;
+        int count;
+        double x0, y0, x1, y1;
+    };
     const Case cases[] = {
         {"two points", 0, 0, 5, 8, 0, 5, 2, 4, 3, 4, -3},
         {"centres one above the other", 0, 0, 5, 0, 8, 5, 2, -3, 4, 3, 4},
@@ -376,8 +516,15 @@ TEST(Mymath, IntersectCirclesCasesAndPointsOnBoth) {
     }
 }
 
-TEST(Mymath, CircleThrough3PointsGivesCentreAndDirection) {
-    struct Case { const char* what; double x1, y1, x2, y2, x3, y3; bool ok; double cx, cy, r; bool cw; };
+TEST(Mymath, CircleThrough3PointsGivesCentreAndDirection)
+{
+    struct Case {
+        const char* what;
+        double x1, y1, x2, y2, x3, y3;
+        bool ok;
+        double cx, cy, r;
+        bool cw;
+    };
     const Case cases[] = {
         {"counter-clockwise", 10, 0, 0, 10, -10, 0, true, 0, 0, 10, false},
         {"clockwise", -10, 0, 0, 10, 10, 0, true, 0, 0, 10, true},
@@ -393,7 +540,8 @@ TEST(Mymath, CircleThrough3PointsGivesCentreAndDirection) {
         double cx = NaN, cy = NaN, r = NaN;
         bool cw = !c.cw;
         ASSERT_EQ(CircleThrough3Points(c.x1, c.y1, c.x2, c.y2, c.x3, c.y3, cx, cy, r, cw), c.ok) << c.what;
-        if (!c.ok) continue;
+        if (!c.ok)
+            continue;
         EXPECT_NEAR(cx, c.cx, Near) << c.what;
         EXPECT_NEAR(cy, c.cy, Near) << c.what;
         EXPECT_NEAR(r, c.r, Near) << c.what;
@@ -403,19 +551,26 @@ TEST(Mymath, CircleThrough3PointsGivesCentreAndDirection) {
     }
 }
 
-TEST(Mymath, ArcCentreFromRadiusChoosesBySideAndSize) {
+TEST(Mymath, ArcCentreFromRadiusChoosesBySideAndSize)
+{
     const double r = 5 * Root2;
-    struct Case { const char* what; double r; bool cw, largeArc, ok; double cx, cy; };
+    struct Case {
+        const char* what;
+        double r;
+        bool cw, largeArc, ok;
+        double cx, cy;
+    };
     const Case cases[] = {
-        {"ccw small", r, false, false, true, 5, 5},  {"ccw large", r, false, true, true, 5, -5},
-        {"cw small", r, true, false, true, 5, -5},   {"cw large", r, true, true, true, 5, 5},
-        {"half circle", 5, false, false, true, 5, 0}, {"chord too long", 4, false, false, false, 0, 0},
+        {"ccw small", r, false, false, true, 5, 5},       {"ccw large", r, false, true, true, 5, -5},
+        {"cw small", r, true, false, true, 5, -5},        {"cw large", r, true, true, true, 5, 5},
+        {"half circle", 5, false, false, true, 5, 0},     {"chord too long", 4, false, false, false, 0, 0},
         {"zero radius", 5e-9, false, false, false, 0, 0},
     };
     for (const Case& c : cases) {
         double cx = NaN, cy = NaN;
         ASSERT_EQ(ArcCentreFromRadius(0, 0, 10, 0, c.r, c.cw, c.largeArc, cx, cy), c.ok) << c.what;
-        if (!c.ok) continue;
+        if (!c.ok)
+            continue;
         EXPECT_NEAR(cx, c.cx, 1e-7) << c.what;
         EXPECT_NEAR(cy, c.cy, 1e-7) << c.what;
     }
@@ -423,8 +578,16 @@ TEST(Mymath, ArcCentreFromRadiusChoosesBySideAndSize) {
     EXPECT_FALSE(ArcCentreFromRadius(3, 3, 3, 3, 5, false, false, cx, cy));
 }
 
-TEST(Mymath, ArcFromBulgeHalfSmallAndLargeArcs) {
-    struct Case { const char* what; double bulge; bool ok; double cx, cy, r; bool cw; double sweep; };
+TEST(Mymath, ArcFromBulgeHalfSmallAndLargeArcs)
+{
+    struct Case {
+        const char* what;
+        double bulge;
+        bool ok;
+        double cx, cy, r;
+        bool cw;
+        double sweep;
+    };
     const Case cases[] = {
         {"bulge 1: half circle", 1, true, 5, 0, 5, false, Pi},
         {"bulge -1: clockwise half circle", -1, true, 5, 0, 5, true, Pi},
@@ -437,7 +600,8 @@ TEST(Mymath, ArcFromBulgeHalfSmallAndLargeArcs) {
         double cx = NaN, cy = NaN, r = NaN;
         bool cw = !c.cw;
         ASSERT_EQ(ArcFromBulge(0, 0, 10, 0, c.bulge, cx, cy, r, cw), c.ok) << c.what;
-        if (!c.ok) continue;
+        if (!c.ok)
+            continue;
         EXPECT_NEAR(cx, c.cx, 1e-7) << c.what;
         EXPECT_NEAR(cy, c.cy, 1e-7) << c.what;
         EXPECT_NEAR(r, c.r, Near) << c.what;
@@ -449,15 +613,18 @@ TEST(Mymath, ArcFromBulgeHalfSmallAndLargeArcs) {
     EXPECT_FALSE(ArcFromBulge(2, 2, 2, 2, 1, cx, cy, r, cw));
 }
 
-TEST(Mymath, SnapCentreToBisectorProjectsOntoTheBisector) {
-    struct Case { const char* what; double x1, y1, x2, y2, cx, cy; bool ok; double sx, sy; };
+TEST(Mymath, SnapCentreToBisectorProjectsOntoTheBisector)
+{
+    struct Case {
+        const char* what;
+        double x1, y1, x2, y2, cx, cy;
+        bool ok;
+        double sx, sy;
+    };
     const Case cases[] = {
-        {"already equidistant", 0, 0, 10, 0, 5, 3, true, 5, 3},
-        {"horizontal chord", 0, 0, 10, 0, 4, 3, true, 5, 3},
-        {"vertical chord", 0, 0, 0, 10, 3, 4, true, 3, 5},
-        {"diagonal chord", 0, 0, 10, 10, 1, 8, true, 1.5, 8.5},
-        {"chord of zero length", 2, 2, 2, 2, 5, 5, true, 5, 5},
-        {"all three coincide", 2, 2, 2, 2, 2, 2, false, 2, 2},
+        {"already equidistant", 0, 0, 10, 0, 5, 3, true, 5, 3}, {"horizontal chord", 0, 0, 10, 0, 4, 3, true, 5, 3},
+        {"vertical chord", 0, 0, 0, 10, 3, 4, true, 3, 5},      {"diagonal chord", 0, 0, 10, 10, 1, 8, true, 1.5, 8.5},
+        {"chord of zero length", 2, 2, 2, 2, 5, 5, true, 5, 5}, {"all three coincide", 2, 2, 2, 2, 2, 2, false, 2, 2},
     };
     for (const Case& c : cases) {
         double cx = c.cx, cy = c.cy, r = NaN;

@@ -43,7 +43,8 @@ TEST_P(CambiolinguaSettingTest, ReadsTheFirstByteAsTheCode)
 
 INSTANTIATE_TEST_SUITE_P(Contents, CambiolinguaSettingTest,
                          ::testing::Values(SettingCase{"Italian", "0", 0}, SettingCase{"English", "1", 1},
-                                           SettingCase{"Local", "2", 2}, SettingCase{"OnlyFirstByteCounts", "1\r\n2", 1},
+                                           SettingCase{"Local", "2", 2},
+                                           SettingCase{"OnlyFirstByteCounts", "1\r\n2", 1},
                                            SettingCase{"OtherDigit", "7", 7}),
                          [](const ::testing::TestParamInfo<SettingCase>& info) { return info.param.name; });
 

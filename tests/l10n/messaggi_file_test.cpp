@@ -16,10 +16,7 @@ namespace {
 class MessaggiFileTest : public ::testing::Test {
 protected:
     // The catalogue built from a message file holding content.
-    Messaggi Load(const std::string& content)
-    {
-        return Messaggi(progDir.WriteFile("msg/cad.msg", content));
-    }
+    Messaggi Load(const std::string& content) { return Messaggi(progDir.WriteFile("msg/cad.msg", content)); }
 
     // The built-in texts, for comparing what a file must leave alone.
     std::array<std::string, MessageCount> BuiltIn() const { return Messaggi(progDir.File("msg/none.msg")).texts; }
@@ -49,12 +46,13 @@ TEST_F(MessaggiFileTest, MissingFileKeepsBuiltInTextsSilently)
 
 TEST_F(MessaggiFileTest, TextIsEverythingAfterTheFirstEquals)
 {
-    const Messaggi catalogue = Load("86=Cancel\n"
-                                    "126=   Delete\n"
-                                    "40=a=b = c \n"
-                                    "312=Extra entry\n"
-                                    "499=Last\n"
-                                    "0=\n");
+    const Messaggi catalogue = Load(
+        "86=Cancel\n"
+        "126=   Delete\n"
+        "40=a=b = c \n"
+        "312=Extra entry\n"
+        "499=Last\n"
+        "0=\n");
     EXPECT_EQ(catalogue.texts[86], "Cancel");
     EXPECT_EQ(catalogue.texts[126], "   Delete");
     EXPECT_EQ(catalogue.texts[40], "a=b = c ");
@@ -67,13 +65,14 @@ TEST_F(MessaggiFileTest, TextIsEverythingAfterTheFirstEquals)
 
 TEST_F(MessaggiFileTest, CommentsEmptyLinesCrLfAndByteOrderMarkAreHandled)
 {
-    const Messaggi catalogue = Load("\xEF\xBB\xBF# comment\r\n"
-                                    "\r\n"
-                                    "85=Open\r\n"
-                                    "#86=not an entry\n"
-                                    "\n"
-                                    "126=Entità è già\r\n"
-                                    "127=no final line end");
+    const Messaggi catalogue = Load(
+        "\xEF\xBB\xBF# comment\r\n"
+        "\r\n"
+        "85=Open\r\n"
+        "#86=not an entry\n"
+        "\n"
+        "126=Entità è già\r\n"
+        "127=no final line end");
     EXPECT_EQ(catalogue.texts[85], "Open");
     EXPECT_EQ(catalogue.texts[126], "Entità è già");
     EXPECT_EQ(catalogue.texts[127], "no final line end");

@@ -41,7 +41,8 @@ inline Entity MakeArc(double x1, double y1, double x2, double y2, double xc, dou
 }
 
 // The records of an open polyline through points as one joined path numbered sequence.
-inline std::vector<Entity> MakeChain(const std::vector<PlanePoint>& points, int sequence, const std::string& layer = "0")
+inline std::vector<Entity> MakeChain(const std::vector<PlanePoint>& points, int sequence,
+                                     const std::string& layer = "0")
 {
     std::vector<Entity> chain;
     for (size_t i = 1; i < points.size(); i++) {
@@ -99,31 +100,31 @@ inline int AddSingleLinePaths(Drw& drw, int count)
 inline ::testing::AssertionResult CheckInvariants(const Drw& drw, bool allowEmptyPaths = false)
 {
     if (drw.entityCount() > MaxEntities || drw.layerCount() > MaxLayers)
-        return ::testing::AssertionFailure() << "capacity exceeded: " << drw.entityCount() << " entities, "
-                                             << drw.layerCount() << " layers";
+        return ::testing::AssertionFailure()
+               << "capacity exceeded: " << drw.entityCount() << " entities, " << drw.layerCount() << " layers";
     std::set<int> used;
     for (int i = 0; i < drw.entityCount(); i++) {
         const Entity& e = drw.entities[i];
         if (e.sequence < 1 || e.sequence > drw.pathCount)
-            return ::testing::AssertionFailure() << "entity " << i << " has sequence " << e.sequence
-                                                 << " outside 1.." << drw.pathCount;
+            return ::testing::AssertionFailure()
+                   << "entity " << i << " has sequence " << e.sequence << " outside 1.." << drw.pathCount;
         used.insert(e.sequence);
         const bool startsPath = i == 0 || drw.entities[i - 1].sequence != e.sequence;
         const bool endsPath = i + 1 == drw.entityCount() || drw.entities[i + 1].sequence != e.sequence;
         if (i > 0 && drw.entities[i - 1].sequence > e.sequence)
             return ::testing::AssertionFailure() << "sequence decreases at entity " << i;
         if (e.joinedPrev == startsPath || e.joinedNext == endsPath)
-            return ::testing::AssertionFailure() << "join flags of entity " << i << " (path " << e.sequence
-                                                 << ") do not match its place in the path";
+            return ::testing::AssertionFailure()
+                   << "join flags of entity " << i << " (path " << e.sequence << ") do not match its place in the path";
         if (!endsPath) {
             const Entity& next = drw.entities[i + 1];
             if (std::fabs(e.x2 - next.x1) > 1e-8 || std::fabs(e.y2 - next.y1) > 1e-8)
-                return ::testing::AssertionFailure() << "entity " << i << " does not end where entity " << i + 1
-                                                     << " starts";
+                return ::testing::AssertionFailure()
+                       << "entity " << i << " does not end where entity " << i + 1 << " starts";
         }
         if (drw.layerCount() < MaxLayers && !drw.FindLayer(e.layer))
-            return ::testing::AssertionFailure() << "layer '" << e.layer << "' of entity " << i
-                                                 << " is not in the table";
+            return ::testing::AssertionFailure()
+                   << "layer '" << e.layer << "' of entity " << i << " is not in the table";
     }
     if (!allowEmptyPaths && static_cast<int>(used.size()) != drw.pathCount)
         return ::testing::AssertionFailure() << used.size() << " path numbers in use of " << drw.pathCount;

@@ -70,9 +70,9 @@ inline ::testing::AssertionResult SameDrawing(const Drw& a, const Drw& b, double
     auto same = [](double p, double q) { return p == q || (std::isnan(p) && std::isnan(q)); };
     auto near = [tolerance, same](double p, double q) { return same(p, q) || std::fabs(p - q) <= tolerance; };
     if (a.entityCount() != b.entityCount() || a.pathCount != b.pathCount || a.layerCount() != b.layerCount())
-        return ::testing::AssertionFailure() << "counts differ: " << a.entityCount() << "/" << a.pathCount << "/"
-                                             << a.layerCount() << " against " << b.entityCount() << "/"
-                                             << b.pathCount << "/" << b.layerCount();
+        return ::testing::AssertionFailure()
+               << "counts differ: " << a.entityCount() << "/" << a.pathCount << "/" << a.layerCount() << " against "
+               << b.entityCount() << "/" << b.pathCount << "/" << b.layerCount();
     for (int i = 0; i < a.entityCount(); i++) {
         const Entity& p = a.entities[i];
         const Entity& q = b.entities[i];
@@ -80,24 +80,23 @@ inline ::testing::AssertionResult SameDrawing(const Drw& a, const Drw& b, double
                                 (!p.isArc || (near(p.xc, q.xc) && near(p.yc, q.yc)));
         const bool sameRest = same(p.z1, q.z1) && same(p.z2, q.z2) && same(p.zc, q.zc) && p.isArc == q.isArc &&
                               p.clockwise == q.clockwise && p.layer == q.layer && p.joinedPrev == q.joinedPrev &&
-                              p.joinedNext == q.joinedNext && p.sequence == q.sequence &&
-                              p.reserved1 == q.reserved1 && same(p.reserved2, q.reserved2) &&
-                              same(p.reserved3, q.reserved3);
+                              p.joinedNext == q.joinedNext && p.sequence == q.sequence && p.reserved1 == q.reserved1 &&
+                              same(p.reserved2, q.reserved2) && same(p.reserved3, q.reserved3);
         if (!samePoints || !sameRest || (!p.isArc && (!same(p.xc, q.xc) || !same(p.yc, q.yc))))
             return ::testing::AssertionFailure()
-                   << "entity " << i << " differs: (" << p.x1 << ", " << p.y1 << ")-(" << p.x2 << ", " << p.y2
-                   << ") c(" << p.xc << ", " << p.yc << ") arc " << p.isArc << " cw " << p.clockwise << " layer '"
-                   << p.layer << "' seq " << p.sequence << " against (" << q.x1 << ", " << q.y1 << ")-(" << q.x2
-                   << ", " << q.y2 << ") c(" << q.xc << ", " << q.yc << ") arc " << q.isArc << " cw "
-                   << q.clockwise << " layer '" << q.layer << "' seq " << q.sequence;
+                   << "entity " << i << " differs: (" << p.x1 << ", " << p.y1 << ")-(" << p.x2 << ", " << p.y2 << ") c("
+                   << p.xc << ", " << p.yc << ") arc " << p.isArc << " cw " << p.clockwise << " layer '" << p.layer
+                   << "' seq " << p.sequence << " against (" << q.x1 << ", " << q.y1 << ")-(" << q.x2 << ", " << q.y2
+                   << ") c(" << q.xc << ", " << q.yc << ") arc " << q.isArc << " cw " << q.clockwise << " layer '"
+                   << q.layer << "' seq " << q.sequence;
     }
     for (int i = 0; i < a.layerCount(); i++) {
         const Drw::Layer& p = a.layers[i];
         const Drw::Layer& q = b.layers[i];
         if (p.name != q.name || p.flag != q.flag || p.value != q.value || p.colour != q.colour || p.ints != q.ints ||
             p.reals != q.reals)
-            return ::testing::AssertionFailure() << "layer " << i << " ('" << p.name << "' against '" << q.name
-                                                 << "') differs";
+            return ::testing::AssertionFailure()
+                   << "layer " << i << " ('" << p.name << "' against '" << q.name << "') differs";
     }
     return ::testing::AssertionSuccess();
 }

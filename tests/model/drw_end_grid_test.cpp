@@ -16,9 +16,9 @@ namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
 struct GridCase {
-    double origin;     // lower left of the sheet
-    double size;       // its width and height
-    double step;       // points are taken on multiples of step (0: anywhere)
+    double origin;  // lower left of the sheet
+    double size;    // its width and height
+    double step;    // points are taken on multiples of step (0: anywhere)
     double tolerance;
     int ends;
 };
@@ -84,14 +84,14 @@ TEST_P(EndGridTest, VisitsExactlyTheEndsWithinTolerance)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, EndGridTest,
-                         ::testing::Values(GridCase{0.0, 20.0, 0.5, 0.5, 400},      // gaps exactly at the tolerance
-                                           GridCase{-10.0, 20.0, 0.25, 0.5, 400},   // across zero
-                                           GridCase{-3.0, 3.0, 0.0, 0.5, 300},      // anywhere, dense
-                                           GridCase{1e6, 50.0, 0.0, 1.0, 300},      // far from the origin
-                                           GridCase{-1e12, 1e12, 0.0, 1e9, 300},    // cells set by the extent
-                                           GridCase{0.0, 10.0, 1.0, 0.0, 300},      // coinciding ends only
+                         ::testing::Values(GridCase{0.0, 20.0, 0.5, 0.5, 400},     // gaps exactly at the tolerance
+                                           GridCase{-10.0, 20.0, 0.25, 0.5, 400},  // across zero
+                                           GridCase{-3.0, 3.0, 0.0, 0.5, 300},     // anywhere, dense
+                                           GridCase{1e6, 50.0, 0.0, 1.0, 300},     // far from the origin
+                                           GridCase{-1e12, 1e12, 0.0, 1e9, 300},   // cells set by the extent
+                                           GridCase{0.0, 10.0, 1.0, 0.0, 300},     // coinciding ends only
                                            GridCase{0.0, 3e-22, 0.0, 1e-22 - Epsilon, 200},  // reach of 1e-22
-                                           GridCase{-5.0, 10.0, 0.0, 1e300, 100},   // tolerance past the sheet
-                                           GridCase{-5.0, 10.0, 0.0, Inf, 100}));   // infinite tolerance
+                                           GridCase{-5.0, 10.0, 0.0, 1e300, 100},            // tolerance past the sheet
+                                           GridCase{-5.0, 10.0, 0.0, Inf, 100}));            // infinite tolerance
 
 }  // namespace

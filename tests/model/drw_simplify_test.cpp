@@ -70,22 +70,19 @@ TEST(DrwSimplify, ZeroLengthEntitiesAreRemovedKeepingPathsConsistent)
 {
     Drw drw;
     AddPath(drw, {MakeLine(0, 0, 10, 0)});
-    AddPath(drw, {MakeLine(5, 5, 5, 5)});                                                      // alone
+    AddPath(drw, {MakeLine(5, 5, 5, 5)});                                                         // alone
     AddPath(drw, {MakeLine(0, 20, 10, 20), MakeLine(10, 20, 10, 20), MakeLine(10, 20, 10, 30)});  // inside
-    AddPath(drw, {MakeLine(0, 40, 0, 40), MakeLine(0, 40, 10, 40)});                           // first
-    AddPath(drw, {MakeLine(0, 50, 10, 50), MakeArc(10, 50, 10, 50, 10, 55, false)});           // last, a circle
-    AddPath(drw, {MakeLine(7, 7, 7, 7), MakeLine(7, 7, 7, 7)});                                // all of a path
+    AddPath(drw, {MakeLine(0, 40, 0, 40), MakeLine(0, 40, 10, 40)});                              // first
+    AddPath(drw, {MakeLine(0, 50, 10, 50), MakeArc(10, 50, 10, 50, 10, 55, false)});              // last, a circle
+    AddPath(drw, {MakeLine(7, 7, 7, 7), MakeLine(7, 7, 7, 7)});                                   // all of a path
     AddPath(drw, {MakeLine(0, 60, 10, 60)});
     drw.modified = false;
 
     EXPECT_EQ(drw.RemoveDegenerate(), 6);
     EXPECT_EQ(drw.pathCount, 5);
-    EXPECT_EQ(Ends(drw), (Ends4{{0, 0, 10, 0},
-                                {0, 20, 10, 20},
-                                {10, 20, 10, 30},
-                                {0, 40, 10, 40},
-                                {0, 50, 10, 50},
-                                {0, 60, 10, 60}}));
+    EXPECT_EQ(
+        Ends(drw),
+        (Ends4{{0, 0, 10, 0}, {0, 20, 10, 20}, {10, 20, 10, 30}, {0, 40, 10, 40}, {0, 50, 10, 50}, {0, 60, 10, 60}}));
     EXPECT_EQ(drw.entities.back().sequence, 5);
     EXPECT_TRUE(CheckInvariants(drw));
     EXPECT_TRUE(drw.modified);
@@ -157,8 +154,9 @@ TEST(DrwSimplify, LinesMergeWhenTheyKeepTheirDirection)
         {"turn of 0.01 rad, joint 0.05 mm off", Bend(0.01, 10), 1},
         {"turn of 0.01 rad, joint 0.5 mm off", Bend(0.01, 100), 2},
         {"turning back", {MakeLine(0, 0, 10, 0), MakeLine(10, 0, 5, 0)}, 2},
-        {"lines around an arc", {MakeLine(0, 0, 10, 0), MakeArc(10, 0, 20, 0, 15, 0, true), MakeLine(20, 0, 30, 0),
-                                 MakeLine(30, 0, 40, 0)}, 3},
+        {"lines around an arc",
+         {MakeLine(0, 0, 10, 0), MakeArc(10, 0, 20, 0, 15, 0, true), MakeLine(20, 0, 30, 0), MakeLine(30, 0, 40, 0)},
+         3},
     };
     for (const Case& c : cases) {
         Drw drw;

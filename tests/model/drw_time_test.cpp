@@ -27,8 +27,7 @@ TEST(DrwTime, FixedAllowancesMachiningAndPathChanges)
         {"one line of 100 mm", Drawing({MakeLine(0, 0, 100, 0)}, 1), 12.18},
         {"two paths 200 mm apart", Drawing({MakeLine(0, 0, 100, 0, 1), MakeLine(100, 200, 200, 200, 2)}, 2), 21.36},
         {"one path of two lines", Drawing(MakeChain({{0, 0}, {50, 0}, {50, 50}}, 1), 1), 12.18},
-        {"quarter arc of radius 100", Drawing({MakeArc(100, 0, 0, 100, 0, 0, false)}, 1),
-         11.0 + 50 * Pi / 100 * 1.18},
+        {"quarter arc of radius 100", Drawing({MakeArc(100, 0, 0, 100, 0, 0, false)}, 1), 11.0 + 50 * Pi / 100 * 1.18},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(c.drw.EstimateTime(100, 200), c.expected, 1e-9) << c.name;

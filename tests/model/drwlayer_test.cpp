@@ -32,8 +32,8 @@ TEST(Drwlayer, FindLayerIgnoresLetterCase)
         bool found;
     };
     const Case cases[] = {
-        {"Taglio", true}, {"TAGLIO", true}, {"taglio", true}, {"éBAUCHE", true},
-        {"ÉBAUCHE", true}, {"", true},     {"Tagli", false}, {"Taglio ", false},
+        {"Taglio", true},  {"TAGLIO", true}, {"taglio", true}, {"éBAUCHE", true},
+        {"ÉBAUCHE", true}, {"", true},       {"Tagli", false}, {"Taglio ", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -430,12 +430,26 @@ TEST(FastOpsEquivalence, SimplifyAndItsSteps)
         tuned.SimplifyPath(0);
         const int path = 1 + static_cast<int>(seed % drw.pathCount);
         ASSERT_TRUE(SameOutcome(
-            tuned, [&](Drw& d) { d.RemoveShortEntities(path); return 0; },
-            [&](Drw& d) { reference::RemoveShortEntities(d, path); return 0; }))
+            tuned,
+            [&](Drw& d) {
+                d.RemoveShortEntities(path);
+                return 0;
+            },
+            [&](Drw& d) {
+                reference::RemoveShortEntities(d, path);
+                return 0;
+            }))
             << "short entities, seed " << seed;
         ASSERT_TRUE(SameOutcome(
-            tuned, [&](Drw& d) { d.FlattenArcs(path); return 0; },
-            [&](Drw& d) { reference::FlattenArcs(d, path); return 0; }))
+            tuned,
+            [&](Drw& d) {
+                d.FlattenArcs(path);
+                return 0;
+            },
+            [&](Drw& d) {
+                reference::FlattenArcs(d, path);
+                return 0;
+            }))
             << "flat arcs, seed " << seed;
         ASSERT_TRUE(SameOutcome(
             tuned, [&](Drw& d) { return d.MergeLines(path); }, [&](Drw& d) { return reference::MergeLines(d, path); }))

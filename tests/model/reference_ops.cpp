@@ -177,8 +177,7 @@ int AutoJoin(Drw& drw, double tolerance, int pathA, int pathB, std::vector<int>*
                     const Entity& e = drw.entities[endOfJ ? lastJ : firstJ];
                     const double d = endOfJ ? Distance(px, py, e.x2, e.y2) : Distance(px, py, e.x1, e.y1);
                     const bool atTolerance = std::fabs(d - tolerance) < 1e-8;
-                    const bool near =
-                        d < best - 1e-8 && (d < tolerance - 1e-8 || (atTolerance && endPass && !swapped));
+                    const bool near = d < best - 1e-8 && (d < tolerance - 1e-8 || (atTolerance && endPass && !swapped));
                     if (near || (endOfJ && atTolerance && swapped)) {
                         best = d;
                         found = true;
@@ -434,8 +433,8 @@ void PickPaths(const Drw& drw, double left, double bottom, double right, double 
         int crossings = 0;
         for (int s = 0; s < 4; s++) {
             double x[2], y[2];
-            crossings += IntersectSegments(cx, cy, qx, qy, sides[s][0], sides[s][1], sides[s + 1][0],
-                                           sides[s + 1][1], x, y);
+            crossings +=
+                IntersectSegments(cx, cy, qx, qy, sides[s][0], sides[s][1], sides[s + 1][0], sides[s + 1][1], x, y);
         }
         if (crossings != 0)
             continue;

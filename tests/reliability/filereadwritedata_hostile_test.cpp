@@ -39,15 +39,14 @@ const std::string Nul(1, '\0');
 
 INSTANTIATE_TEST_SUITE_P(
     Files, FilereadwritedataHostile,
-    ::testing::Values(
-        HostileDataFile{"TenMegabytesWithoutLineEnd", std::string(10 << 20, 'x'),
-                        std::string(FileReadWrite::MaxLineLength, 'x')},
-        HostileDataFile{"LongLineThenShort", std::string(3 << 20, 'y') + "\r\n/srv\r\n",
-                        std::string(FileReadWrite::MaxLineLength, 'y')},
-        HostileDataFile{"NulBytes", "/srv/" + Nul + "arch" + Nul + "\r\n", "/srv/" + Nul + "arch" + Nul},
-        HostileDataFile{"OnlyNulBytes", std::string(4096, '\0'), std::string(4096, '\0')},
-        HostileDataFile{"Empty", "", ""}, HostileDataFile{"OnlyLineEnd", "\r\n", ""},
-        HostileDataFile{"BinaryWithCrLf", "\xFF\xFE\r\x01\x02\n\x80", "\xFF\xFE\r\x01\x02"}),
+    ::testing::Values(HostileDataFile{"TenMegabytesWithoutLineEnd", std::string(10 << 20, 'x'),
+                                      std::string(FileReadWrite::MaxLineLength, 'x')},
+                      HostileDataFile{"LongLineThenShort", std::string(3 << 20, 'y') + "\r\n/srv\r\n",
+                                      std::string(FileReadWrite::MaxLineLength, 'y')},
+                      HostileDataFile{"NulBytes", "/srv/" + Nul + "arch" + Nul + "\r\n", "/srv/" + Nul + "arch" + Nul},
+                      HostileDataFile{"OnlyNulBytes", std::string(4096, '\0'), std::string(4096, '\0')},
+                      HostileDataFile{"Empty", "", ""}, HostileDataFile{"OnlyLineEnd", "\r\n", ""},
+                      HostileDataFile{"BinaryWithCrLf", "\xFF\xFE\r\x01\x02\n\x80", "\xFF\xFE\r\x01\x02"}),
     [](const ::testing::TestParamInfo<HostileDataFile>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -143,7 +143,8 @@ TEST_F(ImportDxfHostile, DeepAndDoublingNestsOfBlocks)
 {
     std::string blocks;
     for (int i = 0; i < 10000; i++)
-        blocks += Block("B" + std::to_string(i), i + 1 < 10000 ? Insert("B" + std::to_string(i + 1)) : Line(0, 0, 1, 0));
+        blocks +=
+            Block("B" + std::to_string(i), i + 1 < 10000 ? Insert("B" + std::to_string(i + 1)) : Line(0, 0, 1, 0));
     Import(Dxf(blocks, Insert("B0") + Line(5, 5, 6, 6)));
     EXPECT_EQ(recorder.Count(), 0u);
 
@@ -175,8 +176,8 @@ TEST_F(ImportDxfHostile, HugeNamesAndLines)
 TEST_F(ImportDxfHostile, NulBytes)
 {
     const std::string nul(1, '\0');
-    Import(Pair(0, "SEC" + nul + "TION") + Pair(2, "ENTITIES") + "1" + nul + "0\n5\n" +
-           Pair(0, "LINE") + Pair(10, "1" + nul + "2") + Pair(20, nul) + Pair(11, "3") + Pair(21, "4"));
+    Import(Pair(0, "SEC" + nul + "TION") + Pair(2, "ENTITIES") + "1" + nul + "0\n5\n" + Pair(0, "LINE") +
+           Pair(10, "1" + nul + "2") + Pair(20, nul) + Pair(11, "3") + Pair(21, "4"));
     Import(std::string(4096, '\0'));
 
     Drw drw = Import(Section("ENTITIES", Line(0, 0, 1, 0, "A" + nul + "B") + Line(5, 0, 6, 0, "A")));
@@ -190,8 +191,8 @@ TEST_F(ImportDxfHostile, NulBytes)
 // Layer names that are not UTF-8 are decoded from Windows-1252, and a drawing file keeps them.
 TEST_F(ImportDxfHostile, LayerNamesThatAreNotUtf8)
 {
-    const Drw drw = Import(Section("ENTITIES", Line(0, 0, 1, 0, "Citt\xE0") + Line(5, 0, 6, 0, "\xFF\xFE\x80") +
-                                                   Line(9, 0, 10, 0, "\xC3")));
+    const Drw drw = Import(Section(
+        "ENTITIES", Line(0, 0, 1, 0, "Citt\xE0") + Line(5, 0, 6, 0, "\xFF\xFE\x80") + Line(9, 0, 10, 0, "\xC3")));
     ASSERT_EQ(drw.entityCount(), 3);
     for (const Entity& e : drw.entities)
         EXPECT_TRUE(IsValidUtf8(e.layer)) << e.layer;

@@ -55,15 +55,14 @@ TEST_P(FileReadWriteLineEnds, ReadLineSteps)
 
 INSTANTIATE_TEST_SUITE_P(
     FileReadWrite, FileReadWriteLineEnds,
-    testing::Values(
-        LineEndCase{"LastLineWithoutEnd", "A\r\nB", {{"A", false}, {"B", true}}},
-        LineEndCase{"EndingInCrLf", "A\r\n", {{"A", false}, {"", true}}},
-        LineEndCase{"EmptyLine", "\r\nX\r\n", {{"", false}, {"X", false}, {"", true}}},
-        LineEndCase{"BlanksKept", "  \r\n a b \n", {{"  ", false}, {" a b ", false}, {"", true}}},
-        LineEndCase{"LineFeedOnly", "A\nB\n", {{"A", false}, {"B", false}, {"", true}}},
-        LineEndCase{"TwoCarriageReturnsOneRemoved", "A\r\r\n", {{"A\r", false}, {"", true}}},
-        LineEndCase{"LoneCarriageReturnIsText", "A\rB\r", {{"A\rB\r", true}}},
-        LineEndCase{"EmptyFile", "", {{"", true}}}),
+    testing::Values(LineEndCase{"LastLineWithoutEnd", "A\r\nB", {{"A", false}, {"B", true}}},
+                    LineEndCase{"EndingInCrLf", "A\r\n", {{"A", false}, {"", true}}},
+                    LineEndCase{"EmptyLine", "\r\nX\r\n", {{"", false}, {"X", false}, {"", true}}},
+                    LineEndCase{"BlanksKept", "  \r\n a b \n", {{"  ", false}, {" a b ", false}, {"", true}}},
+                    LineEndCase{"LineFeedOnly", "A\nB\n", {{"A", false}, {"B", false}, {"", true}}},
+                    LineEndCase{"TwoCarriageReturnsOneRemoved", "A\r\r\n", {{"A\r", false}, {"", true}}},
+                    LineEndCase{"LoneCarriageReturnIsText", "A\rB\r", {{"A\rB\r", true}}},
+                    LineEndCase{"EmptyFile", "", {{"", true}}}),
     [](const testing::TestParamInfo<LineEndCase>& info) { return info.param.name; });
 
 TEST(FileReadWrite, ReadsManyLinesAcrossTheBuffer)
@@ -255,8 +254,8 @@ TEST(FileReadWrite, CreatingInAMissingFolderGivesFrw001)
     MessageRecorder recorder;
     FileReadWrite file(dir.File("no/such/folder/x.txt"), false);
     EXPECT_TRUE(file.openFailed);
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"FRW001: errore nell'apertura del file: " +
-                                                         dir.File("no/such/folder/x.txt")});
+    EXPECT_EQ(recorder.Texts(),
+              std::vector<std::string>{"FRW001: errore nell'apertura del file: " + dir.File("no/such/folder/x.txt")});
 }
 
 TEST(FileReadWrite, FailingWriteGivesFrw003AndFalse)
@@ -284,4 +283,4 @@ TEST(FileReadWrite, FailingReadGivesFrw002AndFalse)
     EXPECT_EQ(recorder.ErrorLines(), std::vector<std::string>{message});
 }
 
-} // namespace
+}  // namespace

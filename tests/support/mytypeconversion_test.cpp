@@ -2,8 +2,8 @@
 // log lines) and of RoundToInt.
 #include "support/mytypeconversion.h"
 
-#include <clocale>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -62,8 +62,8 @@ TEST_P(MytypeconversionRejects, WithMessageLogLineAndFlag)
 }
 
 INSTANTIATE_TEST_SUITE_P(Mytypeconversion, MytypeconversionRejects,
-                         testing::Values("1.000,5", "abc", "1 2", "12a", "--1", "+-1", "inf", "nan", "0x10",
-                                         "1e", ".", "-", " ", "1e400"));
+                         testing::Values("1.000,5", "abc", "1 2", "12a", "--1", "+-1", "inf", "nan", "0x10", "1e", ".",
+                                         "-", " ", "1e400"));
 
 TEST(Mytypeconversion, ThousandsSeparatorFailsAndLogsTheTextAsConverted)
 {
@@ -102,11 +102,10 @@ TEST(Mytypeconversion, EmptyTextsGiveTheirOwnMessageWithoutLogLine)
     EXPECT_TRUE(ConversionFailed);
     EXPECT_EQ(TextToInt(" ", true, true), 0);
     EXPECT_TRUE(ConversionFailed);
-    EXPECT_EQ(recorder.Messages(),
-              (std::vector<RecordedMessage>{
-                  {"MTC004: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208},
-                  {"MTC005: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208},
-                  {"MTC006: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208}}));
+    EXPECT_EQ(recorder.Messages(), (std::vector<RecordedMessage>{
+                                       {"MTC004: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208},
+                                       {"MTC005: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208},
+                                       {"MTC006: errore nella conversione numerica: stringa vuota.", "ERRORE", 8208}}));
     EXPECT_TRUE(recorder.ErrorLines().empty());
 }
 
@@ -157,7 +156,8 @@ TEST(Mytypeconversion, IntegersInRangeOnly)
     }
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>(6, Mtc003));
     ASSERT_EQ(recorder.ErrorLines().size(), 6u);
-    EXPECT_EQ(recorder.ErrorLines()[1], std::string(Mtc003) + " - stringa: '1.5' - '1.5' non è un numero intero valido");
+    EXPECT_EQ(recorder.ErrorLines()[1],
+              std::string(Mtc003) + " - stringa: '1.5' - '1.5' non è un numero intero valido");
 }
 
 struct RoundCase {
@@ -175,9 +175,9 @@ TEST_P(MytypeconversionRound, NearestWithTiesDown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Mytypeconversion, MytypeconversionRound,
-                         testing::Values(RoundCase{2.5, 2}, RoundCase{2.51, 3}, RoundCase{2.49, 2},
-                                         RoundCase{-0.5, -1}, RoundCase{-2.5, -3}, RoundCase{-2.49, -2},
-                                         RoundCase{0.0, 0}, RoundCase{7.0, 7}));
+                         testing::Values(RoundCase{2.5, 2}, RoundCase{2.51, 3}, RoundCase{2.49, 2}, RoundCase{-0.5, -1},
+                                         RoundCase{-2.5, -3}, RoundCase{-2.49, -2}, RoundCase{0.0, 0},
+                                         RoundCase{7.0, 7}));
 
 // The nearest of floor and ceil, ties to floor, on values around halves, integers and the ends of the int range,
 // and on random values of every magnitude.
@@ -219,4 +219,4 @@ TEST(Mytypeconversion, RoundToIntClampsWhatDoesNotFit)
     EXPECT_TRUE(ConversionFailed);
 }
 
-} // namespace
+}  // namespace

@@ -155,8 +155,8 @@ TEST_F(MyutlListing, ListSubfoldersPreOrderRelativeAndFull)
     EXPECT_EQ(names, (std::vector<std::string>{"folder.dis", "sub", "sub/deep", "zed"}));
     EXPECT_EQ(count, 4);
     ListSubfolders(dir.File("draw"), count, names, true);
-    EXPECT_EQ(names, (std::vector<std::string>{Draw() + "folder.dis", Draw() + "sub", Draw() + "sub/deep",
-                                               Draw() + "zed"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{Draw() + "folder.dis", Draw() + "sub", Draw() + "sub/deep", Draw() + "zed"}));
     ListSubfolders(Draw(), count, names, false, 2);
     EXPECT_EQ(names, (std::vector<std::string>{"folder.dis", "sub"}));
     EXPECT_EQ(count, 2);

@@ -8,7 +8,8 @@
 #include "common/temp_prog_dir.h"
 #include "support/progdir.h"
 
-TEST(ParLav, StartsWithTheStandardMachineConfiguration) {
+TEST(ParLav, StartsWithTheStandardMachineConfiguration)
+{
     TempProgDir dir;
     ParLav data;
     data.Load();
@@ -19,7 +20,8 @@ TEST(ParLav, StartsWithTheStandardMachineConfiguration) {
     EXPECT_TRUE(data.gridSnapEnabled);
 }
 
-TEST(ParLav, ChangesAreNotStoredAcrossInstances) {
+TEST(ParLav, ChangesAreNotStoredAcrossInstances)
+{
     TempProgDir dir;
     {
         ParLav data;

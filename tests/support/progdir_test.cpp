@@ -34,8 +34,8 @@ TEST(Progdir, PathWithoutSeparatorGivesPd002AndKeepsTheFolder)
     MessageRecorder recorder;
     EXPECT_FALSE(ProgDirFromExecutable("quorvia"));
     EXPECT_EQ(ProgDir, dir.Path());
-    EXPECT_EQ(recorder.Messages(), (std::vector<RecordedMessage>{
-                                       {"PD002: errore nella ricerca del percorso programma", "ERRORE", 8208}}));
+    EXPECT_EQ(recorder.Messages(),
+              (std::vector<RecordedMessage>{{"PD002: errore nella ricerca del percorso programma", "ERRORE", 8208}}));
     EXPECT_TRUE(ProgDirFromExecutable("/opt/quorvia/bin/quorvia"));
     EXPECT_EQ(ProgDir, "/opt/quorvia/bin");
 }

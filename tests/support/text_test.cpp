@@ -17,7 +17,10 @@ TEST(Text, AnsiUpperFoldsAsciiAndWindows1252Letters)
     EXPECT_EQ(AnsiUpper("ÿ š œ ž"), "Ÿ Š Œ Ž");
     // No upper case, or not a letter: kept.
     EXPECT_EQ(AnsiUpper("ß µ ÷ € 1"), "ß µ ÷ € 1");
-    EXPECT_EQ(AnsiUpper("a\xFF" "b"), "A\xFF" "B");
+    EXPECT_EQ(AnsiUpper("a\xFF"
+                        "b"),
+              "A\xFF"
+              "B");
 }
 
 TEST(Text, EqualsNoCase)
@@ -32,9 +35,9 @@ TEST(Text, IsValidUtf8)
 {
     for (const char* good : {"", "abc", "perché", "€", "\xF0\x9F\x98\x80", "\xEF\xBF\xBF", "\xF4\x8F\xBF\xBF"})
         EXPECT_TRUE(IsValidUtf8(good)) << good;
-    for (const char* bad : {"\x80", "caff\xE8", "\xC3", "\xE2\x82", "\xC0\xAF", "\xC1\xBF", "\xE0\x80\xAF",
-                            "\xF0\x80\x80\xAF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",
-                            "\xFF", "\xC3\x28"})
+    for (const char* bad :
+         {"\x80", "caff\xE8", "\xC3", "\xE2\x82", "\xC0\xAF", "\xC1\xBF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF",
+          "\xED\xA0\x80", "\xED\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF", "\xC3\x28"})
         EXPECT_FALSE(IsValidUtf8(bad)) << testing::PrintToString(bad);
 }
 

@@ -20,98 +20,113 @@
 #include "ui/teleassist.h"
 
 class TestAboutForm : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 
- private:
-  std::unique_ptr<TempProgDir> progDir;
-  std::unique_ptr<MessageRecorder> recorder;
-  std::vector<std::pair<std::string, std::string>> launched;  // file, directory
-  bool shellSucceeds = true;
+private:
+    std::unique_ptr<TempProgDir> progDir;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::vector<std::pair<std::string, std::string>> launched;  // file, directory
+    bool shellSucceeds = true;
 
-  // Records whether the next statement opens a visible modal Dialog, and closes that modal window.
-  template <typename Dialog>
-  void OnNextModal(bool& seen) {
-    QTimer::singleShot(0, this, [&seen] {
-      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      seen = dialog != nullptr && dialog->isVisible();
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-  }
+    // Records whether the next statement opens a visible modal Dialog, and closes that modal window.
+    template <typename Dialog>
+    void OnNextModal(bool& seen)
+    {
+        QTimer::singleShot(0, this, [&seen] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            seen = dialog != nullptr && dialog->isVisible();
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+    }
 
- private slots:
-  void init() {
-    progDir = std::make_unique<TempProgDir>();
-    recorder = std::make_unique<MessageRecorder>();
-    launched.clear();
-    shellSucceeds = true;
-    SetShellOpenHandler([this](const std::string& file, const std::string& directory) {
-      launched.emplace_back(file, directory);
-      return shellSucceeds;
-    });
-  }
-  void cleanup() {
-    SetShellOpenHandler(nullptr);
-    DestroyMessageCatalogue();
-    recorder.reset();
-    progDir.reset();
-  }
+private slots:
+    void init()
+    {
+        progDir = std::make_unique<TempProgDir>();
+        recorder = std::make_unique<MessageRecorder>();
+        launched.clear();
+        shellSucceeds = true;
+        SetShellOpenHandler([this](const std::string& file, const std::string& directory) {
+            launched.emplace_back(file, directory);
+            return shellSucceeds;
+        });
+    }
+    void cleanup()
+    {
+        SetShellOpenHandler(nullptr);
+        DestroyMessageCatalogue();
+        recorder.reset();
+        progDir.reset();
+    }
 
-  void textsFromTheCatalogueAndAFixedVersion_data() {
-    QTest::addColumn<QString>("messages");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("button");
-    QTest::newRow("italian") << "" << "INFORMAZIONI" << "Tele assistenza";
-    QTest::newRow("english") << "82=INFORMATION\n83=Remote assistance\n" << "INFORMATION" << "Remote assistance";
-  }
-  void textsFromTheCatalogueAndAFixedVersion() {
-    QFETCH(QString, messages);
-    QFETCH(QString, caption);
-    QFETCH(QString, button);
-    if (!messages.isEmpty()) progDir->WriteFile("msg/cad.msg", messages.toStdString());
-    CreateMessageCatalogue();
-    TAboutForm form;
-    form.show();
-    QCOMPARE(form.windowTitle(), caption);
-    QCOMPARE(form.TeleAssBtn->text(), button);
-    QCOMPARE(form.VerLbl->text(), QString("VERSIONE PROGRAMMA : 1.0"));
-    QCOMPARE(form.size(), QSize(603, 275));
-  }
+    void textsFromTheCatalogueAndAFixedVersion_data()
+    {
+        QTest::addColumn<QString>("messages");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("italian") << ""
+                                 << "INFORMAZIONI"
+                                 << "Tele assistenza";
+        QTest::newRow("english") << "82=INFORMATION\n83=Remote assistance\n"
+                                 << "INFORMATION"
+                                 << "Remote assistance";
+    }
+    void textsFromTheCatalogueAndAFixedVersion()
+    {
+        QFETCH(QString, messages);
+        QFETCH(QString, caption);
+        QFETCH(QString, button);
+        if (!messages.isEmpty())
+            progDir->WriteFile("msg/cad.msg", messages.toStdString());
+        CreateMessageCatalogue();
+        TAboutForm form;
+        form.show();
+        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(form.TeleAssBtn->text(), button);
+        QCOMPARE(form.VerLbl->text(), QString("VERSIONE PROGRAMMA : 1.0"));
+        QCOMPARE(form.size(), QSize(603, 275));
+    }
 
-  void assistanceButtonOpensTheAssistanceDialogModally() {
-    CreateMessageCatalogue();
-    TAboutForm form;
-    form.show();
-    bool seen = false;
-    OnNextModal<TTeleAssForm>(seen);
-    QTest::mouseClick(form.TeleAssBtn, Qt::LeftButton);
-    QVERIFY(seen);
-    QVERIFY(form.isVisible());
-    QTest::mouseClick(form.ExitButton, Qt::LeftButton);
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-  }
+    void assistanceButtonOpensTheAssistanceDialogModally()
+    {
+        CreateMessageCatalogue();
+        TAboutForm form;
+        form.show();
+        bool seen = false;
+        OnNextModal<TTeleAssForm>(seen);
+        QTest::mouseClick(form.TeleAssBtn, Qt::LeftButton);
+        QVERIFY(seen);
+        QVERIFY(form.isVisible());
+        QTest::mouseClick(form.ExitButton, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
 
-  void helpEntriesOfTheMainWindow() {
-    TMainForm mainForm;
-    mainForm.show();
-    mainForm.UpdateCommands();
-    QVERIFY(mainForm.Action("Help")->isEnabled());
-    QVERIFY(mainForm.Action("HelpAbout")->isEnabled());
-    mainForm.Action("Help")->trigger();
-    QCOMPARE(launched, (std::vector<std::pair<std::string, std::string>>{{progDir->Path() + "/help/help.pdf", ""}}));
-    bool seen = false;
-    OnNextModal<TAboutForm>(seen);
-    mainForm.Action("HelpAbout")->trigger();
-    QVERIFY(seen);
-    mainForm.CloseProgram();
-  }
+    void helpEntriesOfTheMainWindow()
+    {
+        TMainForm mainForm;
+        mainForm.show();
+        mainForm.UpdateCommands();
+        QVERIFY(mainForm.Action("Help")->isEnabled());
+        QVERIFY(mainForm.Action("HelpAbout")->isEnabled());
+        mainForm.Action("Help")->trigger();
+        QCOMPARE(launched,
+                 (std::vector<std::pair<std::string, std::string>>{{progDir->Path() + "/help/help.pdf", ""}}));
+        bool seen = false;
+        OnNextModal<TAboutForm>(seen);
+        mainForm.Action("HelpAbout")->trigger();
+        QVERIFY(seen);
+        mainForm.CloseProgram();
+    }
 
-  // The desktop's refusal is not shown to the operator, only logged.
-  void refusedOpenIsLoggedWithoutMessage() {
-    shellSucceeds = false;
-    QVERIFY(!ShellOpen("/no/such/help.pdf"));
-    QCOMPARE(recorder->ErrorLines(), std::vector<std::string>{"Impossibile aprire il file: /no/such/help.pdf"});
-    QCOMPARE(recorder->Count(), std::size_t(0));
-  }
+    // The desktop's refusal is not shown to the operator, only logged.
+    void refusedOpenIsLoggedWithoutMessage()
+    {
+        shellSucceeds = false;
+        QVERIFY(!ShellOpen("/no/such/help.pdf"));
+        QCOMPARE(recorder->ErrorLines(), std::vector<std::string>{"Impossibile aprire il file: /no/such/help.pdf"});
+        QCOMPARE(recorder->Count(), std::size_t(0));
+    }
 };
 
 QTEST_MAIN(TestAboutForm)

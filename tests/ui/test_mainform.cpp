@@ -22,225 +22,245 @@
 #include "ui/mdichild.h"
 
 class TestMainForm : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 
- private:
-  std::unique_ptr<TempProgDir> progDir;
-  std::unique_ptr<MessageRecorder> recorder;
-  std::unique_ptr<TMainForm> form;
+private:
+    std::unique_ptr<TempProgDir> progDir;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<TMainForm> form;
 
-  std::string WriteDxf(const std::string& name) { return progDir->WriteFile(name, dxf_fixtures::Sample()); }
+    std::string WriteDxf(const std::string& name) { return progDir->WriteFile(name, dxf_fixtures::Sample()); }
 
-  QMdiSubWindow* SubWindow(TMDIChild* child) { return qobject_cast<QMdiSubWindow*>(child->parentWidget()); }
+    QMdiSubWindow* SubWindow(TMDIChild* child) { return qobject_cast<QMdiSubWindow*>(child->parentWidget()); }
 
-  bool Enabled(const char* name) { return form->Action(name)->isEnabled(); }
+    bool Enabled(const char* name) { return form->Action(name)->isEnabled(); }
 
- private slots:
-  void init() {
-    progDir = std::make_unique<TempProgDir>();
-    recorder = std::make_unique<MessageRecorder>();
-    form = std::make_unique<TMainForm>();
-    form->resize(1000, 700);
-    form->show();
-  }
-  void cleanup() {
-    form.reset();
-    recorder.reset();
-    progDir.reset();
-  }
+private slots:
+    void init()
+    {
+        progDir = std::make_unique<TempProgDir>();
+        recorder = std::make_unique<MessageRecorder>();
+        form = std::make_unique<TMainForm>();
+        form->resize(1000, 700);
+        form->show();
+    }
+    void cleanup()
+    {
+        form.reset();
+        recorder.reset();
+        progDir.reset();
+    }
 
-  void startsWithServicesTextsAndMenus() {
-    QCOMPARE(form->windowTitle(), QString("QUORVIA"));
-    QCOMPARE(form->minimumSize(), QSize(820, 450));
-    QVERIFY(MessageCatalogue && TheParLav);
-    QCOMPARE(EventLog->Lines(), std::vector<std::string>{"AVVIO PROGRAMMA"});
-    QCOMPARE(form->Action("ImportDxf")->text(), QString("Importa &dxf"));
-    QCOMPARE(form->Action("ImportDxf")->statusTip(), QString("Importa un disegno da un file .dxf"));
-    QCOMPARE(form->Action("ChiudiTutti")->statusTip(), QString("Chiudi tutti i disegni"));
-    QCOMPARE(form->Action("ZoomAllTuttiItem")->text(), QString("Zoom disegno - tutti"));
-    QStringList menus;
-    for (QAction* menu : form->menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, QStringList({"&File", "Visualizza", "Disegna", "Modifica", "Percorsi", "&Strumenti", "&Window",
-                                 "&Help"}));
-    QStringList bar;
-    for (QAction* action : form->ToolBarCmd->actions()) bar << (action->isSeparator() ? "|" : action->objectName());
-    QCOMPARE(bar, QStringList({"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade",
-                               "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "|",
-                               "HelpAbout"}));
-    QVERIFY(form->Action("EnableOsnapItem")->isChecked());
-    QVERIFY(form->Action("GrigliaItem")->isChecked());
-  }
+    void startsWithServicesTextsAndMenus()
+    {
+        QCOMPARE(form->windowTitle(), QString("QUORVIA"));
+        QCOMPARE(form->minimumSize(), QSize(820, 450));
+        QVERIFY(MessageCatalogue && TheParLav);
+        QCOMPARE(EventLog->Lines(), std::vector<std::string>{"AVVIO PROGRAMMA"});
+        QCOMPARE(form->Action("ImportDxf")->text(), QString("Importa &dxf"));
+        QCOMPARE(form->Action("ImportDxf")->statusTip(), QString("Importa un disegno da un file .dxf"));
+        QCOMPARE(form->Action("ChiudiTutti")->statusTip(), QString("Chiudi tutti i disegni"));
+        QCOMPARE(form->Action("ZoomAllTuttiItem")->text(), QString("Zoom disegno - tutti"));
+        QStringList menus;
+        for (QAction* menu : form->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, QStringList({"&File", "Visualizza", "Disegna", "Modifica", "Percorsi", "&Strumenti", "&Window",
+                                     "&Help"}));
+        QStringList bar;
+        for (QAction* action : form->ToolBarCmd->actions())
+            bar << (action->isSeparator() ? "|" : action->objectName());
+        QCOMPARE(bar,
+                 QStringList({"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade",
+                              "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "|", "HelpAbout"}));
+        QVERIFY(form->Action("EnableOsnapItem")->isChecked());
+        QVERIFY(form->Action("GrigliaItem")->isChecked());
+    }
 
-  void statusBarShowsTheHint() {
-    QAction* save = form->Action("SaveFile");
-    QCOMPARE(save->statusTip(), QString("Salva il disegno"));
-    save->showStatusText(form.get());
-    QCOMPARE(form->statusBar()->currentMessage(), QString("Salva il disegno"));
-  }
+    void statusBarShowsTheHint()
+    {
+        QAction* save = form->Action("SaveFile");
+        QCOMPARE(save->statusTip(), QString("Salva il disegno"));
+        save->showStatusText(form.get());
+        QCOMPARE(form->statusBar()->currentMessage(), QString("Salva il disegno"));
+    }
 
-  void importRemembersTheFolder() {
-    const std::string file = WriteDxf("work/one.dxf");
-    std::vector<std::string> folders;
-    form->chooseDxfFile = [&](const std::string& folder) {
-      folders.push_back(folder);
-      return file;
-    };
-    form->ImportDxfExecute();
-    form->ImportDxfExecute();
-    QCOMPARE(folders, (std::vector<std::string>{progDir->Path() + "/", progDir->File("work/")}));
-    QCOMPARE(form->DrawingWindows().size(), 1u);
-    // A cancelled dialog changes nothing.
-    form->chooseDxfFile = [](const std::string&) { return std::string(); };
-    form->ImportDxfExecute();
-    QCOMPARE(form->DrawingWindows().size(), 1u);
-    QCOMPARE(form->lastDxfFolder, progDir->File("work/"));
-  }
+    void importRemembersTheFolder()
+    {
+        const std::string file = WriteDxf("work/one.dxf");
+        std::vector<std::string> folders;
+        form->chooseDxfFile = [&](const std::string& folder) {
+            folders.push_back(folder);
+            return file;
+        };
+        form->ImportDxfExecute();
+        form->ImportDxfExecute();
+        QCOMPARE(folders, (std::vector<std::string>{progDir->Path() + "/", progDir->File("work/")}));
+        QCOMPARE(form->DrawingWindows().size(), 1u);
+        // A cancelled dialog changes nothing.
+        form->chooseDxfFile = [](const std::string&) { return std::string(); };
+        form->ImportDxfExecute();
+        QCOMPARE(form->DrawingWindows().size(), 1u);
+        QCOMPARE(form->lastDxfFolder, progDir->File("work/"));
+    }
 
-  void importLooksFirstInTheSamples() {
-    std::filesystem::create_directory(progDir->File("samples"));
-    std::string asked;
-    form->chooseDxfFile = [&](const std::string& folder) {
-      asked = folder;
-      return std::string();
-    };
-    form->ImportDxfExecute();
-    QCOMPARE(asked, progDir->File("samples/"));
-  }
+    void importLooksFirstInTheSamples()
+    {
+        std::filesystem::create_directory(progDir->File("samples"));
+        std::string asked;
+        form->chooseDxfFile = [&](const std::string& folder) {
+            asked = folder;
+            return std::string();
+        };
+        form->ImportDxfExecute();
+        QCOMPARE(asked, progDir->File("samples/"));
+    }
 
-  void sameFileTwiceBringsTheWindowBack() {
-    const std::string one = WriteDxf("one.dxf");
-    const std::string two = WriteDxf("two.dxf");
-    TMDIChild* first = form->OpenDrawingWindow(one, true);
-    TMDIChild* second = form->OpenDrawingWindow(two, true);
-    QCOMPARE(form->ActiveChild(), second);
-    // Another spelling of the same file.
-    TMDIChild* again = form->OpenDrawingWindow(progDir->Path() + "/./sub/../one.dxf", true);
-    QCOMPARE(again, first);
-    QCOMPARE(form->ActiveChild(), first);
-    QCOMPARE(form->DrawingWindows().size(), 2u);
-    // Letter case names another file on Linux.
-    QVERIFY(form->OpenDrawingWindow(progDir->File("ONE.dxf"), true) != first);
-  }
+    void sameFileTwiceBringsTheWindowBack()
+    {
+        const std::string one = WriteDxf("one.dxf");
+        const std::string two = WriteDxf("two.dxf");
+        TMDIChild* first = form->OpenDrawingWindow(one, true);
+        TMDIChild* second = form->OpenDrawingWindow(two, true);
+        QCOMPARE(form->ActiveChild(), second);
+        // Another spelling of the same file.
+        TMDIChild* again = form->OpenDrawingWindow(progDir->Path() + "/./sub/../one.dxf", true);
+        QCOMPARE(again, first);
+        QCOMPARE(form->ActiveChild(), first);
+        QCOMPARE(form->DrawingWindows().size(), 2u);
+        // Letter case names another file on Linux.
+        QVERIFY(form->OpenDrawingWindow(progDir->File("ONE.dxf"), true) != first);
+    }
 
-  void minimisedWindowChosenAgainIsRestored() {
-    const std::string one = WriteDxf("one.dxf");
-    TMDIChild* child = form->OpenDrawingWindow(one, true);
-    SubWindow(child)->showMinimized();
-    QVERIFY(SubWindow(child)->isMinimized());
-    QVERIFY(!form->Active());
-    form->OpenDrawingWindow(one, true);
-    QVERIFY(!SubWindow(child)->isMinimized());
-    QVERIFY(form->Active());
-  }
+    void minimisedWindowChosenAgainIsRestored()
+    {
+        const std::string one = WriteDxf("one.dxf");
+        TMDIChild* child = form->OpenDrawingWindow(one, true);
+        SubWindow(child)->showMinimized();
+        QVERIFY(SubWindow(child)->isMinimized());
+        QVERIFY(!form->Active());
+        form->OpenDrawingWindow(one, true);
+        QVERIFY(!SubWindow(child)->isMinimized());
+        QVERIFY(form->Active());
+    }
 
-  void commandsFollowTheirRules() {
-    form->ExecuteTimer();
-    for (const char* name : {"ImportDxf", "FileExit", "EnableOsnapItem", "GrigliaItem"}) QVERIFY2(Enabled(name), name);
-    for (const char* name : {"FileClose", "ChiudiTutti", "ZoomPiuItem", "ZoomAllItem", "ZoomBassoItem",
-                             "ZoomAllTuttiItem", "WindowCascade", "WindowMinimizeAll"})
-      QVERIFY2(!Enabled(name), name);
-    // Commands that act on a drawing window stay off without one; the frame's own services are always on.
-    for (const char* name : {"SaveFile", "SaveAsFile", "EsportabitmapItem", "LineaItem", "SpostaAction",
-                             "SpecchiaX", "SequNext", "OttiSequAct"})
-      QVERIFY2(!Enabled(name), name);
-    for (const char* name : {"ImportDxf", "FileOpen", "ArchDis", "Cambiolingua1", "Help", "HelpAbout", "FileExit"})
-      QVERIFY2(Enabled(name), name);
+    void commandsFollowTheirRules()
+    {
+        form->ExecuteTimer();
+        for (const char* name : {"ImportDxf", "FileExit", "EnableOsnapItem", "GrigliaItem"})
+            QVERIFY2(Enabled(name), name);
+        for (const char* name : {"FileClose", "ChiudiTutti", "ZoomPiuItem", "ZoomAllItem", "ZoomBassoItem",
+                                 "ZoomAllTuttiItem", "WindowCascade", "WindowMinimizeAll"})
+            QVERIFY2(!Enabled(name), name);
+        // Commands that act on a drawing window stay off without one; the frame's own services are always on.
+        for (const char* name : {"SaveFile", "SaveAsFile", "EsportabitmapItem", "LineaItem", "SpostaAction",
+                                 "SpecchiaX", "SequNext", "OttiSequAct"})
+            QVERIFY2(!Enabled(name), name);
+        for (const char* name : {"ImportDxf", "FileOpen", "ArchDis", "Cambiolingua1", "Help", "HelpAbout", "FileExit"})
+            QVERIFY2(Enabled(name), name);
 
-    TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
-    form->ExecuteTimer();
-    for (const char* name : {"FileClose", "ChiudiTutti", "ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem",
-                             "ZoomSinistraItem", "WindowCascade", "WindowTileVertical", "WindowMinimizeAll"})
-      QVERIFY2(Enabled(name), name);
-    QVERIFY(!Enabled("ZoomAllTuttiItem"));
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        form->ExecuteTimer();
+        for (const char* name : {"FileClose", "ChiudiTutti", "ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem",
+                                 "ZoomSinistraItem", "WindowCascade", "WindowTileVertical", "WindowMinimizeAll"})
+            QVERIFY2(Enabled(name), name);
+        QVERIFY(!Enabled("ZoomAllTuttiItem"));
 
-    form->OpenDrawingWindow(WriteDxf("two.dxf"), true);
-    form->ExecuteTimer();
-    QVERIFY(Enabled("ZoomAllTuttiItem"));
+        form->OpenDrawingWindow(WriteDxf("two.dxf"), true);
+        form->ExecuteTimer();
+        QVERIFY(Enabled("ZoomAllTuttiItem"));
 
-    // A minimised active window is not active for the zoom entries.
-    SubWindow(child)->showMinimized();
-    form->MDIClient->setActiveSubWindow(SubWindow(child));
-    form->ExecuteTimer();
-    QVERIFY(!Enabled("ZoomPiuItem"));
-    QVERIFY(!Enabled("ZoomAllTuttiItem"));
-    QVERIFY(Enabled("FileClose"));
-  }
+        // A minimised active window is not active for the zoom entries.
+        SubWindow(child)->showMinimized();
+        form->MDIClient->setActiveSubWindow(SubWindow(child));
+        form->ExecuteTimer();
+        QVERIFY(!Enabled("ZoomPiuItem"));
+        QVERIFY(!Enabled("ZoomAllTuttiItem"));
+        QVERIFY(Enabled("FileClose"));
+    }
 
-  void zoomEntriesActOnTheActiveWindow() {
-    TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
-    form->ExecuteTimer();
-    const double fitted = child->renderer->scaleX;
-    form->Action("ZoomPiuItem")->trigger();
-    QVERIFY(child->renderer->scaleX > fitted);
-    form->Action("ZoomAllItem")->trigger();
-    QCOMPARE(child->renderer->scaleX, fitted);
-  }
+    void zoomEntriesActOnTheActiveWindow()
+    {
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        form->ExecuteTimer();
+        const double fitted = child->renderer->scaleX;
+        form->Action("ZoomPiuItem")->trigger();
+        QVERIFY(child->renderer->scaleX > fitted);
+        form->Action("ZoomAllItem")->trigger();
+        QCOMPARE(child->renderer->scaleX, fitted);
+    }
 
-  void snapSwitchesToggle() {
-    QAction* osnap = form->Action("EnableOsnapItem");
-    osnap->trigger();
-    QVERIFY(!TheParLav->osnapEnabled);
-    QVERIFY(!osnap->isChecked());
-    osnap->trigger();
-    QVERIFY(TheParLav->osnapEnabled);
-    QVERIFY(osnap->isChecked());
-    form->Action("GrigliaItem")->trigger();
-    QVERIFY(!TheParLav->gridSnapEnabled);
-    QVERIFY(!form->Action("GrigliaItem")->isChecked());
-    QVERIFY(TheParLav->osnapEnabled);
-  }
+    void snapSwitchesToggle()
+    {
+        QAction* osnap = form->Action("EnableOsnapItem");
+        osnap->trigger();
+        QVERIFY(!TheParLav->osnapEnabled);
+        QVERIFY(!osnap->isChecked());
+        osnap->trigger();
+        QVERIFY(TheParLav->osnapEnabled);
+        QVERIFY(osnap->isChecked());
+        form->Action("GrigliaItem")->trigger();
+        QVERIFY(!TheParLav->gridSnapEnabled);
+        QVERIFY(!form->Action("GrigliaItem")->isChecked());
+        QVERIFY(TheParLav->osnapEnabled);
+    }
 
-  void timerTickIsNotReentered() {
-    TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
-    QWidget preview;
-    preview.show();
-    int updates = 0;
-    form->AddPreviewDialog(&preview, [&] {
-      ++updates;
-      child->repaintRequested = 1;
-      form->ExecuteTimer();  // as a modal dialog opened inside a tick would
-    });
-    form->ExecuteTimer();
-    QCOMPARE(updates, 1);
-    QCOMPARE(child->repaintRequested, 1);  // the nested tick did not run the windows
-    form->RemovePreviewDialog(&preview);
-    form->ExecuteTimer();
-    QCOMPARE(updates, 1);
-    QCOMPARE(child->repaintRequested, 0);
-  }
+    void timerTickIsNotReentered()
+    {
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        QWidget preview;
+        preview.show();
+        int updates = 0;
+        form->AddPreviewDialog(&preview, [&] {
+            ++updates;
+            child->repaintRequested = 1;
+            form->ExecuteTimer();  // as a modal dialog opened inside a tick would
+        });
+        form->ExecuteTimer();
+        QCOMPARE(updates, 1);
+        QCOMPARE(child->repaintRequested, 1);  // the nested tick did not run the windows
+        form->RemovePreviewDialog(&preview);
+        form->ExecuteTimer();
+        QCOMPARE(updates, 1);
+        QCOMPARE(child->repaintRequested, 0);
+    }
 
-  void windowMenuListsTheWindows() {
-    const std::string one = WriteDxf("one.dxf");
-    form->OpenDrawingWindow(one, true);
-    QMenu* menu = form->findChild<QMenu*>("WindowMenu");
-    QMetaObject::invokeMethod(menu, "aboutToShow");
-    QStringList texts;
-    for (QAction* action : menu->actions()) texts << action->text();
-    QVERIFY(texts.contains(QString("&1 ") + QString::fromStdString(one)));
-  }
+    void windowMenuListsTheWindows()
+    {
+        const std::string one = WriteDxf("one.dxf");
+        form->OpenDrawingWindow(one, true);
+        QMenu* menu = form->findChild<QMenu*>("WindowMenu");
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        QVERIFY(texts.contains(QString("&1 ") + QString::fromStdString(one)));
+    }
 
-  void openByExtension() {
-    QVERIFY(!form->OpenFileByExtension(progDir->WriteFile("notes.txt", "x")));
-    QVERIFY(form->OpenFileByExtension(WriteDxf("upper.DXF")));
-    QCOMPARE(form->DrawingWindows().size(), 1u);
-    QVERIFY(form->DrawingWindows()[0]->imported);
-  }
+    void openByExtension()
+    {
+        QVERIFY(!form->OpenFileByExtension(progDir->WriteFile("notes.txt", "x")));
+        QVERIFY(form->OpenFileByExtension(WriteDxf("upper.DXF")));
+        QCOMPARE(form->DrawingWindows().size(), 1u);
+        QVERIFY(form->DrawingWindows()[0]->imported);
+    }
 
-  void closeProgramClosesModifiedDrawingsWithoutAQuestion() {
-    for (const char* name : {"one.dxf", "two.dxf"}) form->OpenDrawingWindow(WriteDxf(name), true)->drawing.modified = true;
-    const std::size_t messagesBefore = recorder->Count();
-    form->CloseProgram();
-    QVERIFY(form->DrawingWindows().empty());
-    QCOMPARE(recorder->Count(), messagesBefore);
-    QVERIFY(!form->Execute->isActive());
-    QVERIFY(!TheParLav && !MessageCatalogue && !EventLog && !ErrorLog);
-    const std::string events = progDir->ReadFile("data/event.log");
-    QVERIFY(events.find("AVVIO PROGRAMMA") != std::string::npos);
-    QVERIFY(events.find("CHIUSURA PROGRAMMA") != std::string::npos);
-    // A second run does nothing.
-    form->CloseProgram();
-    QCOMPARE(progDir->ReadFile("data/event.log"), events);
-  }
+    void closeProgramClosesModifiedDrawingsWithoutAQuestion()
+    {
+        for (const char* name : {"one.dxf", "two.dxf"})
+            form->OpenDrawingWindow(WriteDxf(name), true)->drawing.modified = true;
+        const std::size_t messagesBefore = recorder->Count();
+        form->CloseProgram();
+        QVERIFY(form->DrawingWindows().empty());
+        QCOMPARE(recorder->Count(), messagesBefore);
+        QVERIFY(!form->Execute->isActive());
+        QVERIFY(!TheParLav && !MessageCatalogue && !EventLog && !ErrorLog);
+        const std::string events = progDir->ReadFile("data/event.log");
+        QVERIFY(events.find("AVVIO PROGRAMMA") != std::string::npos);
+        QVERIFY(events.find("CHIUSURA PROGRAMMA") != std::string::npos);
+        // A second run does nothing.
+        form->CloseProgram();
+        QCOMPARE(progDir->ReadFile("data/event.log"), events);
+    }
 };
 
 QTEST_MAIN(TestMainForm)

@@ -23,202 +23,215 @@
 #include "ui/paintbox.h"
 
 class TestMdiChildTools : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 
- private:
-  std::unique_ptr<TempProgDir> progDir;
-  std::unique_ptr<MessageRecorder> recorder;
-  std::unique_ptr<ParLav> savedParLav;
+private:
+    std::unique_ptr<TempProgDir> progDir;
+    std::unique_ptr<MessageRecorder> recorder;
+    std::unique_ptr<ParLav> savedParLav;
 
-  std::unique_ptr<TMDIChild> OpenSample() {
-    auto child = std::make_unique<TMDIChild>(progDir->WriteFile("drawing.dxf", dxf_fixtures::Sample()), true);
-    child->resize(760, 540);
-    child->show();
-    child->Tick();
-    return child;
-  }
-
-  static QPoint PixelOf(const TMDIChild& child, double x, double y) {
-    int px, py;
-    child.renderer->ToPixel(x, y, px, py);
-    return QPoint(px, py);
-  }
-
-  static void SetSnaps(bool osnap, bool grid) {
-    TheParLav->osnapEnabled = osnap;
-    TheParLav->gridSnapEnabled = grid;
-  }
-
- private slots:
-  void init() {
-    progDir = std::make_unique<TempProgDir>();
-    recorder = std::make_unique<MessageRecorder>();
-    savedParLav = std::move(TheParLav);
-    TheParLav = std::make_unique<ParLav>();
-  }
-  void cleanup() {
-    TheParLav = std::move(savedParLav);
-    recorder.reset();
-    progDir.reset();
-  }
-
-  void toolButtonsFollowTheToolAndTheSimulation() {
-    auto child = OpenSample();
-    for (const char* name : {"ToolButton31", "ToolButton41", "ToolButton36", "ToolButton42", "ToolButton37",
-                             "ToolButton40"})
-      QVERIFY2(child->Button(name)->isEnabled(), name);
-    QVERIFY(!child->Button("ToolButton39")->isEnabled());
-    QVERIFY(!child->XYPanel->isVisible());
-
-    QTest::mouseClick(child->Button("ToolButton37"), Qt::LeftButton);
-    QCOMPARE(child->drawTool.Mode(), ToolMode::Rectangle);
-    QCOMPARE(child->drawTool.Stage(), ToolStage::First);
-    QVERIFY(child->XYPanel->isVisible());
-    QCOMPARE(child->DisPaintBox->cursor().shape(), Qt::CrossCursor);
-    child->Tick();
-    QVERIFY(!child->Button("ToolButton31")->isEnabled());
-    QVERIFY(child->Button("ToolButton39")->isEnabled());
-
-    QTest::mouseClick(child->Button("ToolButton39"), Qt::LeftButton);
-    QVERIFY(!child->ToolActive());
-    QVERIFY(!child->XYPanel->isVisible());
-    QCOMPARE(child->DisPaintBox->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(child->repaintRequested, 1);
-
-    child->runCounter = 1;  // a simulation runs
-    child->Tick();
-    QVERIFY(!child->Button("ToolButton31")->isEnabled());
-  }
-
-  void clicksSnapToEntityEndsAndGrid() {
-    auto child = OpenSample();
-    SetSnaps(true, true);
-    child->ToolButton31Click();
-    // Near the end (100, 50) of the sample's second line; then more than 25 mm from every end and centre, so on
-    // the grid (steps of 1 or 10 mm here).
-    QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 102, 48));
-    QCOMPARE(child->drawTool.Stage(), ToolStage::Second);
-    QTest::mouseClick(child->DisPaintBox, Qt::RightButton, {}, PixelOf(*child, 60.3, 29.7));
-    QVERIFY(!child->ToolActive());
-    QCOMPARE(child->drawing.entityCount(), 4);
-    const Entity& line = child->drawing.entities.back();
-    QCOMPARE(line.x1, 100.0);
-    QCOMPARE(line.y1, 50.0);
-    QCOMPARE(line.x2, 60.0);
-    QCOMPARE(line.y2, 30.0);
-    QCOMPARE(line.sequence, 4);
-    QCOMPARE(child->EntitaLbl->text(), QString("Entità: 4"));
-    QCOMPARE(child->repaintRequested, 1);
-  }
-
-  void withoutSnapsTheClickIsThePixelsPoint() {
-    auto child = OpenSample();
-    SetSnaps(false, false);
-    child->ToolButton40Click();
-    const QPoint centre = PixelOf(*child, 33.3, 21.7);
-    const QPoint through = PixelOf(*child, 43.3, 21.7);
-    QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, centre);
-    QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, through);
-    double mx, my, tx, ty;
-    child->renderer->ToDrawing(centre.x(), centre.y(), mx, my);
-    child->renderer->ToDrawing(through.x(), through.y(), tx, ty);
-    QCOMPARE(child->drawing.entityCount(), 5);
-    const Entity& half = child->drawing.entities[3];
-    QCOMPARE(half.xc, mx);
-    QCOMPARE(half.yc, my);
-    QVERIFY(std::abs(half.x1 - (mx - std::hypot(tx - mx, ty - my))) < 1e-9);
-  }
-
-  void typedPointIsTakenWithoutSnapping() {
-    auto child = OpenSample();
-    SetSnaps(true, true);
-    child->ToolButton31Click();
-    child->XEdt->setText("100,3");
-    child->YEdt->setText(" 49.9 ");
-    QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
-    child->XEdt->setText("-7");
-    child->YEdt->setText("2.25");
-    QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
-    QCOMPARE(child->drawing.entityCount(), 4);
-    const Entity& line = child->drawing.entities.back();
-    QCOMPARE(line.x1, 100.3);
-    QCOMPARE(line.y1, 49.9);
-    QCOMPARE(line.x2, -7.0);
-    QCOMPARE(line.y2, 2.25);
-  }
-
-  void badTypedCoordinateOnlyMovesTheFocus() {
-    auto child = OpenSample();
-    child->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(child.get()));
-    child->ToolButton31Click();
-    child->XEdt->setText("1");
-    child->YEdt->setText("abc");
-    QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
-    QVERIFY(child->YEdt->hasFocus());
-    child->XEdt->setText("");
-    QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
-    QVERIFY(child->XEdt->hasFocus());
-    QCOMPARE(child->drawTool.Stage(), ToolStage::First);
-    QCOMPARE(recorder->Count(), 0u);
-  }
-
-  void previewFollowsTheMouseAndIsErasedByTheFigure() {
-    auto child = OpenSample();
-    SetSnaps(false, false);
-    child->ToolButton31Click();
-    QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 20, 20));
-    const QImage before = child->DisPaintBox->Image().copy();
-    QTest::mouseMove(child->DisPaintBox, PixelOf(*child, 80, 40));
-    QVERIFY(child->DisPaintBox->Image() != before);
-    QTest::mouseMove(child->DisPaintBox, PixelOf(*child, 60, 10));
-    QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 60, 10));
-    QCOMPARE(child->DisPaintBox->Image(), before);
-  }
-
-  void escapeEndsAPolylineKeepingItsSegments() {
-    auto child = OpenSample();
-    SetSnaps(false, true);
-    child->ToolButton41Click();
-    for (auto [x, y] : {std::pair{10.0, 10.0}, std::pair{30.0, 10.0}, std::pair{30.0, 30.0}})
-      QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, x, y));
-    QVERIFY(child->ToolActive());
-    QVERIFY(child->XYPanel->isVisible());
-    child->Tick();
-    QTest::keyClick(child.get(), Qt::Key_Escape);
-    QVERIFY(!child->ToolActive());
-    QVERIFY(!child->XYPanel->isVisible());
-    QCOMPARE(child->repaintRequested, 1);
-    QCOMPARE(child->drawing.entityCount(), 5);
-    QCOMPARE(child->drawing.pathCount, 4);
-    QVERIFY(child->drawing.entities[3].joinedNext);
-    QVERIFY(!child->drawing.entities[4].joinedNext);
-    QCOMPARE(child->drawing.entities[4].sequence, 4);
-  }
-
-  void mainWindowEntriesStartAndStopTheTools() {
-    TMainForm form;
-    SetProgDir(progDir->Path());
-    form.resize(1000, 700);
-    form.show();
-    TMDIChild* child = form.OpenDrawingWindow(progDir->WriteFile("drawing.dxf", dxf_fixtures::Sample()), true);
-    form.ExecuteTimer();
-    const char* items[] = {"LineaItem", "PolilineaItem", "ArcItem", "PoliarcItem", "RettangoloItem", "CerchioItem"};
-    const ToolMode modes[] = {ToolMode::Line, ToolMode::Polyline, ToolMode::Arc, ToolMode::Polyarc,
-                              ToolMode::Rectangle, ToolMode::Circle};
-    for (int i = 0; i < 6; ++i) {
-      QVERIFY2(form.Action(items[i])->isEnabled(), items[i]);
-      QVERIFY(!form.Action("StopdisegnoItem")->isEnabled());
-      form.Action(items[i])->trigger();
-      QCOMPARE(child->drawTool.Mode(), modes[i]);
-      form.ExecuteTimer();
-      QVERIFY2(!form.Action(items[i])->isEnabled(), items[i]);
-      QVERIFY(form.Action("StopdisegnoItem")->isEnabled());
-      form.Action("StopdisegnoItem")->trigger();
-      QVERIFY(!child->ToolActive());
-      form.ExecuteTimer();
+    std::unique_ptr<TMDIChild> OpenSample()
+    {
+        auto child = std::make_unique<TMDIChild>(progDir->WriteFile("drawing.dxf", dxf_fixtures::Sample()), true);
+        child->resize(760, 540);
+        child->show();
+        child->Tick();
+        return child;
     }
-  }
+
+    static QPoint PixelOf(const TMDIChild& child, double x, double y)
+    {
+        int px, py;
+        child.renderer->ToPixel(x, y, px, py);
+        return QPoint(px, py);
+    }
+
+    static void SetSnaps(bool osnap, bool grid)
+    {
+        TheParLav->osnapEnabled = osnap;
+        TheParLav->gridSnapEnabled = grid;
+    }
+
+private slots:
+    void init()
+    {
+        progDir = std::make_unique<TempProgDir>();
+        recorder = std::make_unique<MessageRecorder>();
+        savedParLav = std::move(TheParLav);
+        TheParLav = std::make_unique<ParLav>();
+    }
+    void cleanup()
+    {
+        TheParLav = std::move(savedParLav);
+        recorder.reset();
+        progDir.reset();
+    }
+
+    void toolButtonsFollowTheToolAndTheSimulation()
+    {
+        auto child = OpenSample();
+        for (const char* name :
+             {"ToolButton31", "ToolButton41", "ToolButton36", "ToolButton42", "ToolButton37", "ToolButton40"})
+            QVERIFY2(child->Button(name)->isEnabled(), name);
+        QVERIFY(!child->Button("ToolButton39")->isEnabled());
+        QVERIFY(!child->XYPanel->isVisible());
+
+        QTest::mouseClick(child->Button("ToolButton37"), Qt::LeftButton);
+        QCOMPARE(child->drawTool.Mode(), ToolMode::Rectangle);
+        QCOMPARE(child->drawTool.Stage(), ToolStage::First);
+        QVERIFY(child->XYPanel->isVisible());
+        QCOMPARE(child->DisPaintBox->cursor().shape(), Qt::CrossCursor);
+        child->Tick();
+        QVERIFY(!child->Button("ToolButton31")->isEnabled());
+        QVERIFY(child->Button("ToolButton39")->isEnabled());
+
+        QTest::mouseClick(child->Button("ToolButton39"), Qt::LeftButton);
+        QVERIFY(!child->ToolActive());
+        QVERIFY(!child->XYPanel->isVisible());
+        QCOMPARE(child->DisPaintBox->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(child->repaintRequested, 1);
+
+        child->runCounter = 1;  // a simulation runs
+        child->Tick();
+        QVERIFY(!child->Button("ToolButton31")->isEnabled());
+    }
+
+    void clicksSnapToEntityEndsAndGrid()
+    {
+        auto child = OpenSample();
+        SetSnaps(true, true);
+        child->ToolButton31Click();
+        // Near the end (100, 50) of the sample's second line; then more than 25 mm from every end and centre, so on
+        // the grid (steps of 1 or 10 mm here).
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 102, 48));
+        QCOMPARE(child->drawTool.Stage(), ToolStage::Second);
+        QTest::mouseClick(child->DisPaintBox, Qt::RightButton, {}, PixelOf(*child, 60.3, 29.7));
+        QVERIFY(!child->ToolActive());
+        QCOMPARE(child->drawing.entityCount(), 4);
+        const Entity& line = child->drawing.entities.back();
+        QCOMPARE(line.x1, 100.0);
+        QCOMPARE(line.y1, 50.0);
+        QCOMPARE(line.x2, 60.0);
+        QCOMPARE(line.y2, 30.0);
+        QCOMPARE(line.sequence, 4);
+        QCOMPARE(child->EntitaLbl->text(), QString("Entità: 4"));
+        QCOMPARE(child->repaintRequested, 1);
+    }
+
+    void withoutSnapsTheClickIsThePixelsPoint()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, false);
+        child->ToolButton40Click();
+        const QPoint centre = PixelOf(*child, 33.3, 21.7);
+        const QPoint through = PixelOf(*child, 43.3, 21.7);
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, centre);
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, through);
+        double mx, my, tx, ty;
+        child->renderer->ToDrawing(centre.x(), centre.y(), mx, my);
+        child->renderer->ToDrawing(through.x(), through.y(), tx, ty);
+        QCOMPARE(child->drawing.entityCount(), 5);
+        const Entity& half = child->drawing.entities[3];
+        QCOMPARE(half.xc, mx);
+        QCOMPARE(half.yc, my);
+        QVERIFY(std::abs(half.x1 - (mx - std::hypot(tx - mx, ty - my))) < 1e-9);
+    }
+
+    void typedPointIsTakenWithoutSnapping()
+    {
+        auto child = OpenSample();
+        SetSnaps(true, true);
+        child->ToolButton31Click();
+        child->XEdt->setText("100,3");
+        child->YEdt->setText(" 49.9 ");
+        QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
+        child->XEdt->setText("-7");
+        child->YEdt->setText("2.25");
+        QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
+        QCOMPARE(child->drawing.entityCount(), 4);
+        const Entity& line = child->drawing.entities.back();
+        QCOMPARE(line.x1, 100.3);
+        QCOMPARE(line.y1, 49.9);
+        QCOMPARE(line.x2, -7.0);
+        QCOMPARE(line.y2, 2.25);
+    }
+
+    void badTypedCoordinateOnlyMovesTheFocus()
+    {
+        auto child = OpenSample();
+        child->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(child.get()));
+        child->ToolButton31Click();
+        child->XEdt->setText("1");
+        child->YEdt->setText("abc");
+        QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
+        QVERIFY(child->YEdt->hasFocus());
+        child->XEdt->setText("");
+        QTest::mouseClick(child->XYBitBtn, Qt::LeftButton);
+        QVERIFY(child->XEdt->hasFocus());
+        QCOMPARE(child->drawTool.Stage(), ToolStage::First);
+        QCOMPARE(recorder->Count(), 0u);
+    }
+
+    void previewFollowsTheMouseAndIsErasedByTheFigure()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, false);
+        child->ToolButton31Click();
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 20, 20));
+        const QImage before = child->DisPaintBox->Image().copy();
+        QTest::mouseMove(child->DisPaintBox, PixelOf(*child, 80, 40));
+        QVERIFY(child->DisPaintBox->Image() != before);
+        QTest::mouseMove(child->DisPaintBox, PixelOf(*child, 60, 10));
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 60, 10));
+        QCOMPARE(child->DisPaintBox->Image(), before);
+    }
+
+    void escapeEndsAPolylineKeepingItsSegments()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, true);
+        child->ToolButton41Click();
+        for (auto [x, y] : {std::pair{10.0, 10.0}, std::pair{30.0, 10.0}, std::pair{30.0, 30.0}})
+            QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, x, y));
+        QVERIFY(child->ToolActive());
+        QVERIFY(child->XYPanel->isVisible());
+        child->Tick();
+        QTest::keyClick(child.get(), Qt::Key_Escape);
+        QVERIFY(!child->ToolActive());
+        QVERIFY(!child->XYPanel->isVisible());
+        QCOMPARE(child->repaintRequested, 1);
+        QCOMPARE(child->drawing.entityCount(), 5);
+        QCOMPARE(child->drawing.pathCount, 4);
+        QVERIFY(child->drawing.entities[3].joinedNext);
+        QVERIFY(!child->drawing.entities[4].joinedNext);
+        QCOMPARE(child->drawing.entities[4].sequence, 4);
+    }
+
+    void mainWindowEntriesStartAndStopTheTools()
+    {
+        TMainForm form;
+        SetProgDir(progDir->Path());
+        form.resize(1000, 700);
+        form.show();
+        TMDIChild* child = form.OpenDrawingWindow(progDir->WriteFile("drawing.dxf", dxf_fixtures::Sample()), true);
+        form.ExecuteTimer();
+        const char* items[] = {"LineaItem", "PolilineaItem", "ArcItem", "PoliarcItem", "RettangoloItem", "CerchioItem"};
+        const ToolMode modes[] = {ToolMode::Line,    ToolMode::Polyline,  ToolMode::Arc,
+                                  ToolMode::Polyarc, ToolMode::Rectangle, ToolMode::Circle};
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY2(form.Action(items[i])->isEnabled(), items[i]);
+            QVERIFY(!form.Action("StopdisegnoItem")->isEnabled());
+            form.Action(items[i])->trigger();
+            QCOMPARE(child->drawTool.Mode(), modes[i]);
+            form.ExecuteTimer();
+            QVERIFY2(!form.Action(items[i])->isEnabled(), items[i]);
+            QVERIFY(form.Action("StopdisegnoItem")->isEnabled());
+            form.Action("StopdisegnoItem")->trigger();
+            QVERIFY(!child->ToolActive());
+            form.ExecuteTimer();
+        }
+    }
 };
 
 QTEST_MAIN(TestMdiChildTools)

@@ -54,8 +54,7 @@ const CommandSpec* FindCommand(const QString& name)
 }
 
 // The files and options of the command; false with message when they do not fit it.
-bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, CliRequest& request,
-                  std::string& message)
+bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, CliRequest& request, std::string& message)
 {
     const QStringList files = parser.positionalArguments().mid(1);
     const int fileCount = entry.outputExtension ? 2 : 1;
@@ -67,10 +66,9 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
         message = StrFormat(entry.json ? "%s needs --json" : "%s takes no --json", entry.name);
         return false;
     }
-    if (parser.isSet("tolerance") ? entry.tolerance == ToleranceUse::None
-                                  : entry.tolerance == ToleranceUse::Required) {
-        message = StrFormat(entry.tolerance == ToleranceUse::None ? "%s takes no --tolerance"
-                                                                 : "%s needs --tolerance MM", entry.name);
+    if (parser.isSet("tolerance") ? entry.tolerance == ToleranceUse::None : entry.tolerance == ToleranceUse::Required) {
+        message = StrFormat(
+            entry.tolerance == ToleranceUse::None ? "%s takes no --tolerance" : "%s needs --tolerance MM", entry.name);
         return false;
     }
     request.command = entry.command;
@@ -105,7 +103,7 @@ bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::s
     return true;
 }
 
-} // namespace
+}  // namespace
 
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message)
 {

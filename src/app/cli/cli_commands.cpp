@@ -63,7 +63,7 @@ double MachineJoinDistance()
     return ParLav().minJoinDistance;
 }
 
-} // namespace
+}  // namespace
 
 int RunCommand(const CliRequest& request)
 {
@@ -71,17 +71,11 @@ int RunCommand(const CliRequest& request)
     if (!LoadDrawing(request.input, request.inputFormat, loaded))
         return ExitFileError;
     switch (request.command) {
-    case CliCommand::Info:
-        return Print(InfoJson(request.input, loaded));
-    case CliCommand::Dump:
-        return Print(DumpJson(loaded.drawing));
-    case CliCommand::Convert:
-        return SaveDrawing(loaded.drawing, request.output);
-    case CliCommand::Bitmap:
-        return ExportDrawingBitmap(loaded.drawing, request.output) ? ExitOk : ExitFileError;
-    case CliCommand::Simplify:
-        SimplifyDrawing(loaded.drawing);
-        return SaveDrawing(loaded.drawing, request.output);
+    case CliCommand::Info: return Print(InfoJson(request.input, loaded));
+    case CliCommand::Dump: return Print(DumpJson(loaded.drawing));
+    case CliCommand::Convert: return SaveDrawing(loaded.drawing, request.output);
+    case CliCommand::Bitmap: return ExportDrawingBitmap(loaded.drawing, request.output) ? ExitOk : ExitFileError;
+    case CliCommand::Simplify: SimplifyDrawing(loaded.drawing); return SaveDrawing(loaded.drawing, request.output);
     case CliCommand::Join:
         JoinAllPaths(loaded.drawing, request.tolerance);
         return SaveDrawing(loaded.drawing, request.output);

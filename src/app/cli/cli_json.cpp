@@ -45,10 +45,22 @@ void JsonWriter::Close(char bracket)
     text += bracket;
 }
 
-void JsonWriter::BeginObject() { Open('{'); }
-void JsonWriter::EndObject() { Close('}'); }
-void JsonWriter::BeginArray() { Open('['); }
-void JsonWriter::EndArray() { Close(']'); }
+void JsonWriter::BeginObject()
+{
+    Open('{');
+}
+void JsonWriter::EndObject()
+{
+    Close('}');
+}
+void JsonWriter::BeginArray()
+{
+    Open('[');
+}
+void JsonWriter::EndArray()
+{
+    Close(']');
+}
 
 void JsonWriter::Key(std::string_view name)
 {

@@ -25,14 +25,11 @@ int main(int argc, char** argv)
     CliRequest request;
     std::string message;
     switch (ParseArguments(Arguments(argc, argv), request, message)) {
-    case ParseOutcome::Help:
-        std::fputs(message.c_str(), stdout);
-        return ExitOk;
+    case ParseOutcome::Help: std::fputs(message.c_str(), stdout); return ExitOk;
     case ParseOutcome::UsageError:
         std::fprintf(stderr, "quorvia-cli: %s\nTry 'quorvia-cli --help'.\n", message.c_str());
         return ExitUsage;
-    case ParseOutcome::Run:
-        break;
+    case ParseOutcome::Run: break;
     }
     FindProgDir();
     CreateMessageCatalogue();

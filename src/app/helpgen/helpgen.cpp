@@ -78,8 +78,8 @@ void RenderPdf(const QString& markdown, const QString& outputPath)
 {
     QPdfWriter writer(outputPath);
     writer.setResolution(PdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     writer.setTitle(GuideTitle(markdown));
     writer.setCreator(QStringLiteral("quorvia-helpgen"));
 
