@@ -7,7 +7,7 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 15
 
-.PHONY: deps build build-asan build-fuzz test test-main test-asan test-fuzz run bench fuzz clean
+.PHONY: deps build build-asan build-fuzz test test-main test-asan test-fuzz run bench fuzz clean format format-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -40,7 +40,14 @@ fuzz: build-fuzz
 test-fuzz: build-fuzz
 	fuzz/run_fuzz.sh build-fuzz $(FUZZ_TEST_SECONDS)
 
-test: test-fuzz test-main test-asan
+# Every C++ file follows .clang-format; `make format` rewrites the files that do not.
+format-check: deps
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+
+format: deps
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+test: format-check test-fuzz test-main test-asan
 
 run: build
 	build/bin/quorvia

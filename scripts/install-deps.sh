@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
   breeze-icon-theme
   xvfb
