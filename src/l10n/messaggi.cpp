@@ -24,6 +24,8 @@ Messaggi::Messaggi(const std::string& messageFilePath)
 {
     for (int i = 0; i < BuiltInMessageCount; ++i)
         texts[i] = std::string(BuiltInMessageTexts[i]);
+    for (const NumberedText& later : LaterMessageTexts)
+        texts[later.index] = std::string(later.text);
     LoadMessageFile(messageFilePath);
 }
 

@@ -18,7 +18,7 @@ std::string LanguageCodeText(int code);
 
 class Messaggi {
 public:
-    // Sets entries 0..311 to the built-in Italian texts (the rest empty), then overlays the entries that the
+    // Sets the entries to the built-in Italian texts (the rest empty), then overlays the entries that the
     // message file at messageFilePath supplies (see LoadMessageFile). A missing file leaves the built-in texts.
     explicit Messaggi(const std::string& messageFilePath);
 

@@ -1,6 +1,7 @@
 // Tests of the message catalogue: built-in texts, the process-wide catalogue and the language switch.
 
 #include "l10n/messaggi.h"
+#include "l10n/messaggi_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +35,15 @@ TEST_F(MessaggiTest, BuiltInTextsAreExactAndTheRestEmpty)
     EXPECT_EQ(catalogue.texts[311], "Salva come bitmap...");
     for (int i = 0; i < 312; ++i)
         EXPECT_FALSE(catalogue.texts[i].empty()) << "entry " << i;
+    std::vector<bool> later(MessageCount, false);
+    for (const NumberedText& entry : LaterMessageTexts) {
+        ASSERT_GE(entry.index, 312);
+        ASSERT_LT(entry.index, MessageCount);
+        EXPECT_FALSE(later[entry.index]) << "entry " << entry.index << " given twice";
+        later[entry.index] = true;
+    }
     for (int i = 312; i < MessageCount; ++i)
-        EXPECT_TRUE(catalogue.texts[i].empty()) << "entry " << i;
+        EXPECT_EQ(catalogue.texts[i].empty(), !later[i]) << "entry " << i;
 }
 
 TEST_F(MessaggiTest, TextOutsideTheCatalogueIsEmpty)
