@@ -19,10 +19,11 @@ std::string TCopyEntForm::Refusal(const Drw& drawing, const int* count, const in
 {
     if (IsZero(deltaX) && IsZero(deltaY))
         return {};
+    // As the copy selects: no list, every path; an empty list, none.
     int added = drawing.entityCount();
-    if (count && paths) {
+    if (count && (*count <= 0 || paths)) {
         added = 0;
-        for (int i = 0; i < *count; ++i)
+        for (int i = 0; i < *count && paths; ++i)
             added += drawing.PathEntityCount(paths[i]);
     }
     const int room = MaxEntities - drawing.entityCount();

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QThread>
@@ -24,8 +25,8 @@
 #include "ui/mdichild.h"
 #include "ui/qttranslations.h"
 #include "ui/samepath.h"
-#include "ui/windowplacement.h"
 #include "ui/widetext.h"
+#include "ui/windowplacement.h"
 
 namespace {
 

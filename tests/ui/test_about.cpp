@@ -119,6 +119,19 @@ private slots:
         mainForm.CloseProgram();
     }
 
+    // Help without a program for the help file says so, with the file's path.
+    void helpWithoutAProgramSaysSo()
+    {
+        TMainForm mainForm;
+        shellSucceeds = false;
+        mainForm.HelpExecute();
+        QCOMPARE(recorder->Count(), std::size_t(1));
+        const std::string text = recorder->Messages()[0].text;
+        QVERIFY(text.rfind("CH002:", 0) == 0);
+        QVERIFY(text.find(progDir->Path() + "/help/help.pdf") != std::string::npos);
+        mainForm.CloseProgram();
+    }
+
     // The desktop's refusal is not shown to the operator, only logged.
     void refusedOpenIsLoggedWithoutMessage()
     {
