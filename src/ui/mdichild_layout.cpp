@@ -1,5 +1,6 @@
 // The drawing window's controls: the button table (names, hints, icons, commands, enabling rules), the tool bars
 // built from it, the labels and panels, their fixed positions, and the enabled state of the buttons.
+#include <QApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -29,7 +30,7 @@ namespace {
 constexpr int ButtonSize = 22;  // pixels, square
 constexpr int IconSize = 16;
 constexpr int ToolBarTop = 4;
-constexpr int AniVelLength = 100, AniVelMinLength = 40;  // pixels of the speed track bar
+constexpr int AniVelLength = 100, AniVelMinLength = 40;          // pixels of the speed track bar
 constexpr int InfoWidth = 72, InfoMarginX = 1, InfoMarginY = 2;  // pixels of the counts' panel
 // Point sizes of the counts: the largest that shows every count whole on one line; below the smallest a count
 // takes a second line.
@@ -196,6 +197,11 @@ void C::CreateInfoControls()
     XYPanel = new QFrame(DisPanel);
     XYPanel->setObjectName("XYPanel");
     XYPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The picture's panel is black throughout; the typed-point panel and its edits take the usual colours, so
+    // that the edits and what is typed in them can be seen.
+    QPalette usual = QApplication::palette(XYPanel);
+    usual.setResolveMask(~QPalette::ResolveMask(0));  // every colour its own, none inherited from the panel
+    XYPanel->setPalette(usual);
     XYPanel->setAutoFillBackground(true);
     XEdt = new QLineEdit(XYPanel);
     XEdt->setObjectName("XEdt");

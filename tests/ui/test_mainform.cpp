@@ -1,6 +1,7 @@
 // Tests of the main window: start-up texts and menus, the import command with its folder memory, reusing an open
 // window, the enabling rules, the snap switches, the timer's re-entrancy guard and the shut-down.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <filesystem>
@@ -287,6 +289,24 @@ private slots:
         const std::vector<std::string> errors = ErrorLog->Lines();
         QVERIFY(std::any_of(errors.begin(), errors.end(),
                             [](const std::string& line) { return line.rfind("MSG001: riga 2 ", 0) == 0; }));
+    }
+
+    // With the English message file the texts the forms used to fix are English too.
+    void englishReachesTheFormsFixedTexts()
+    {
+        form.reset();
+        std::filesystem::create_directories(progDir->Path() + "/msg");
+        std::filesystem::copy_file(std::string(QUORVIA_TEST_DATA) + "/../../resources/msg/eng/cad.eng",
+                                   progDir->Path() + "/msg/cad.msg");
+        form = std::make_unique<TMainForm>();
+        form->show();
+        QCOMPARE(form->findChild<QMenu*>("DisegnaMenu")->title(), QString("Draw"));
+        QCOMPARE(form->Action("ChiudiTutti")->text(), QString("Close all"));
+        QCOMPARE(form->Action("ChiudiTutti")->statusTip(), QString("Close all drawings"));
+        QCOMPARE(form->Action("EsportabitmapItem")->statusTip(), QString("Export bitmap image"));
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        QCOMPARE(child->EntitaLbl->text(), QString("Entities: 3"));
+        QCOMPARE(child->Button("ToolButton24")->toolTip(), QString("Export bitmap image"));
     }
 
     // Qt's own dialogs speak the chosen language: Italian at start (no setting yet), English after a change.

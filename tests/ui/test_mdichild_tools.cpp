@@ -220,6 +220,11 @@ private slots:
         for (QWidget* control :
              std::initializer_list<QWidget*>{child->XYPanel, child->XEdt, child->YEdt, child->XYBitBtn})
             QVERIFY_REACHABLE(control);
+        // The edits and their text stand out from the black picture around them.
+        for (QLineEdit* edit : {child->XEdt, child->YEdt}) {
+            QVERIFY(edit->palette().color(QPalette::Text) != edit->palette().color(QPalette::Base));
+            QVERIFY(edit->palette().color(QPalette::Base) != child->DisPanel->palette().color(QPalette::Window));
+        }
         const auto reached = [&child](QWidget* control) {
             return child->childAt(control->mapTo(child.get(), control->rect().center()));
         };
