@@ -199,8 +199,8 @@ std::string EditEntForm::Refusal(const Drw&, const int*, const int*) const
 bool EditEntForm::ResultUsable() const
 {
     const int count = SelectedCount();
-    std::string refusal = Refusal(*sourceDrw, selectedOnly ? &count : nullptr,
-                                  selectedOnly ? selectedPaths.data() : nullptr);
+    std::string refusal =
+        Refusal(*sourceDrw, selectedOnly ? &count : nullptr, selectedOnly ? selectedPaths.data() : nullptr);
     if (refusal.empty()) {
         Drw trial = *sourceDrw;
         ApplyResult(trial);

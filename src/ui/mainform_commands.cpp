@@ -33,10 +33,8 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", &M::SaveAsFileExecute, &M::ActiveNotRunning,
          false},
         {"FileClose", 44, "", 45, "", "document-close", "Ctrl+W", &M::FileCloseExecute, &M::HasWindow, false},
-        {"ChiudiTutti", 313, "", 314, "", "window-close", "", &M::ChiudiTuttiExecute,
-         &M::HasWindow, false},
-        {"EsportabitmapItem", 311, "", 322, "", "image-bmp", "", &M::EsportabitmapItemClick,
-         &M::ActiveRule, false},
+        {"ChiudiTutti", 313, "", 314, "", "window-close", "", &M::ChiudiTuttiExecute, &M::HasWindow, false},
+        {"EsportabitmapItem", 311, "", 322, "", "image-bmp", "", &M::EsportabitmapItemClick, &M::ActiveRule, false},
         {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", &M::EliminadisegnoItemClick, &M::Always, false},
         {"FileExit", 48, "", 49, "", "application-exit", "Ctrl+Q", &M::FileExitExecute, &M::Always, false},
         // "Visualizza"

@@ -295,10 +295,11 @@ void C::resizeEvent(QResizeEvent* event)
 
 void C::ApplyHints()
 {
-    // The counts' captions may have changed language.
+    // The counts' captions may have changed language; a panel of another height takes its place again.
+    const int infoHeight = InfoPanel->height();
     FitInfoPanel();
     UpdateInfoPanel();
-    if (shown)
+    if (shown && InfoPanel->height() != infoHeight)
         ArrangeControls();
     for (const ButtonSpec& entry : ButtonTable()) {
         if (entry.hintMsg < 0)

@@ -51,7 +51,7 @@ constexpr ControlText ControlTexts[] = {
     {"Label1", 284, -1},      {"Label2", 285, -1},      {"Label3", 286, -1},          {"Label4", 287, -1},
     {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23}, {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
     {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},  {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
-    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124}, {"AniVel", -1, 327},
+    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124},     {"AniVel", -1, 327},
     {"MinDistEdt", -1, 328},
 };
 
