@@ -107,6 +107,22 @@ public:
     void RettangoloItemClick();
     void CerchioItemClick();
     void StopdisegnoItemClick();
+    // Undo and redo ("Modifica").
+    void AnnullaItemClick();
+    void RipetiItemClick();
+
+    // ---- "File recenti" and "Disegni recuperati" in the "&File" menu (mainform_files.cpp) ----
+    // Fills both submenus from the recent files and the recovery copies, with their captions; an empty one is
+    // disabled. Runs whenever the "&File" menu opens.
+    void UpdateFileSubmenus();
+    // Opens a recent file by its extension; a file no longer found is taken off the list with a message.
+    void OpenRecentFile(const std::string& path);
+    // Opens a recovery copy in a drawing window of its own, as a drawing never saved.
+    void OpenRecoveredDrawing(const std::string& path);
+    // Asks, then removes every recovery copy.
+    void DeleteRecoveredDrawings();
+    QMenu* RecentMenu = nullptr;
+    QMenu* RecoveredMenu = nullptr;
 
     // ---- Timer (mainform_timer.cpp) ----
     // One tick: every shown drawing window's Tick, the open preview dialogs, then UpdateCommands. A tick that
@@ -171,6 +187,9 @@ private:
     QMdiSubWindow* FindSubWindow(const std::string& path) const;
     void TileWindows(bool horizontal);
     void StartServices();
+    void CreateFileSubmenus();
+    // The undo and redo entries name their steps.
+    void UpdateHistoryTexts();
 
     // Enabling rules (mainform_timer.cpp).
     bool Always() const { return true; }
@@ -185,6 +204,8 @@ private:
     bool ActiveStop() const;
     bool ActiveTool() const;
     bool ActiveStopTool() const;
+    bool ActiveUndo() const;
+    bool ActiveRedo() const;
 
     struct PreviewDialog {
         QWidget* dialog;
