@@ -350,6 +350,29 @@ private slots:
         form.reset();
     }
 
+    // The two buttons stand free in the smallest drawing window, where the operator can click them.
+    void buttonsAreReachableInTheSmallestWindow()
+    {
+        auto form = std::make_unique<TMainForm>();
+        form->resize(1000, 700);
+        form->show();
+        TMDIChild* child = form->OpenDrawingWindow(WritePart(), false);
+        child->parentWidget()->resize(TMDIChild::MinWidth, TMDIChild::MinHeight);
+        child->MirrorDrawingX();
+        child->Undo();
+        form->ExecuteTimer();
+        for (const char* name : {"UndoButton", "RedoButton"}) {
+            QToolButton* button = child->Button(name);
+            const QPoint centre = form->mapFromGlobal(button->mapToGlobal(button->rect().center()));
+            QCOMPARE(form->childAt(centre), button);
+            QVERIFY(
+                !button->geometry().translated(button->parentWidget()->pos()).intersects(child->InfoPanel->geometry()));
+        }
+        QTest::mouseClick(child->Button("RedoButton"), Qt::LeftButton);
+        QVERIFY(child->history.CanUndo());
+        form.reset();
+    }
+
     void standardShortcutsUndoAndRedoTheActiveWindow()
     {
         auto form = std::make_unique<TMainForm>();
