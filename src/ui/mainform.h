@@ -2,7 +2,8 @@
 // command tool bar from one command table, opens drawing windows, drives them with one 120 ms timer, enables
 // its commands from the active drawing window's state and shuts the program down in order.
 // mainform.cpp: start-up, opening windows, shut-down, drops; mainform_commands.cpp: the command table, menus,
-// tool bar and the frame's own commands; mainform_timer.cpp: the timer tick and the enabling of the commands.
+// tool bar and the frame's own commands; mainform_timer.cpp: the timer tick and the enabling of the commands;
+// mainform_files.cpp: the recent files and the recovered drawings of the "&File" menu.
 #pragma once
 
 #include <QMainWindow>

@@ -2,7 +2,8 @@
 // shows it through its renderer in a paint box, and carries the zoom, simulation, editing and drawing-tool
 // buttons. Its parts live in mdichild.cpp (life cycle, loading, ticks), mdichild_layout.cpp (controls and their
 // positions), mdichild_paint.cpp (painting, info panel, time label) and mdichild_zoom.cpp (zoom, pan, wheel,
-// mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp.
+// mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp,
+// the undo history and the recovery copy mdichild_history.cpp.
 #pragma once
 
 #include <QWidget>
