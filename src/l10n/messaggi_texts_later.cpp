@@ -21,4 +21,14 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {327, "Accelera la visualizzazione della sequenza"},
     {328, "Entità più vicine di questo valore verranno unite"},
     {329, "SELEZIONA FILE .DXF"},
+    // Undo and redo, the recent files and the recovered drawings.
+    {330, "Annulla"},
+    {331, "Ripeti"},
+    {332, "Annulla l'ultima modifica del disegno"},
+    {333, "Ripete la modifica annullata"},
+    {334, "File recenti"},
+    {335, "Disegni recuperati"},
+    {336, "Elimina i disegni recuperati"},
+    {337, "Eliminare tutti i disegni recuperati?"},
+    {338, "FRC001: il file non esiste più ed è stato tolto dai file recenti"},
 };

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -24,6 +25,8 @@
 #include "support/progdir.h"
 #include "ui/mdichild.h"
 #include "ui/qttranslations.h"
+#include "ui/recentfiles.h"
+#include "ui/recovery.h"
 #include "ui/samepath.h"
 #include "ui/widetext.h"
 #include "ui/windowplacement.h"
@@ -65,6 +68,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CreateCommands();
     CreateMenus();
+    CreateFileSubmenus();
     CreateToolBar();
     ApplyTexts();
     chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
@@ -97,6 +101,7 @@ void TMainForm::StartServices()
     ApplyQtTranslations(StoredLanguage());
     TheParLav = std::make_unique<ParLav>();
     TheParLav->Load();
+    PruneRecoveryCopies(QDateTime::currentSecsSinceEpoch());
 }
 
 QMdiSubWindow* TMainForm::FindSubWindow(const std::string& path) const
@@ -132,6 +137,7 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
         window->setGeometry(PlaceInside(window->geometry(), MDIClient->viewport()->rect()));
     }
     ShowSubWindow(window);
+    AddRecentFile(path);
     return qobject_cast<TMDIChild*>(window->widget());
 }
 
@@ -145,7 +151,7 @@ void TMainForm::KeepFrameShortcuts(QMdiSubWindow* window) const
         QList<QKeySequence> kept;
         for (const QKeySequence& key : action->shortcuts()) {
             const bool held = std::any_of(CommandTable().begin(), CommandTable().end(), [&key](const CommandSpec& c) {
-                return QKeySequence(QString(c.shortcut)) == key;
+                return QKeySequence::listFromString(QString(c.shortcut)).contains(key);
             });
             if (!held)
                 kept.append(key);

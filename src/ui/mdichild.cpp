@@ -47,7 +47,8 @@ TMDIChild::TMDIChild(const std::string& path, bool isImported, QWidget* parent)
     : QWidget(parent), filePath(path), baseName(std::filesystem::path(path).stem().string()), imported(isImported)
 {
     setObjectName("MDIChild");
-    setWindowTitle(ToQString(filePath));
+    // "[*]": the caption marks a modified drawing.
+    setWindowTitle(ToQString(filePath) + "[*]");
     setFocusPolicy(Qt::StrongFocus);
     CreateControls();
 }
@@ -103,6 +104,7 @@ void TMDIChild::LoadOrImport()
     UpdateInfoPanel();
     FitDrawing();
     repaintRequested = 1;
+    StartHistory();
 }
 
 void TMDIChild::ShowImportMessages(int warnings)
@@ -126,6 +128,10 @@ void TMDIChild::Tick()
     }
     SimulationTick();
     UpdateButtons();
+    if (++recoveryTickCount >= RecoveryTicks) {
+        recoveryTickCount = 0;
+        KeepRecoveryCopy(false);
+    }
 }
 
 void TMDIChild::keyPressEvent(QKeyEvent* event)
@@ -146,6 +152,9 @@ void TMDIChild::FormKeyPress(int key)
 
 void TMDIChild::closeEvent(QCloseEvent* event)
 {
+    // Closing never asks: changes that no file holds go to the recovery copy.
+    if (shown)
+        KeepRecoveryCopy(true);
     shown = false;
     renderer.reset();
     event->accept();
