@@ -1,6 +1,6 @@
 // Painting a drawing of lines and arcs of all sizes: the full repaint of the drawing window through the screen
-// canvas onto a 1600 x 1000 image, QPainter drawing the very same segments with one drawPolyline per entity,
-// and the bitmap export.
+// canvas onto a 1600 x 1000 image, plain and with the machining order overlay, QPainter drawing the very same
+// segments with one drawPolyline per entity, and the bitmap export.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -15,6 +15,7 @@
 #include "render/bitmapexport.h"
 #include "render/canvas.h"
 #include "render/mydraw.h"
+#include "render/orderoverlay.h"
 #include "ui/qtcanvas.h"
 
 namespace {
@@ -59,7 +60,8 @@ public:
     std::vector<std::vector<QPoint>> polylines;
 };
 
-void BM_Repaint(benchmark::State& state)
+// The repaint with the order overlay as given (both parts off: the plain repaint).
+void RepaintWith(benchmark::State& state, const OrderOverlay& overlay)
 {
     const Drw& drawing = Drawing(static_cast<int>(state.range(0)));
     QImage image(ImageWidth, ImageHeight, QImage::Format_RGB32);
@@ -70,9 +72,26 @@ void BM_Repaint(benchmark::State& state)
         canvas.Begin();
         view.DrawBackground();
         view.DrawDrawing(drawing, -1, 0);
+        DrawOrderOverlay(view, drawing, overlay);
         canvas.End();
         benchmark::DoNotOptimize(image.constBits());
     }
+}
+
+void BM_Repaint(benchmark::State& state)
+{
+    RepaintWith(state, OrderOverlay{});
+}
+
+// Every entity is a path of its own: numbers, start marks and arrows for all of them.
+void BM_RepaintOrderOverlay(benchmark::State& state)
+{
+    RepaintWith(state, OrderOverlay{true, false});
+}
+
+void BM_RepaintOrderOverlayAndRapids(benchmark::State& state)
+{
+    RepaintWith(state, OrderOverlay{true, true});
 }
 
 // The floor of the comparison: QPainter drawing the segments the renderer produces for the drawing.
@@ -113,5 +132,7 @@ void BM_BitmapExport(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Repaint)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintOrderOverlay)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintOrderOverlayAndRapids)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintQPainterPolylines)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitmapExport)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);

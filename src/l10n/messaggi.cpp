@@ -43,6 +43,12 @@ const std::string& MsgText(int index)
     return MessageCatalogue ? MessageCatalogue->Text(index) : empty;
 }
 
+std::string MsgTextOr(int index, const char* fixed)
+{
+    const std::string& text = MsgText(index);
+    return text.empty() ? std::string(fixed) : text;
+}
+
 std::string ActiveMessageFilePath()
 {
     return ProgDir + "/msg/cad.msg";

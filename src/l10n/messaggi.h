@@ -47,6 +47,9 @@ extern std::unique_ptr<Messaggi> MessageCatalogue;
 // Entry i of the process-wide catalogue; the empty text when there is no catalogue or i is out of range.
 const std::string& MsgText(int index);
 
+// Entry i of the process-wide catalogue, or fixed when the entry is empty or there is no catalogue.
+std::string MsgTextOr(int index, const char* fixed);
+
 // The active message file, ProgDir + "/msg/cad.msg".
 std::string ActiveMessageFilePath();
 

@@ -146,6 +146,12 @@ void ViewTransform::PanDown(double f)
     panY -= (flipY ? -f : f) * (visMaxY - visMinY);
 }
 
+void ViewTransform::PanByPixels(double dx, double dy)
+{
+    panX -= PixelToX(dx) - PixelToX(0);
+    panY -= PixelToY(dy) - PixelToY(0);
+}
+
 void ViewTransform::FitDrawing(const Drw& drawing, double marginFraction)
 {
     double minX = 0, minY = 0, maxX = 0, maxY = 0;

@@ -48,6 +48,9 @@ public:
     void PanRight(double fraction);
     void PanUp(double fraction);
     void PanDown(double fraction);
+    // Moves the drawing on screen by (dx, dy) pixels, whatever the mirror and flip: the drawing point under a pixel
+    // comes to lie under the pixel dx, dy further on. Valid after ComputeView (it uses the scale).
+    void PanByPixels(double dx, double dy);
 
     // Requested window = the drawing's bounding box widened by marginFraction of its size on each side; pan 0.
     // A drawing without entities gives the window (0, 0, 0, 0), which leaves the view as it was.

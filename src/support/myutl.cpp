@@ -1,4 +1,4 @@
-// Small utilities: exchanges, the selection sort with parallel arrays, seconds split, character removal,
+// Small utilities: exchanges, the selection sort with parallel arrays, seconds split and shown, character removal,
 // wide text. The file and folder listings are in myutl_files.cpp.
 #include "support/myutl.h"
 
@@ -51,6 +51,14 @@ void SecondsToHms(uint32_t seconds, int& hours, int& minutes, int& secs)
     hours = static_cast<int>(seconds / 3600);
     minutes = static_cast<int>(seconds % 3600 / 60);
     secs = static_cast<int>(seconds % 60);
+}
+
+std::string FormatHms(double seconds)
+{
+    const double clamped = seconds > 0 ? std::min(seconds, 4294967295.0) : 0.0;
+    int hours = 0, minutes = 0, secs = 0;
+    SecondsToHms(static_cast<uint32_t>(clamped), hours, minutes, secs);
+    return hours != 0 ? StrFormat("%dh: %02dm : %02ds", hours, minutes, secs) : StrFormat("%dm : %02ds", minutes, secs);
 }
 
 std::string RemoveChar(const std::string& text, char ch)

@@ -24,6 +24,10 @@ int SortAscending(std::vector<int>& values, std::vector<int>* positions = nullpt
 // Splits seconds into hours (not limited to 24), minutes and seconds: 3725 gives 1, 2, 5.
 void SecondsToHms(uint32_t seconds, int& hours, int& minutes, int& secs);
 
+// A time in seconds, truncated, as the machining time shows: "%dh: %02dm : %02ds" with hours, else "%dm : %02ds".
+// Negative and non-finite times show as 0, times beyond 4294967295 s as that.
+std::string FormatHms(double seconds);
+
 // Lists the regular files of a folder that match a pattern. pattern is the folder with a trailing '/' followed
 // by a file pattern with '*' and '?' wildcards (e.g. "/data/draw/*.dis"); matching is case-sensitive, and hidden
 // files (names starting with '.') are not listed. names is cleared and receives the names without folder,

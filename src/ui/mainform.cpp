@@ -28,6 +28,7 @@
 #include "ui/recentfiles.h"
 #include "ui/recovery.h"
 #include "ui/samepath.h"
+#include "ui/statusindicators.h"
 #include "ui/widetext.h"
 #include "ui/windowplacement.h"
 
@@ -70,6 +71,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateFileSubmenus();
     CreateToolBar();
+    CreateViewControls();
     ApplyTexts();
     chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
     UpdateCommands();
@@ -125,6 +127,7 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
     QMdiSubWindow* window = FindSubWindow(path);
     if (!window) {
         auto* child = new TMDIChild(path, imported);
+        child->orderOverlay = orderOverlay;
         window = MDIClient->addSubWindow(child);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setMinimumSize(TMDIChild::MinWidth, TMDIChild::MinHeight);

@@ -3,14 +3,18 @@
 // its commands from the active drawing window's state and shuts the program down in order.
 // mainform.cpp: start-up, opening windows, shut-down, drops; mainform_commands.cpp: the command table, menus,
 // tool bar and the frame's own commands; mainform_timer.cpp: the timer tick and the enabling of the commands;
-// mainform_files.cpp: the recent files and the recovered drawings of the "&File" menu.
+// mainform_files.cpp: the recent files and the recovered drawings of the "&File" menu; mainform_view.cpp: the
+// order overlay's switches, the zoom window and the status bar's indicators.
 #pragma once
 
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "render/orderoverlay.h"
 
 #include "ui/archive_commands.h"
 #include "ui/edit_commands.h"
@@ -21,6 +25,7 @@ class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
+class StatusIndicators;
 class TMDIChild;
 
 class TMainForm : public QMainWindow {
@@ -112,6 +117,17 @@ public:
     void AnnullaItemClick();
     void RipetiItemClick();
 
+    // ---- The view switches of "Visualizza" and the status bar (mainform_view.cpp) ----
+    // The zoom window of the active drawing window.
+    void ZoomFinestraItemClick();
+    // Switch a part of the order overlay for every drawing window, store the switches and check the entry.
+    void OrdineItemClick();
+    void RapidiItemClick();
+    // The switches, as stored and as their entries show them.
+    OrderOverlay orderOverlay;
+    // Osnap, Griglia and the active window's activity, at the right of the status bar.
+    std::unique_ptr<StatusIndicators> statusIndicators;
+
     // ---- "File recenti" and "Disegni recuperati" in the "&File" menu (mainform_files.cpp) ----
     // Fills both submenus from the recent files and the recovery copies, with their captions; an empty one is
     // disabled. Runs whenever the "&File" menu opens.
@@ -193,6 +209,10 @@ private:
     void CreateFileSubmenus();
     // The undo and redo entries name their steps.
     void UpdateHistoryTexts();
+    // Checks the overlay's entries as stored and adds the status bar's indicators.
+    void CreateViewControls();
+    // Sets the overlay's switches, stores them and shows them in every drawing window.
+    void ApplyOrderOverlay(const OrderOverlay& overlay);
 
     // Enabling rules (mainform_timer.cpp).
     bool Always() const { return true; }
@@ -209,6 +229,7 @@ private:
     bool ActiveStopTool() const;
     bool ActiveUndo() const;
     bool ActiveRedo() const;
+    bool ActiveZoomWindow() const;
 
     struct PreviewDialog {
         QWidget* dialog;

@@ -46,6 +46,10 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"ZoomDestraItem", 69, "", -1, "", "arrow-right", "", &M::ZoomDestraItemClick, &M::ActiveRule, false},
         {"ZoomBassoItem", 70, "", -1, "", "arrow-down", "", &M::ZoomBassoItemClick, &M::ActiveRule, false},
         {"ZoomAllTuttiItem", 71, "", -1, "", "zoom-fit-page", "", &M::ZoomAllTuttiItemClick, &M::ActiveMany, false},
+        {"ZoomFinestraItem", 359, "", 360, "", "zoom-select", "", &M::ZoomFinestraItemClick, &M::ActiveZoomWindow,
+         false},
+        {"OrdineItem", 355, "", 356, "", "format-list-ordered", "", &M::OrdineItemClick, &M::Always, true},
+        {"RapidiItem", 357, "", 358, "", "draw-path", "", &M::RapidiItemClick, &M::Always, true},
         // "Disegna"
         {"LineaItem", 290, "", 291, "", "draw-line", "", &M::LineaItemClick, &M::ActiveTool, false},
         {"PolilineaItem", 309, "", 307, "", "draw-polyline", "", &M::PolilineaItemClick, &M::ActiveTool, false},
@@ -111,8 +115,8 @@ const std::vector<M::MenuSpec>& M::MenuTable()
         {"VisualizzaMenu",
          65,
          "",
-         {"ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem", "|", "ZoomSinistraItem", "ZoomAltoItem", "ZoomDestraItem",
-          "ZoomBassoItem", "|", "ZoomAllTuttiItem"}},
+         {"ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem", "ZoomFinestraItem", "|", "ZoomSinistraItem", "ZoomAltoItem",
+          "ZoomDestraItem", "ZoomBassoItem", "|", "ZoomAllTuttiItem", "|", "OrdineItem", "RapidiItem"}},
         {"DisegnaMenu",
          312,
          "",
@@ -196,8 +200,9 @@ void M::CreateToolBar()
     ToolBarCmd = addToolBar(QString());
     ToolBarCmd->setObjectName("ToolBarCmd");
     ToolBarCmd->setMovable(false);
-    for (const char* name : {"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade",
-                             "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "|", "HelpAbout"}) {
+    for (const char* name :
+         {"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade", "WindowTileHorizontal",
+          "WindowTileVertical", "WindowMinimizeAll", "|", "OrdineItem", "RapidiItem", "|", "HelpAbout"}) {
         if (QString(name) == "|")
             ToolBarCmd->addSeparator();
         else

@@ -7,6 +7,7 @@
 
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
+#include "ui/statusindicators.h"
 
 void TMainForm::ExecuteTimer()
 {
@@ -29,6 +30,7 @@ void TMainForm::UpdateCommands()
     for (const CommandSpec& entry : CommandTable())
         Action(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
     UpdateHistoryTexts();
+    statusIndicators->Follow(Active() ? ActiveChild() : nullptr);
 }
 
 void TMainForm::AddPreviewDialog(QWidget* dialog, std::function<void()> update)

@@ -146,6 +146,7 @@ void TMDIChild::FormKeyPress(int key)
 {
     if (key != 27)
         return;
+    EndZoomWindow();
     StopTool(true);
     StopSimulation();
 }

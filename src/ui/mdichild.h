@@ -3,7 +3,8 @@
 // buttons. Its parts live in mdichild.cpp (life cycle, loading, ticks), mdichild_layout.cpp (controls and their
 // positions), mdichild_paint.cpp (painting, info panel, time label) and mdichild_zoom.cpp (zoom, pan, wheel,
 // mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp,
-// the undo history and the recovery copy mdichild_history.cpp.
+// the undo history and the recovery copy mdichild_history.cpp, panning by dragging and the zoom window
+// mdichild_navigation.cpp.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,7 @@
 
 #include "model/drw.h"
 #include "render/mydraw.h"
+#include "render/orderoverlay.h"
 #include "ui/drawtool.h"
 #include "ui/edit_commands.h"
 #include "ui/history.h"
@@ -99,7 +101,8 @@ public:
     void SaveDrawingAs();
     // Reads the window's file again (imported again, without the import's warning boxes); step 0, fitted, repainted.
     void RestoreDrawing();
-    // Asks for a bitmap name (".bmp" appended unless it ends so) and writes the 800 x 600 picture of the drawing.
+    // Asks for a file name and exports the drawing in the format of its extension: a PNG picture, an SVG document, a
+    // PDF on the page of the chosen filter, or else the 800 x 600 bitmap (".bmp" appended unless it ends so).
     void ExportBitmap();
     // Mirrors keep the view; rotations fit the drawing again.
     void MirrorDrawingX();
@@ -176,6 +179,26 @@ public:
     // The mouse read-out "X=%4.2f Y=%4.2f" of paint box pixel (x, y).
     void ShowMousePosition(int x, int y);
 
+    // ---- Panning by dragging and the zoom window (mdichild_navigation.cpp) ----
+    // "Zoom finestra": the next rectangle dragged with the left button on the picture becomes the view (fitted as
+    // the zoom buttons fit, pan 0). Escape, a drawing tool or a rectangle of less than MinZoomWindow pixels each
+    // way leave the view as it was. Nothing while a drawing tool is active.
+    void ZoomWindowCommand();
+    bool ZoomWindowActive() const { return zoomWindow != ZoomWindowState::Off; }
+    bool ZoomWindowRule() const { return !ToolActive(); }
+    // Leaves the zoom window without zooming.
+    void EndZoomWindow();
+    // The paint box's mouse at pixel at: the middle button always, and the left one while no drawing tool is
+    // active, drag the drawing (repainting at each move, the read-out following); the left button draws the zoom
+    // window's rectangle while it is active. True when the event was theirs.
+    bool NavigationPress(Qt::MouseButton button, QPoint at);
+    bool NavigationMove(QPoint at);
+    bool NavigationRelease(Qt::MouseButton button, QPoint at);
+    static constexpr int MinZoomWindow = 4;  // pixels
+
+    // ---- The machining order overlay, as the main window's switches say (mdichild_paint.cpp) ----
+    void SetOrderOverlay(const OrderOverlay& overlay);
+
     // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
     bool ToolActive() const { return drawTool.Active(); }
     bool Always() const { return true; }
@@ -201,6 +224,8 @@ public:
 
     // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
     DrawTool drawTool;
+
+    OrderOverlay orderOverlay;  // drawn over the picture on every repaint; the main window's switches
 
     DrawingHistory history;
     bool recovered = false;    // the window shows a recovery copy: saving asks for a name
@@ -276,12 +301,21 @@ private:
     // Cross cursor and typed-point panel while a tool is active, normal cursor and no panel otherwise.
     void ShowToolControls();
 
+    // The paint box's cursor for its state: a closed hand while dragging, a cross during a drawing tool or the zoom
+    // window, else the normal one.
+    void ShowPictureCursor();
+
     // Refreshes the window after an undo or redo of step.
     void ShowHistoryState(const HistoryStep& step);
     // The caption's mark and the recovery copy follow the history.
     void FollowHistory();
     // The undo and redo buttons' hints name their steps.
     void UpdateHistoryHints();
+
+    enum class ZoomWindowState { Off, Waiting, Dragging };
+    ZoomWindowState zoomWindow = ZoomWindowState::Off;
+    Qt::MouseButton dragButton = Qt::NoButton;  // the button dragging the drawing, while it is held
+    QPoint dragPoint;                           // the pixel of the drag's last move, or the zoom window's first corner
 
     bool formShown = false;         // FormShow has run
     bool figureStepOpen = false;    // the last step is a polyline's or polyarc's that may still grow

@@ -1,16 +1,17 @@
 // The drawing window's commands that change, store or export its drawing without a dialog of their own: save,
-// save as, restore the initial drawing, export as a bitmap, mirror, rotate and simplify.
+// save as, restore the initial drawing, export (bitmap, PNG, SVG, PDF), mirror, rotate and simplify.
 #include <QProgressBar>
 
 #include <filesystem>
 
 #include "dxf/importdxf.h"
 #include "l10n/messaggi.h"
-#include "render/bitmapexport.h"
 #include "support/log.h"
 #include "support/mymessagebox.h"
 #include "support/text.h"
 #include "ui/archivefolder.h"
+#include "ui/export/exportformats.h"
+#include "ui/exportchoice.h"
 #include "ui/mdichild.h"
 #include "ui/savefiledialog.h"
 #include "ui/stepnames.h"
@@ -27,14 +28,6 @@ std::string DrawFolder()
     if (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;
-}
-
-// The bitmap file for a chosen name: kept when it ends in ".bmp" in any letter case, else ".bmp" is appended
-// after the whole name.
-std::string BitmapFileName(const std::string& chosen)
-{
-    const std::string extension = std::filesystem::path(chosen).extension().string();
-    return EqualsNoCase(extension, ".bmp") ? chosen : chosen + ".bmp";
 }
 
 }  // namespace
@@ -95,14 +88,19 @@ void TMDIChild::RestoreDrawing()
 
 void TMDIChild::ExportBitmap()
 {
-    const SaveFileRequest request{"Salva disegno come bitmap", DrawFolder(), DrawFolder() + "/" + baseName + ".bmp",
-                                  "File bitmap (*.bmp)", "bmp"};
+    std::string filter;
+    const SaveFileRequest request{MsgTextOr(366, "Esporta disegno"),
+                                  DrawFolder(),
+                                  DrawFolder() + "/" + baseName + ".bmp",
+                                  ExportFilters(),
+                                  "bmp",
+                                  &filter};
     const std::string chosen = ChooseSaveFile(this, request);
     if (chosen.empty())
         return;
     WaitCursor waitCursor;
     drawing.CopyContentsTo(scratchDrawing);
-    ExportDrawingBitmap(scratchDrawing, BitmapFileName(chosen));
+    ExportDrawing(scratchDrawing, ExportFileName(chosen), PaperOfFilter(filter), filePath);
 }
 
 void TMDIChild::MirrorDrawingX()

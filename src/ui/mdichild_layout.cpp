@@ -46,6 +46,7 @@ const std::vector<C::ButtonSpec>& C::ButtonTable()
         {"ToolButton1", -1, "Zoom in", "zoom-in", &C::ZoomIn, &C::Always, RepeatZoomIn},
         {"ToolButton2", -1, "Zoom out", "zoom-out", &C::ZoomOut, &C::Always, RepeatZoomOut},
         {"ToolButton3", 120, "Zoom esteso", "zoom-fit-best", &C::ZoomExtents, &C::Always, -1},
+        {"ZoomFinestraButton", 360, "Zoom finestra", "zoom-select", &C::ZoomWindowCommand, &C::ZoomWindowRule, -1},
         {"ToolButton4", 121, "Zoom sinistra", "arrow-left", &C::ZoomLeft, &C::Always, RepeatLeft},
         {"ToolButton5", 122, "Zoom alto", "arrow-up", &C::ZoomUp, &C::Always, RepeatUp},
         {"ToolButton7", 123, "Zoom destra", "arrow-right", &C::ZoomRight, &C::Always, RepeatRight},
@@ -103,8 +104,9 @@ void C::CreateControls()
     // A new image is blank: the next tick paints it.
     connect(DisPaintBox, &PaintBox::Resized, this, [this] { repaintRequested = 1; });
 
-    ZoomToolBar = CreateToolBar("ZoomToolBar", {"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
-                                                "ToolButton5", "ToolButton7", "ToolButton8", "|", "ToolButton24"});
+    ZoomToolBar =
+        CreateToolBar("ZoomToolBar", {"ToolButton1", "ToolButton2", "ToolButton3", "ZoomFinestraButton", "ToolButton4",
+                                      "ToolButton5", "ToolButton7", "ToolButton8", "|", "ToolButton24"});
     SequenzaToolBar = CreateToolBar("SequenzaToolBar", {"ToolButton9", "ToolButton11", "ToolButton21", "ToolButton34",
                                                         "ToolButton19", "ToolButton22", "|", "ToolButton33"});
     ModToolBar =

@@ -3,9 +3,9 @@
 #include <QLabel>
 
 #include "l10n/messaggi.h"
+#include "render/orderoverlay.h"
 #include "support/myutl.h"
 #include "support/parlav.h"
-#include "support/text.h"
 #include "ui/mdichild.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
@@ -26,9 +26,16 @@ void TMDIChild::RepaintDrawing()
         } else {
             renderer->DrawDrawing(drawing, step, 1);
         }
+        DrawOrderOverlay(*renderer, drawing, orderOverlay);
     }
     UpdateTimeLabel();
     repaintRequested = 0;
+}
+
+void TMDIChild::SetOrderOverlay(const OrderOverlay& overlay)
+{
+    orderOverlay = overlay;
+    RepaintDrawing();
 }
 
 void TMDIChild::PaintSimulatedPath(int path, int colorIndex)
@@ -67,8 +74,7 @@ constexpr CountCaptionText CountCaptions[TMDIChild::CountKinds] = {
 
 QString TMDIChild::CountCaption(int kind)
 {
-    const QString text = ToQString(MsgText(CountCaptions[kind].msg));
-    return text.isEmpty() ? QString::fromUtf8(CountCaptions[kind].fixed) : text;
+    return ToQString(MsgTextOr(CountCaptions[kind].msg, CountCaptions[kind].fixed));
 }
 
 QString TMDIChild::CountText(int kind, int count)
@@ -93,9 +99,5 @@ void TMDIChild::UpdateTimeLabel()
 
 std::string TMDIChild::FormatTime(double seconds)
 {
-    // Negative, non-finite and out-of-range times cannot come from the estimate; they show as 0 or the largest time.
-    const double clamped = seconds > 0 ? std::min(seconds, 4294967295.0) : 0.0;
-    int hours = 0, minutes = 0, secs = 0;
-    SecondsToHms(static_cast<uint32_t>(clamped), hours, minutes, secs);
-    return hours != 0 ? StrFormat("%dh: %02dm : %02ds", hours, minutes, secs) : StrFormat("%dm : %02ds", minutes, secs);
+    return FormatHms(seconds);
 }

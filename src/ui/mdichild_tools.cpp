@@ -34,6 +34,7 @@ void TMDIChild::StartTool(ToolMode mode)
         return;
     // A drawing left full by an earlier operation refuses silently; each tool reports its own refusal once.
     drawing.limitReached = false;
+    EndZoomWindow();
     drawTool.Start(mode, *renderer);
     ShowToolControls();
 }
@@ -51,13 +52,10 @@ void TMDIChild::ShowToolControls()
 {
     const bool active = ToolActive();
     XYPanel->setVisible(active);
-    if (active) {
-        // The typed-point panel lies over the picture and must stay reachable above it.
+    // The typed-point panel lies over the picture and must stay reachable above it.
+    if (active)
         XYPanel->raise();
-        DisPaintBox->setCursor(Qt::CrossCursor);
-    } else {
-        DisPaintBox->unsetCursor();
-    }
+    ShowPictureCursor();
 }
 
 // While a simulation runs the drawing is not edited.

@@ -101,7 +101,8 @@ void TMDIChild::ShowMousePosition(int x, int y)
 }
 
 // The paint box's mouse: the read-out follows the mouse and shows while it is over the picture; the wheel
-// zooms about the pixel under it; the active drawing tool follows the mouse and takes its clicks.
+// zooms about the pixel under it; dragging pans and draws the zoom window (mdichild_navigation.cpp); the active
+// drawing tool follows the mouse and takes the other clicks.
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != DisPaintBox)
@@ -109,13 +110,24 @@ bool TMDIChild::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove: {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (NavigationMove(at))
+            return true;
         ShowMousePosition(at.x(), at.y());
         DisPaintBoxMouseMove(at.x(), at.y());
         break;
     }
     case QEvent::MouseButtonPress: {
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (NavigationPress(mouse->button(), at))
+            return true;
         DisPaintBoxMouseDown(at.x(), at.y());
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (NavigationRelease(mouse->button(), mouse->position().toPoint()))
+            return true;
         break;
     }
     case QEvent::Enter: QuoteMouseLbl->show(); break;

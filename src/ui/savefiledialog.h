@@ -7,14 +7,17 @@
 
 class QWidget;
 
-// What a save dialog shows: its title, the folder it opens in, the full name it proposes, the name filter
-// ("File disegno (*.dis)") and the extension added to a name typed without one ("dis").
+// What a save dialog shows: its title, the folder it opens in, the full name it proposes, the name filters
+// ("File disegno (*.dis)", several separated by ";;", the first one chosen at first) and the extension added to a
+// name typed without one ("dis"; choosing another filter makes its extension the one added). When chosenFilter is
+// set, it receives the filter the operator chose.
 struct SaveFileRequest {
     std::string title;
     std::string folder;
     std::string proposedName;
     std::string filter;
     std::string defaultSuffix;
+    std::string* chosenFilter = nullptr;
 };
 
 // Returns the chosen full name, or the empty text when the operator cancelled.

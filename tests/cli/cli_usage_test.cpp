@@ -41,14 +41,17 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"JoinWithToleranceZero", {"join", "--tolerance", "0", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
-                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}}),
+                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}},
+                      UsageCase{"ExportToAnotherFormat", {"export", "a.dxf", "b.txt"}},
+                      UsageCase{"ExportOnAnotherPage", {"export", "--page", "A5", "a.dxf", "b.pdf"}},
+                      UsageCase{"PageOnBitmap", {"bitmap", "--page", "A3", "a.dxf", "b.bmp"}}),
     [](const ::testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.what); });
 
 TEST(CliUsageHelp, PrintsTheCommandsAndExitsWithZero)
 {
     const CliResult result = RunCli({"--help"});
     EXPECT_EQ(result.exitCode, 0);
-    for (const char* command : {"info", "dump", "convert", "bitmap", "simplify", "join", "optimise"})
+    for (const char* command : {"info", "dump", "convert", "bitmap", "simplify", "join", "optimise", "export"})
         EXPECT_TRUE(result.out.contains(command)) << command;
 }
 

@@ -76,9 +76,9 @@ private slots:
         QStringList bar;
         for (QAction* action : form->ToolBarCmd->actions())
             bar << (action->isSeparator() ? "|" : action->objectName());
-        QCOMPARE(bar,
-                 QStringList({"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade",
-                              "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "|", "HelpAbout"}));
+        QCOMPARE(bar, QStringList({"FileOpen", "ArchDis", "SaveFile", "ImportDxf", "FileClose", "|", "WindowCascade",
+                                   "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "|", "OrdineItem",
+                                   "RapidiItem", "|", "HelpAbout"}));
         QVERIFY(form->Action("EnableOsnapItem")->isChecked());
         QVERIFY(form->Action("GrigliaItem")->isChecked());
     }

@@ -1,8 +1,9 @@
-// Tests of the drawing window's simulation buttons and of its commands: save, save as, restore, bitmap export,
-// mirror, rotate and simplify, with the save dialog scripted; and their entries in the main window's menus.
+// Tests of the drawing window's simulation buttons and of its commands: save, save as, restore, export (bitmap, PNG,
+// SVG, PDF), mirror, rotate and simplify, with the save dialog scripted; and their entries in the main window's menus.
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QPageSize>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTest>
@@ -20,6 +21,8 @@
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
 #include "l10n/messaggi.h"
+#include "pdf_pages.h"
+#include "render/bitmapexport.h"
 #include "support/progdir.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
@@ -28,7 +31,8 @@
 
 namespace {
 
-// Answers every save dialog with the next scripted name (cancelled when none is left) and keeps the requests.
+// Answers every save dialog with the next scripted name (cancelled when none is left), choosing the filter set in
+// chosenFilter when the dialog asks for one, and keeps the requests.
 class ScriptedSaveDialog {
 public:
     ScriptedSaveDialog()
@@ -39,12 +43,15 @@ public:
                 return std::string();
             std::string answer = answers.front();
             answers.erase(answers.begin());
+            if (request.chosenFilter)
+                *request.chosenFilter = chosenFilter;
             return answer;
         });
     }
     ~ScriptedSaveDialog() { SetSaveFileDialogHandler(std::move(previous)); }
 
     std::vector<std::string> answers;
+    std::string chosenFilter;
     std::vector<SaveFileRequest> requests;
 
 private:
@@ -390,8 +397,8 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::newRow("no extension") << "pic"
                                       << "pic.bmp";
-        QTest::newRow("another extension") << "pic.png"
-                                           << "pic.png.bmp";
+        QTest::newRow("another extension") << "pic.txt"
+                                           << "pic.txt.bmp";
         QTest::newRow("upper case") << "pic.BMP"
                                     << "pic.BMP";
         QTest::newRow("mixed case") << "pic.bMp"
@@ -405,15 +412,75 @@ private slots:
         dialog->answers = {DrawFolder() + "/" + chosen.toStdString()};
         QTest::mouseClick(child->Button("ToolButton24"), Qt::LeftButton);
         QCOMPARE(dialog->requests.size(), 1u);
-        QCOMPARE(dialog->requests[0].title, std::string("Salva disegno come bitmap"));
+        QCOMPARE(dialog->requests[0].title, std::string("Esporta disegno"));
         QCOMPARE(dialog->requests[0].proposedName, DrawFolder() + "/drawing.bmp");
-        QCOMPARE(dialog->requests[0].filter, std::string("File bitmap (*.bmp)"));
+        QVERIFY(QString::fromStdString(dialog->requests[0].filter).startsWith("File bitmap (*.bmp);;"));
         QCOMPARE(dialog->requests[0].defaultSuffix, std::string("bmp"));
         QStringList files = QDir(QString::fromStdString(DrawFolder())).entryList(QDir::Files);
         QCOMPARE(files, QStringList{written});
         const QImage image(QString::fromStdString(DrawFolder()) + "/" + written, "BMP");
         QCOMPARE(image.size(), QSize(800, 600));
         QCOMPARE(child->scratchDrawing.entities, child->drawing.entities);
+    }
+
+    // The file's extension chooses the format, the dialog's PDF filter the page; the bitmap is the core's 800 x 600
+    // export of the drawing, byte for byte.
+    void exportWritesTheFormatOfTheName_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("png") << "pic.png"
+                             << "" << QByteArray("\x89PNG");
+        QTest::newRow("svg") << "pic.SVG"
+                             << "" << QByteArray("<?xml");
+        QTest::newRow("pdf A4") << "pic.pdf"
+                                << "Documento PDF, pagina A4 (*.pdf)" << QByteArray("%PDF");
+        QTest::newRow("pdf A3") << "pic.pdf"
+                                << "Documento PDF, pagina A3 (*.pdf)" << QByteArray("%PDF");
+        QTest::newRow("bmp") << "pic.bmp"
+                             << "" << QByteArray("BM");
+    }
+    void exportWritesTheFormatOfTheName()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QByteArray, start);
+        auto child = OpenSample();
+        const std::string path = DrawFolder() + "/" + chosen.toStdString();
+        dialog->answers = {path};
+        dialog->chosenFilter = filter.toStdString();
+        QTest::mouseClick(child->Button("ToolButton24"), Qt::LeftButton);
+        for (const char* offered : {"(*.bmp)", "(*.png)", "(*.svg)", "pagina A4 (*.pdf)", "pagina A3 (*.pdf)"})
+            QVERIFY(QString::fromStdString(dialog->requests[0].filter).contains(offered));
+        const std::string bytes = ReadBytes(path);
+        QVERIFY(QByteArray::fromStdString(bytes).startsWith(start));
+        QCOMPARE(recorder->Count(), 0u);
+        if (filter.contains("A3")) {
+            const std::vector<QSizeF> pages = PdfPageSizes(QByteArray::fromStdString(bytes));
+            QCOMPARE(pages.size(), 1u);
+            QCOMPARE(qRound(std::max(pages[0].width(), pages[0].height())),
+                     QPageSize(QPageSize::A3).sizePoints().height());
+        }
+        if (start == "BM") {
+            ExportDrawingBitmap(child->drawing, DrawFolder() + "/core.bmp");
+            QVERIFY(bytes == ReadBytes(DrawFolder() + "/core.bmp"));
+        }
+    }
+
+    // A failed export reports EXP001 and keeps the file it would have replaced.
+    void failedExportKeepsTheEarlierFile()
+    {
+        auto child = OpenSample();
+        const std::string path = progDir->WriteFile("draw/pic.svg", "earlier");
+        dialog->answers = {path};
+        {
+            FileSizeLimit limit;
+            child->ExportBitmap();
+        }
+        QCOMPARE(recorder->Texts(), std::vector<std::string>{"EXP001: errore nella scrittura del file " + path});
+        QCOMPARE(ReadBytes(path), std::string("earlier"));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(DrawFolder()), {}), 1);
     }
 
     void cancelledExportWritesNothing()

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 
+#include "cli_export.h"
 #include "geometry/mymath.h"
 #include "support/mytypeconversion.h"
 #include "support/text.h"
@@ -10,7 +11,7 @@
 namespace {
 
 // What a command takes: with json, the report option --json is required; with an output, the command writes the
-// file of outputExtension (".dis" or ".bmp").
+// file of outputExtension (".dis" or ".bmp"; for export one of several, separated by blanks).
 enum class ToleranceUse { None, Required, Optional };
 
 struct CommandSpec {
@@ -29,6 +30,7 @@ constexpr CommandSpec Commands[] = {
     {"simplify", CliCommand::Simplify, false, ".dis", ToleranceUse::None},
     {"join", CliCommand::Join, false, ".dis", ToleranceUse::Required},
     {"optimise", CliCommand::Optimise, false, ".dis", ToleranceUse::Optional},
+    {"export", CliCommand::Export, false, ExportExtensions, ToleranceUse::None},
 };
 
 const char* const Description =
@@ -42,6 +44,8 @@ const char* const Description =
     "  join --tolerance MM IN OUT.dis join paths whose ends are within MM\n"
     "  optimise [--tolerance MM] IN OUT.dis\n"
     "                                 split every path, join again (MM, default the machine's join distance)\n"
+    "  export [--page A4|A3] IN OUT   export as OUT's extension says: .png, .svg, .pdf (on an A4 or A3 page)\n"
+    "                                 or .bmp (the 800 x 600 bitmap)\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
 
 const CommandSpec* FindCommand(const QString& name)
@@ -79,7 +83,7 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
     }
     if (entry.outputExtension) {
         request.output = files[1].toStdString();
-        if (!HasExtension(request.output, entry.outputExtension)) {
+        if (!HasOneOfExtensions(request.output, entry.outputExtension)) {
             message = StrFormat("%s: the output of %s must be a %s file", request.output.c_str(), entry.name,
                                 entry.outputExtension);
             return false;
@@ -112,7 +116,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addHelpOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
-    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
+    parser.addOption(QCommandLineOption("page", "Page of the PDF export: A4 (default) or A3.", "SIZE"));
+    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join, optimise or export.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {
         message = parser.errorText().toStdString();
@@ -129,7 +134,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
                                        : StrFormat("unknown command %s", positional[0].toStdString().c_str());
         return ParseOutcome::UsageError;
     }
-    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message))
+    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message) ||
+        !ReadExportPage(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }

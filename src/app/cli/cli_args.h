@@ -7,7 +7,7 @@
 
 #include "cli_load.h"
 
-enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise };
+enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise, Export };
 
 struct CliRequest {
     CliCommand command = CliCommand::Info;
@@ -16,6 +16,7 @@ struct CliRequest {
     std::string output;         // empty for info and dump
     bool hasTolerance = false;  // --tolerance given (join needs it, optimise may take it)
     double tolerance = 0.0;     // mm, at least Epsilon
+    bool a3Page = false;        // export: the PDF on an A3 page (--page A3) rather than A4
 };
 
 enum class ParseOutcome { Run, Help, UsageError };

@@ -1,8 +1,10 @@
-// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations.
+// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations; the
+// export in the formats people share is cli_export.cpp's.
 #include "cli_commands.h"
 
 #include <cstdio>
 
+#include "cli_export.h"
 #include "cli_load.h"
 #include "cli_report.h"
 #include "l10n/messaggi.h"
@@ -82,6 +84,7 @@ int RunCommand(const CliRequest& request)
     case CliCommand::Optimise:
         OptimiseDrawing(loaded.drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance());
         return SaveDrawing(loaded.drawing, request.output);
+    case CliCommand::Export: return ExportCommand(loaded.drawing, request);
     }
     return ExitUsage;
 }

@@ -1,6 +1,8 @@
 // Loads the tool's input drawing from a DXF file or a drawing file.
 #include "cli_load.h"
 
+#include <sstream>
+
 #include "cli_messages.h"
 #include "dxf/importdxf.h"
 #include "support/text.h"
@@ -9,6 +11,16 @@ bool HasExtension(const std::string& path, const char* extension)
 {
     const std::string::size_type n = std::char_traits<char>::length(extension);
     return path.size() > n && EqualsNoCase(path.substr(path.size() - n), extension);
+}
+
+bool HasOneOfExtensions(const std::string& path, const char* extensions)
+{
+    std::istringstream list(extensions);
+    std::string extension;
+    while (list >> extension)
+        if (HasExtension(path, extension.c_str()))
+            return true;
+    return false;
 }
 
 bool FormatFromFileName(const std::string& path, DrawingFormat& format)

@@ -9,6 +9,8 @@ enum class DrawingFormat { Dxf, Dis };
 
 // Whether the file name ends in extension (".dxf"), in any letter case, after at least one other character.
 bool HasExtension(const std::string& path, const char* extension);
+// Whether it ends in one of the extensions, given separated by blanks (".png .svg").
+bool HasOneOfExtensions(const std::string& path, const char* extensions);
 
 // The format named by the file's extension, ".dxf" or ".dis" in any letter case; false for any other name.
 bool FormatFromFileName(const std::string& path, DrawingFormat& format);
