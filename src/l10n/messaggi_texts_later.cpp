@@ -13,4 +13,10 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {336, "Elimina i disegni recuperati"},
     {337, "Eliminare tutti i disegni recuperati?"},
     {338, "FRC001: il file non esiste più ed è stato tolto dai file recenti"},
+    // The command line of the application and its program folder.
+    {390, "Prepara i disegni di lavorazione: importa i file DXF e apre i disegni (.dis) indicati."},
+    {391, "Uso: quorvia [opzioni] [file...]"},
+    {392, "Mostra questo aiuto ed esce"},
+    {393, "Mostra la versione ed esce"},
+    {394, "PD003: impossibile preparare la cartella del programma"},
 };

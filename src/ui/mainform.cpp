@@ -25,6 +25,7 @@
 #include "ui/recovery.h"
 #include "ui/samepath.h"
 #include "ui/widetext.h"
+#include "ui/windowlayout.h"
 
 namespace {
 
@@ -123,7 +124,14 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
         // Three quarters of the frame, so that a drawing is seen large and the next window still fits beside it.
         window->resize(MDIClient->viewport()->size() * 3 / 4);
         window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
-        window->show();
+        connect(window, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates state) {
+            if (!(state & Qt::WindowMinimized))
+                drawingsMaximised = state & Qt::WindowMaximized;
+        });
+        if (drawingsMaximised)
+            window->showMaximized();
+        else
+            window->show();
     }
     ShowSubWindow(window);
     AddRecentFile(path);
@@ -170,6 +178,7 @@ void TMainForm::CloseProgram()
     if (programClosed)
         return;
     programClosed = true;
+    RememberLayout(*this);
     for (TMDIChild* child : DrawingWindows())
         child->parentWidget()->close();
     Execute->stop();

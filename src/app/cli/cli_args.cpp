@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 
+#include "app/desktop/commandline.h"
 #include "geometry/mymath.h"
 #include "support/mytypeconversion.h"
 #include "support/text.h"
@@ -110,6 +111,7 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
     parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
@@ -119,7 +121,12 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
         return ParseOutcome::UsageError;
     }
     if (parser.isSet("help")) {
-        message = parser.helpText().toStdString();
+        // Without an application object Qt names the program by a placeholder.
+        message = parser.helpText().replace("<executable_name>", "quorvia-cli").toStdString();
+        return ParseOutcome::Help;
+    }
+    if (parser.isSet("version")) {
+        message = VersionText("quorvia-cli");
         return ParseOutcome::Help;
     }
     const QStringList positional = parser.positionalArguments();

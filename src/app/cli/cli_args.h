@@ -20,6 +20,7 @@ struct CliRequest {
 
 enum class ParseOutcome { Run, Help, UsageError };
 
-// Reads the arguments (the program name first). Run: request is filled. Help: message holds the help text.
+// Reads the arguments (the program name first). Run: request is filled. Help: message holds the help text, or
+// the version text for --version.
 // UsageError: message says what is wrong.
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message);
