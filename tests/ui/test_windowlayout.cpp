@@ -1,6 +1,6 @@
 // Tests of the remembered layout: the main window comes back where, as large and as maximised as it was left, its
 // drawing windows open maximised when they were, and a remembered place is fitted to the screens present.
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTest>
@@ -59,8 +59,7 @@ private slots:
     void theMainWindowAndItsDrawingWindowsComeBackAsLeft()
     {
         const std::string part = WritePartFile(*progDir);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QRect frame(screen.left() + 10, screen.top() + 20, 830, 460);
+        const QRect frame(100, 80, 1000, 700);
         {
             TMainForm form;
             form.setGeometry(frame);
@@ -76,15 +75,29 @@ private slots:
         QVERIFY(SubWindow(form.OpenDrawingWindow(part, false))->isMaximized());
     }
 
-    void aMaximisedMainWindowComesBackMaximisedOnTheScreen()
+    void aRememberedFrameComesBackOnAScreenPresent_data()
     {
-        progDir->WriteFile("data/window.dat", "-4000 9000 900 600 1 0\r\n");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("on the second screen")
+            << QByteArray("2000 100 900 600 0 0\r\n") << QRect(2000, 100, 900, 600) << false << "right";
+        QTest::newRow("maximised on a screen gone")
+            << QByteArray("5000 3000 1000 700 1 0\r\n") << QRect(920, 380, 1000, 700) << true << "left";
+    }
+    void aRememberedFrameComesBackOnAScreenPresent()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QRect, placed);
+        QFETCH(bool, maximised);
+        QFETCH(QString, screen);
+        progDir->WriteFile("data/window.dat", line.toStdString());
         TMainForm form;
         QVERIFY(ShowRememberedLayout(form));
-        QVERIFY(form.isMaximized());
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(screen.contains(form.normalGeometry().topLeft()));
-        QCOMPARE(form.normalGeometry().size(), QSize(900, 600).boundedTo(screen.size()).expandedTo(form.minimumSize()));
+        QCOMPARE(form.normalGeometry(), placed);
+        QCOMPARE(form.isMaximized(), maximised);
+        QCOMPARE(form.screen()->name(), screen);
         QVERIFY(!form.drawingsMaximised);
     }
 
@@ -109,5 +122,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowLayout)
+// The offscreen platform with two screens: the primary "left" 1920 x 1080 at the origin and "right" 1280 x 1024
+// beside it, as in the table above.
+int main(int argc, char** argv)
+{
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUORVIA_TEST_DATA "/screens/two_screens.json");
+    QApplication application(argc, argv);
+    TestWindowLayout test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_windowlayout.moc"
