@@ -37,9 +37,10 @@ set(CPACK_PACKAGE_NAME quorvia)
 set(CPACK_PACKAGE_VENDOR "The Quorvia developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "prepare machining drawings for a stitching machine")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quorvia imports two-dimensional drawings from DXF files and turns them into paths of lines and arcs that the
-head of a stitching machine runs one after another: view, simulate, edit and reorder them, keep them in an archive
-of drawing files and export bitmaps. quorvia-cli does the same without windows.")
+    "Quorvia imports two-dimensional drawings from DXF files and turns them into
+paths of lines and arcs that the head of a stitching machine runs one after
+another: view, simulate, edit and reorder them, keep them in an archive of
+drawing files and export bitmaps. quorvia-cli does the same without windows.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

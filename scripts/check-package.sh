@@ -22,6 +22,6 @@ desktop-file-validate "$share/applications/quorvia.desktop"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml
 mkdir -p "$scratch/mime/packages"
 cp "$share/mime/packages/quorvia.xml" "$scratch/mime/packages/"
-update-mime-database "$scratch/mime"
+XDG_DATA_HOME=$scratch update-mime-database "$scratch/mime"
 grep -q 'application/x-quorvia-drawing' "$scratch/mime/globs2"
 echo "Package $(basename "$deb") checked."
