@@ -47,8 +47,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvia maintainers <maintainers@users.noreply.c-seed-5acd263f.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The libraries come from dpkg-shlibdeps; the icon themes and Qt's SVG icon engine (a plug-in, loaded at run time)
-# are named here.
+# are named here. Without Qt's translations its standard buttons and dialogs speak English; without xdg-utils the
+# help file may not open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, breeze-icon-theme, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 include(CPack)

@@ -15,6 +15,20 @@
 #include "ui/qtmessagebox.h"
 #include "ui/widetext.h"
 #include "ui/windowlayout.h"
+#include "ui/windowplacement.h"
+
+// The main window when no layout is remembered: four fifths of the screen; on a small screen, where every pixel
+// counts, maximised over that.
+static void ShowAtFirstStart(TMainForm& mainForm)
+{
+    const QRect screen = mainForm.screen()->availableGeometry();
+    mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
+                    std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
+    if (StartMaximised(mainForm.screen()->size()))
+        mainForm.showMaximized();
+    else
+        mainForm.show();
+}
 
 int main(int argc, char* argv[])
 {
@@ -39,12 +53,8 @@ int main(int argc, char* argv[])
 
     TMainForm mainForm;
     QApplication::setWindowIcon(QIcon(":/icons/quorvia.svg"));
-    if (!ShowRememberedLayout(mainForm)) {
-        const QRect screen = mainForm.screen()->availableGeometry();
-        mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
-                        std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
-        mainForm.show();
-    }
+    if (!ShowRememberedLayout(mainForm))
+        ShowAtFirstStart(mainForm);
     for (const QString& file : request.files)
         mainForm.OpenFileByExtension(ToStdString(file));
     return QApplication::exec();
