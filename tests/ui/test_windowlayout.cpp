@@ -5,8 +5,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <memory>
-
 #include "common/message_recorder.h"
 #include "common/temp_prog_dir.h"
 #include "part_fixture.h"
@@ -18,23 +16,9 @@ class TestWindowLayout : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgDir> progDir;
-    std::unique_ptr<MessageRecorder> recorder;
-
     static QMdiSubWindow* SubWindow(TMDIChild* child) { return qobject_cast<QMdiSubWindow*>(child->parentWidget()); }
 
 private slots:
-    void init()
-    {
-        progDir = std::make_unique<TempProgDir>();
-        recorder = std::make_unique<MessageRecorder>();
-    }
-    void cleanup()
-    {
-        recorder.reset();
-        progDir.reset();
-    }
-
     void placesARememberedFrameOnTheScreensPresent_data()
     {
         QTest::addColumn<QRect>("frame");
@@ -58,7 +42,9 @@ private slots:
 
     void theMainWindowAndItsDrawingWindowsComeBackAsLeft()
     {
-        const std::string part = WritePartFile(*progDir);
+        TempProgDir progDir;
+        MessageRecorder recorder;
+        const std::string part = WritePartFile(progDir);
         const QRect frame(100, 80, 1000, 700);
         {
             TMainForm form;
@@ -92,7 +78,9 @@ private slots:
         QFETCH(QRect, placed);
         QFETCH(bool, maximised);
         QFETCH(QString, screen);
-        progDir->WriteFile("data/window.dat", line.toStdString());
+        TempProgDir progDir;
+        MessageRecorder recorder;
+        progDir.WriteFile("data/window.dat", line.toStdString());
         TMainForm form;
         QVERIFY(ShowRememberedLayout(form));
         QCOMPARE(form.normalGeometry(), placed);
@@ -113,12 +101,14 @@ private slots:
     void nothingRememberedLeavesTheWindowToItsDefault()
     {
         QFETCH(QByteArray, line);
+        TempProgDir progDir;
+        MessageRecorder recorder;
         if (!line.isEmpty())
-            progDir->WriteFile("data/window.dat", line.toStdString());
+            progDir.WriteFile("data/window.dat", line.toStdString());
         TMainForm form;
         QVERIFY(!ShowRememberedLayout(form));
         QVERIFY(!form.isVisible());
-        QVERIFY(recorder->Messages().empty());
+        QVERIFY(recorder.Messages().empty());
     }
 };
 
