@@ -44,7 +44,7 @@ drawing files and export bitmaps. quorvia-cli does the same without windows.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvia maintainers <maintainers@users.noreply.c-seed-5acd263f.example>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quorvia developers <developers@quorvia.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The libraries come from dpkg-shlibdeps; the icon themes and Qt's SVG icon engine (a plug-in, loaded at run time)
 # are named here. Without Qt's translations its standard buttons and dialogs speak English; without xdg-utils the
