@@ -5,6 +5,7 @@
 const std::vector<NumberedText> LaterMessageTexts = {
     // The path optimisation dialog: whether the automatic order may run open paths the other way.
     {350, "Inverti i percorsi aperti"},
-    {351, "L'ottimizzazione automatica può percorrere i percorsi aperti nel verso opposto, se così il tragitto fra i "
-          "percorsi è più breve"},
+    {351,
+     "L'ottimizzazione automatica può percorrere i percorsi aperti nel verso opposto, se così il tragitto fra i "
+     "percorsi è più breve"},
 };

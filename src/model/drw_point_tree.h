@@ -22,9 +22,9 @@ public:
 
     static constexpr int MaxNearest = 32;  // most points one Nearest call returns
 
-    // The ids of k points nearest to (x, y) (at most MaxNearest, fewer when the tree holds fewer), nearest first, the lower id first
-    // among equally near ones found. Of points as near as the k-th, which ones are found depends only on the tree.
-    // Points taken away by Remove count too.
+    // The ids of k points nearest to (x, y) (at most MaxNearest, fewer when the tree holds fewer), nearest first, the
+    // lower id first among equally near ones found. Of points as near as the k-th, which ones are found depends only on
+    // the tree. Points taken away by Remove count too.
     void Nearest(double x, double y, int k, std::vector<int>& ids) const;
     // The id of a nearest point not taken away (of equally near ones, the one the tree finds first); -1 when none
     // is left.

@@ -14,9 +14,9 @@ namespace {
 // Work (near ends looked at and stops moved) allowed per path and per doubling of the path count. The search ends by
 // itself well before on the drawings tried; the bound caps what an unlucky one could cost.
 constexpr double WorkPerPathAndDoubling = 2000;
-constexpr int PathsPerKick = 2;    // one kick for every two paths
-constexpr int KickStretch = 10;    // stops of each of the two stretches a kick exchanges, at most
-constexpr int KickSpan = 1000;     // places a move may span while a kick is repaired
+constexpr int PathsPerKick = 2;  // one kick for every two paths
+constexpr int KickStretch = 10;  // stops of each of the two stretches a kick exchanges, at most
+constexpr int KickSpan = 1000;   // places a move may span while a kick is repaired
 constexpr uint64_t KickSeed = 88172645463325252u;
 
 // A fixed sequence of numbers in no visible order (xorshift), so that the kicks are the same on every run.

@@ -103,12 +103,12 @@ private:
 
     const std::vector<TourPath>& paths;
     const int n;
-    std::vector<double> xy;      // x and y of every port
-    std::vector<TourStop> tour;  // the stops in order, the first path's first
-    std::vector<int> pos;        // path -> its place in tour
-    std::vector<int> near;       // NeighbourCount near ends of every port
-    bool stretchesTurn = false;  // every path after the first may be run either way
-    bool repairing = false;      // a kick is being repaired
+    std::vector<double> xy;       // x and y of every port
+    std::vector<TourStop> tour;   // the stops in order, the first path's first
+    std::vector<int> pos;         // path -> its place in tour
+    std::vector<int> near;        // NeighbourCount near ends of every port
+    bool stretchesTurn = false;   // every path after the first may be run either way
+    bool repairing = false;       // a kick is being repaired
     int looked = NeighbourCount;  // near ends looked at from an end
     int spanLimit;                // places a move may span
     double work = 0;              // near ends looked at and stops moved so far

@@ -486,8 +486,8 @@ void NearestNeighbourOrder(Drw& drw, bool eitherWay)
             for (const bool atEnd : {false, true}) {
                 if (atEnd && !paths[j].turns)
                     continue;
-                const double d = atEnd ? Distance(x, y, paths[j].ex, paths[j].ey)
-                                       : Distance(x, y, paths[j].sx, paths[j].sy);
+                const double d =
+                    atEnd ? Distance(x, y, paths[j].ex, paths[j].ey) : Distance(x, y, paths[j].sx, paths[j].sy);
                 if (best < 0 || d < bestDistance) {
                     best = static_cast<int>(j);
                     reversed = atEnd;
