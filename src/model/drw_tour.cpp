@@ -14,7 +14,12 @@ namespace {
 // Work (near ends looked at and stops moved) allowed per path and per doubling of the path count. The search ends by
 // itself well before on the drawings tried; the bound caps what an unlucky one could cost.
 constexpr double WorkPerPathAndDoubling = 2000;
-constexpr int PathsPerKick = 2;  // one kick for every two paths
+// One kick for every two paths, and at least FewestKicks (but at most three per path): a small drawing is searched
+// quickly and gains most from them. A kick looks at most KickSpan places away, and on a long tour few such repairs
+// succeed, so the kicks stop growing in number at MostKicks.
+constexpr int PathsPerKick = 2;
+constexpr int FewestKicks = 1000;
+constexpr int MostKicks = 10000;
 constexpr int KickStretch = 10;  // stops of each of the two stretches a kick exchanges, at most
 constexpr int KickSpan = 1000;   // places a move may span while a kick is repaired
 constexpr uint64_t KickSeed = 88172645463325252u;
@@ -143,7 +148,8 @@ void TourSearch::Kicks()
     looked = KickNeighbours;
     spanLimit = KickSpan;
     uint64_t state = KickSeed;
-    for (int kick = 0; kick < n / PathsPerKick && work < budget; kick++) {
+    const int kicks = std::min(std::max(n / PathsPerKick, std::min(3 * n, FewestKicks)), MostKicks);
+    for (int kick = 0; kick < kicks && work < budget; kick++) {
         const int a = 1 + static_cast<int>(NextNumber(state) % static_cast<uint64_t>(n - 3));
         const int b = std::min(a + 1 + static_cast<int>(NextNumber(state) % KickStretch), n - 2);
         const int c = std::min(b + 1 + static_cast<int>(NextNumber(state) % KickStretch), n - 1);
