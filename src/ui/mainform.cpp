@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -20,6 +21,8 @@
 #include "support/parlav.h"
 #include "support/progdir.h"
 #include "ui/mdichild.h"
+#include "ui/recentfiles.h"
+#include "ui/recovery.h"
 #include "ui/samepath.h"
 #include "ui/widetext.h"
 
@@ -60,6 +63,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CreateCommands();
     CreateMenus();
+    CreateFileSubmenus();
     CreateToolBar();
     ApplyTexts();
     chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
@@ -89,6 +93,7 @@ void TMainForm::StartServices()
     WriteEventLog("AVVIO PROGRAMMA");
     TheParLav = std::make_unique<ParLav>();
     TheParLav->Load();
+    PruneRecoveryCopies(QDateTime::currentSecsSinceEpoch());
 }
 
 QMdiSubWindow* TMainForm::FindSubWindow(const std::string& path) const
@@ -121,6 +126,7 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
         window->show();
     }
     ShowSubWindow(window);
+    AddRecentFile(path);
     return qobject_cast<TMDIChild*>(window->widget());
 }
 

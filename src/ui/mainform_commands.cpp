@@ -58,7 +58,11 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"EnableOsnapItem", -1, "Osnap", -1, "Osnap", "snap-intersection", "", &M::EnableOsnapItemClick, &M::Always,
          true},
         {"GrigliaItem", 296, "", 297, "", "view-grid", "", &M::GrigliaItemClick, &M::Always, true},
-        // "Modifica": the dialogs (move, copy, delete, resize entities, resize drawing) and the drawing commands
+        // "Modifica": undo and redo, the dialogs (move, copy, delete, resize entities, resize drawing) and the
+        // drawing commands
+        {"AnnullaItem", 330, "", 332, "", "edit-undo", "Ctrl+Z", &M::AnnullaItemClick, &M::ActiveUndo, false},
+        {"RipetiItem", 331, "", 333, "", "edit-redo", "Ctrl+Shift+Z; Ctrl+Y", &M::RipetiItemClick, &M::ActiveRedo,
+         false},
         {"SpostaAction", 20, "", 21, "", "transform-move", "", &M::SpostaActionExecute, &M::ActiveNotRunning, false},
         {"CopiaAction", 14, "", 15, "", "edit-copy", "", &M::CopiaActionExecute, &M::ActiveNotRunning, false},
         {"DelEntAction", 18, "", 19, "", "edit-delete", "", &M::DelEntActionExecute, &M::ActiveNotRunning, false},
@@ -118,8 +122,9 @@ const std::vector<M::MenuSpec>& M::MenuTable()
         {"ModificaMenu",
          72,
          "",
-         {"SpostaAction", "CopiaAction", "DelEntAction", "RidimEntAct", "Ridimensiona", "|", "SpecchiaY", "SpecchiaX",
-          "RuotaCW", "RuotaCCW", "|", "SimpleDrwMenu", "|", "RipristinaDrw"}},
+         {"AnnullaItem", "RipetiItem", "|", "SpostaAction", "CopiaAction", "DelEntAction", "RidimEntAct",
+          "Ridimensiona", "|", "SpecchiaY", "SpecchiaX", "RuotaCW", "RuotaCCW", "|", "SimpleDrwMenu", "|",
+          "RipristinaDrw"}},
         {"PercorsiMenu",
          74,
          "",
@@ -156,8 +161,9 @@ void M::CreateCommands()
         action->setObjectName(entry.name);
         action->setIcon(CommandIcon(entry.icon));
         action->setCheckable(entry.checkable);
+        // Several shortcuts are separated by "; ".
         if (entry.shortcut[0])
-            action->setShortcut(QKeySequence(QString(entry.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString(entry.shortcut)));
         if (entry.command) {
             auto command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });

@@ -67,6 +67,8 @@ const std::vector<C::ButtonSpec>& C::ButtonTable()
          -1},
         {"ToolButton14", 221, "Ripristina disegno iniziale", "document-revert", &C::RestoreDrawing, &C::NotRunning, -1},
         {"ToolButton18", 222, "Salva disegno", "document-save", &C::SaveDrawing, &C::SaveRule, -1},
+        {"UndoButton", 332, "Annulla", "edit-undo", &C::Undo, &C::UndoRule, -1},
+        {"RedoButton", 333, "Ripeti", "edit-redo", &C::Redo, &C::RedoRule, -1},
         // DrawToolBar: the interactive drawing tools
         {"ToolButton31", 291, "Linea", "draw-line", &C::ToolButton31Click, &C::ToolRule, -1},
         {"ToolButton41", 307, "Polilinea", "draw-polyline", &C::ToolButton41Click, &C::ToolRule, -1},
@@ -98,9 +100,10 @@ void C::CreateControls()
                                                 "ToolButton5", "ToolButton7", "ToolButton8", "|", "ToolButton24"});
     SequenzaToolBar = CreateToolBar("SequenzaToolBar", {"ToolButton9", "ToolButton11", "ToolButton21", "ToolButton34",
                                                         "ToolButton19", "ToolButton22", "|", "ToolButton33"});
-    ModToolBar = CreateToolBar(
-        "ModToolBar", {"ToolButton30", "ToolButton35", "ToolButton20", "ToolButton27", "ToolButton17", "ToolButton13",
-                       "ToolButton12", "ToolButton15", "ToolButton16", "ToolButton14", "ToolButton18"});
+    ModToolBar =
+        CreateToolBar("ModToolBar", {"ToolButton30", "ToolButton35", "ToolButton20", "ToolButton27", "ToolButton17",
+                                     "ToolButton13", "ToolButton12", "ToolButton15", "ToolButton16", "ToolButton14",
+                                     "ToolButton18", "|", "UndoButton", "RedoButton"});
     DrawToolBar = CreateToolBar("DrawToolBar", {"ToolButton31", "ToolButton41", "ToolButton36", "ToolButton42",
                                                 "ToolButton37", "ToolButton40", "ToolButton39"});
     CreateInfoControls();
@@ -274,6 +277,7 @@ void C::UpdateButtons()
 {
     for (const ButtonSpec& entry : ButtonTable())
         Button(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
+    UpdateHistoryHints();
     const bool animating = AnimationRunning();
     AniVel->setVisible(animating);
     VelAniImg->setVisible(animating);

@@ -59,12 +59,15 @@ void TMDIChild::ClickPoint(double x, double y)
 {
     if (!renderer)
         return;
+    const ToolMode mode = drawTool.Mode();
+    const bool nextSegment = (mode == ToolMode::Polyline || mode == ToolMode::Polyarc) && !drawTool.PolyFirst();
     DisPaintBox->BeginPaint();
     const ClickResult result = drawTool.Click(x, y, drawing, *renderer);
     DisPaintBox->EndPaint();
     if (result == ClickResult::Finished) {
         UpdateInfoPanel();
         repaintRequested = 1;
+        RecordFigure(mode, nextSegment);
     }
     ShowToolControls();
 }

@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(request.defaultSuffix, std::string("dis"));
         QVERIFY(!child->imported);
         QCOMPARE(child->filePath, chosen);
-        QCOMPARE(child->windowTitle(), QString::fromStdString(chosen));
+        QCOMPARE(child->windowTitle(), QString::fromStdString(chosen) + "[*]");
         QVERIFY(!child->drawing.modified);
         QCOMPARE(LoadDrawing(chosen).entities, child->drawing.entities);
 
