@@ -17,8 +17,6 @@ struct TourPath {
 struct TourStop {
     int path;
     bool reversed;
-
-    friend bool operator==(const TourStop&, const TourStop&) = default;
 };
 
 // The rapid travel of the tour: the sum of the distances from where each stop is left to where the next is
