@@ -1,6 +1,6 @@
 // ShortTour (drw_tour.h): the first tour, then a descent by the moves of drw_tour_moves.cpp driven by a queue of the
-// paths whose links changed, the best directions for the order found, a second descent, kicks, and the best
-// directions again.
+// paths whose links changed, the best directions for the order found, a second descent, kicks, a last descent with
+// every move, and the best directions again.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -68,6 +68,8 @@ void TourSearch::Improve()
     QueueAll();
     Descend();
     Kicks();
+    QueueAll();
+    Descend();
     BestDirections();
 }
 
