@@ -187,6 +187,8 @@ private:
     void ForwardToActive(void (TMDIChild::*command)());
     QMdiSubWindow* FindSubWindow(const std::string& path) const;
     void TileWindows(bool horizontal);
+    // Drops from the sub-window's own menu the keys that the frame's commands hold.
+    void KeepFrameShortcuts(QMdiSubWindow* window) const;
     void StartServices();
     void CreateFileSubmenus();
     // The undo and redo entries name their steps.

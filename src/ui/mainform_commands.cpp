@@ -17,6 +17,7 @@
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
 #include "ui/widetext.h"
+#include "ui/windowplacement.h"
 
 using M = TMainForm;
 
@@ -32,10 +33,8 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", &M::SaveAsFileExecute, &M::ActiveNotRunning,
          false},
         {"FileClose", 44, "", 45, "", "document-close", "Ctrl+W", &M::FileCloseExecute, &M::HasWindow, false},
-        {"ChiudiTutti", -1, "Chiudi tutti", -1, "Chiudi tutti i disegni", "window-close", "", &M::ChiudiTuttiExecute,
-         &M::HasWindow, false},
-        {"EsportabitmapItem", 311, "", -1, "Esporta immagine bitmap", "image-bmp", "", &M::EsportabitmapItemClick,
-         &M::ActiveRule, false},
+        {"ChiudiTutti", 313, "", 314, "", "window-close", "", &M::ChiudiTuttiExecute, &M::HasWindow, false},
+        {"EsportabitmapItem", 311, "", 322, "", "image-bmp", "", &M::EsportabitmapItemClick, &M::ActiveRule, false},
         {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", &M::EliminadisegnoItemClick, &M::Always, false},
         {"FileExit", 48, "", 49, "", "application-exit", "Ctrl+Q", &M::FileExitExecute, &M::Always, false},
         // "Visualizza"
@@ -115,8 +114,8 @@ const std::vector<M::MenuSpec>& M::MenuTable()
          {"ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem", "|", "ZoomSinistraItem", "ZoomAltoItem", "ZoomDestraItem",
           "ZoomBassoItem", "|", "ZoomAllTuttiItem"}},
         {"DisegnaMenu",
-         -1,
-         "Disegna",
+         312,
+         "",
          {"LineaItem", "PolilineaItem", "ArcItem", "PoliarcItem", "RettangoloItem", "CerchioItem", "|",
           "StopdisegnoItem", "|", "EnableOsnapItem", "GrigliaItem"}},
         {"ModificaMenu",
@@ -354,7 +353,8 @@ void M::WindowMinimizeAllExecute()
 }
 
 // Horizontal tiling stacks the windows that are not minimised one above the other, each the full width of the
-// frame; vertical tiling puts them side by side, each the full height.
+// frame; vertical tiling puts them side by side, each the full height. Windows that would be smaller than their
+// minimum size go in further columns (rows), all inside the frame.
 void M::TileWindows(bool horizontal)
 {
     std::vector<QMdiSubWindow*> windows;
@@ -365,16 +365,10 @@ void M::TileWindows(bool horizontal)
     }
     if (windows.empty())
         return;
-    const QRect area = MDIClient->viewport()->rect();
-    const int n = static_cast<int>(windows.size());
-    for (int i = 0; i < n; ++i) {
+    const std::vector<QRect> places = TileRects(static_cast<int>(windows.size()), MDIClient->viewport()->rect(),
+                                                QSize(TMDIChild::MinWidth, TMDIChild::MinHeight), horizontal);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
-        if (horizontal) {
-            int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
-            windows[i]->setGeometry(0, top, area.width(), bottom - top);
-        } else {
-            int left = area.width() * i / n, right = area.width() * (i + 1) / n;
-            windows[i]->setGeometry(left, 0, right - left, area.height());
-        }
+        windows[i]->setGeometry(places[i]);
     }
 }

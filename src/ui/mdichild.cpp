@@ -86,8 +86,6 @@ void TMDIChild::FormShow()
 
 void TMDIChild::LoadOrImport()
 {
-    DisPanel->lower();
-    DisPaintBox->raise();
     renderer =
         std::make_unique<myDraw>(DisPaintBox->GetCanvas(), DisPaintBox->width(), DisPaintBox->height(), true, false);
     renderer->SetColors(BackgroundColor, FrameColor, PenColor, GridColor, AxesColor);

@@ -142,7 +142,7 @@ public:
     // ---- Layout (mdichild_layout.cpp) ----
     // Places every control from the window's outer size and resizes the renderer.
     void ArrangeControls();
-    // Hints of the buttons from the message catalogue.
+    // Hints of the buttons from the message catalogue; the counts' panel fitted to the captions' language.
     void ApplyHints();
     // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
     void UpdateButtons();
@@ -155,6 +155,11 @@ public:
     void UpdateTimeLabel();
     // "%dh: %02dm : %02ds" with hours, else "%dm : %02ds", of a time in seconds (truncated).
     static std::string FormatTime(double seconds);
+    // The info panel's counts, by kind: entities, lines, arcs, paths. A caption comes from the catalogue (the
+    // Italian text while there is none); a count shows as "caption: number".
+    static constexpr int CountKinds = 4;
+    static QString CountCaption(int kind);
+    static QString CountText(int kind, int count);
 
     // ---- Zoom and pan (mdichild_zoom.cpp) ----
     void ZoomIn();
@@ -259,6 +264,8 @@ private:
     void CreateControls();
     QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
     void CreateInfoControls();
+    // The counts' font and lines, so that every count up to the capacity shows whole; the panel's size follows.
+    void FitInfoPanel();
     void ConnectButton(QToolButton* button, const ButtonSpec& entry);
     // The outer size of the window: its sub-window frame when it has one, else itself.
     QSize OuterSize() const;

@@ -9,8 +9,8 @@
 #include "render/bitmapexport.h"
 #include "support/log.h"
 #include "support/mymessagebox.h"
-#include "support/progdir.h"
 #include "support/text.h"
+#include "ui/archivefolder.h"
 #include "ui/mdichild.h"
 #include "ui/savefiledialog.h"
 #include "ui/stepnames.h"
@@ -19,10 +19,14 @@
 
 namespace {
 
-// The archive folder the save dialogs open in.
+// The archive folder the save dialogs open in: the one the chooser and the browser show, so that a drawing just
+// saved is found there; without a trailing '/'.
 std::string DrawFolder()
 {
-    return ProgDir + "/draw";
+    std::string folder = ShownArchiveFolder();
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }
 
 // The bitmap file for a chosen name: kept when it ends in ".bmp" in any letter case, else ".bmp" is appended

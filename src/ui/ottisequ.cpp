@@ -46,13 +46,14 @@ struct ControlText {
     int hintMsg;
 };
 constexpr ControlText ControlTexts[] = {
-    {"BitBtn6", 161, 162},    {"BitBtn5", 163, 164},    {"ManuJoinButton", 156, 157}, {"AutoJoinButton", 158, 159},
-    {"MinDistLbl", 160, -1},  {"BitBtn1", 165, 166},    {"BitBtn7", 269, 270},        {"BitBtn2", 167, 168},
-    {"BitBtn3", 169, 170},    {"BitBtn8", 282, 283},    {"BitBtn4", 171, 172},        {"CancelButton", 86, -1},
-    {"Label1", 284, -1},      {"Label2", 285, -1},      {"Label3", 286, -1},          {"Label4", 287, -1},
-    {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23}, {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
-    {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},  {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
-    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124},     {"ReverseOpenChk", 350, 351},
+    {"BitBtn6", 161, 162},    {"BitBtn5", 163, 164},        {"ManuJoinButton", 156, 157}, {"AutoJoinButton", 158, 159},
+    {"MinDistLbl", 160, -1},  {"BitBtn1", 165, 166},        {"BitBtn7", 269, 270},        {"BitBtn2", 167, 168},
+    {"BitBtn3", 169, 170},    {"BitBtn8", 282, 283},        {"BitBtn4", 171, 172},        {"CancelButton", 86, -1},
+    {"Label1", 284, -1},      {"Label2", 285, -1},          {"Label3", 286, -1},          {"Label4", 287, -1},
+    {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23},     {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
+    {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},      {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
+    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123},     {"ToolButton8", -1, 124},     {"AniVel", -1, 327},
+    {"MinDistEdt", -1, 328},  {"ReverseOpenChk", 350, 351},
 };
 
 // An icon-only button is also named by its hint.
@@ -215,6 +216,9 @@ void F::CreateSequenceDisplay()
     AniVel->setObjectName("AniVel");
     AniVel->setRange(SpeedMin, SpeedMax);
     AniVel->setPageStep(5);
+    // Position 1, the fastest, at the top: moving the bar up, by mouse, wheel or keys, speeds the display.
+    AniVel->setInvertedAppearance(true);
+    AniVel->setInvertedControls(true);
     AniVel->setValue(SpeedMin + (SpeedMax - SpeedMin) * 3 / 4);
     AniVel->setGeometry(RightLeft, AniVelImg->geometry().bottom() + 4, ToolSize, 120);
     SetHint(AniVel, "Accelera la visualizzazione della sequenza");

@@ -173,8 +173,6 @@ void F::RedrawPreview()
 {
     if (!view)
         return;
-    DisPanel->lower();
-    DisPaintBox->raise();
     {
         PaintBurst burst(DisPaintBox);
         view->DrawBackground();

@@ -297,6 +297,22 @@ private slots:
         QCOMPARE(recorder->Count(), 0u);
     }
 
+    // "Salva come" and the bitmap export open in the archive folder that the chooser and the browser show.
+    void saveDialogsOpenInTheArchiveFolder()
+    {
+        const std::string archive = progDir->Path() + "/archivio";
+        std::filesystem::create_directories(archive);
+        progDir->WriteFile("data/disdir.dat", archive + "/");
+        auto child = OpenSample();
+        child->SaveDrawingAs();
+        child->ExportBitmap();
+        QCOMPARE(dialog->requests.size(), 2u);
+        for (const SaveFileRequest& request : dialog->requests)
+            QCOMPARE(request.folder, archive);
+        QCOMPARE(dialog->requests[0].proposedName, archive + "/drawing.dis");
+        QCOMPARE(dialog->requests[1].proposedName, archive + "/drawing.bmp");
+    }
+
     void cancelledSaveAsChangesNothing()
     {
         auto child = OpenSample();
