@@ -570,7 +570,9 @@ private slots:
         QCheckBox* box = dialog->ReverseOpenChk;
         QCOMPARE(box->text(), QString("Inverti i percorsi aperti"));
         QVERIFY(box->isChecked());
-        QCOMPARE(dialog->childAt(box->mapTo(dialog.get(), box->rect().center())), box);
+        dialog->UpdateControls();
+        QVERIFY_REACHABLE(box);
+        QVERIFY_APART(dialog->BitBtn3, box, dialog->Label5, dialog->BitBtn8, dialog->BitBtn4);
         QVERIFY(box->geometry().top() > dialog->BitBtn3->geometry().bottom());
         QVERIFY(box->geometry().bottom() < dialog->Label5->geometry().top());
         QVERIFY(box->sizeHint().width() <= box->width());
