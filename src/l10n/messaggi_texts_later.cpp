@@ -31,6 +31,11 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {336, "Elimina i disegni recuperati"},
     {337, "Eliminare tutti i disegni recuperati?"},
     {338, "FRC001: il file non esiste più ed è stato tolto dai file recenti"},
+    // The path optimisation dialog: whether the automatic order may run open paths the other way.
+    {350, "Inverti i percorsi aperti"},
+    {351,
+     "L'ottimizzazione automatica può percorrere i percorsi aperti nel verso opposto, se così il tragitto fra i "
+     "percorsi è più breve"},
     // The command line of the application and its program folder.
     {390, "Prepara i disegni di lavorazione: importa i file DXF e apre i disegni (.dis) indicati."},
     {391, "Uso: quorvia [opzioni] [file...]"},

@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"JoinWithToleranceZero", {"join", "--tolerance", "0", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
-                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}}),
+                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}},
+                      UsageCase{"KeepDirectionsOnJoin",
+                                {"join", "--tolerance", "1", "--keep-directions", "a.dxf", "b.dis"}}),
     [](const ::testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.what); });
 
 TEST(CliUsageHelp, PrintsTheCommandsAndExitsWithZero)

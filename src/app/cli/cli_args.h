@@ -13,9 +13,11 @@ struct CliRequest {
     CliCommand command = CliCommand::Info;
     std::string input;
     DrawingFormat inputFormat = DrawingFormat::Dis;
-    std::string output;         // empty for info and dump
-    bool hasTolerance = false;  // --tolerance given (join needs it, optimise may take it)
-    double tolerance = 0.0;     // mm, at least Epsilon
+    std::string output;           // empty for info and dump
+    bool hasTolerance = false;    // --tolerance given (join needs it, optimise may take it)
+    double tolerance = 0.0;       // mm, at least Epsilon
+    bool json = false;            // --json given (info and dump need it, optimise may take it)
+    bool keepDirections = false;  // --keep-directions given (optimise only)
 };
 
 enum class ParseOutcome { Run, Help, UsageError };
