@@ -31,6 +31,11 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {336, "Elimina i disegni recuperati"},
     {337, "Eliminare tutti i disegni recuperati?"},
     {338, "FRC001: il file non esiste più ed è stato tolto dai file recenti"},
+    // The path optimisation dialog: whether the automatic order may run open paths the other way.
+    {350, "Inverti i percorsi aperti"},
+    {351,
+     "L'ottimizzazione automatica può percorrere i percorsi aperti nel verso opposto, se così il tragitto fra i "
+     "percorsi è più breve"},
     // The machining order overlay, the zoom window, the status bar and the exports.
     {355, "Ordine di lavorazione"},
     {356, "Mostra numero, inizio e verso di ogni percorso"},
@@ -50,4 +55,10 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {370, "Documento PDF, pagina A3"},
     {371, "EXP001: errore nella scrittura del file"},
     {372, "Tempo"},
+    // The command line of the application and its program folder.
+    {390, "Prepara i disegni di lavorazione: importa i file DXF e apre i disegni (.dis) indicati."},
+    {391, "Uso: quorvia [opzioni] [file...]"},
+    {392, "Mostra questo aiuto ed esce"},
+    {393, "Mostra la versione ed esce"},
+    {394, "PD003: impossibile preparare la cartella del programma"},
 };

@@ -108,7 +108,9 @@ public:
 
     // ---- Paths (drw.cpp) --------------------------------------------------------------------------------------
     // first: index of the first entity whose sequence is not below path; last: one before the first entity whose
-    // sequence is above path. A path number without entities gives last = first - 1.
+    // sequence is above path. A path number without entities gives last = first - 1. Found by halving, in
+    // logarithmic time, as paths are stored in increasing number; on a drawing stored out of that order (a
+    // hand-made file) the range still lies within the drawing, with first <= last + 1.
     void PathRange(int path, int& first, int& last) const;
     // The number of entities of the path (0 for a number without entities).
     int PathEntityCount(int path) const;
@@ -248,6 +250,20 @@ public:
     // below Epsilon counts as 0.1): 11 s fixed, 7 s plus the rapid travel for each change of path, and the
     // machining length at the working speed plus 18 %.
     double EstimateTime(double workSpeed, double rapidSpeed) const;
+    // The rapid travel in storage order (mm): from the end of each path to the start of the next, as EstimateTime
+    // counts it.
+    double RapidTravel() const;
+
+    // ---- Automatic path order (drw_order.cpp) -----------------------------------------------------------------
+    // Orders the paths in place to shorten the rapid travel (RapidTravel). The paths move whole and are numbered
+    // 1..pathCount in their new order (numbers without entities are dropped); the entities keep every field but
+    // their sequence, the layer table stays. The first path stays first and as it is; closed paths keep their start
+    // point and direction; open paths may be run the other way (as ReversePath does) unless keepDirections.
+    // Returns true, and sets modified, only when the new order travels less (by more than Epsilon) than the order
+    // given, which otherwise stays untouched. Refused (false, untouched): a drawing whose paths are not stored as
+    // chains (a hand-made file) or whose path ends are not finite points. The same drawing always gives the same
+    // order, and the work (near path ends looked at, paths moved) is bounded by a multiple of n log n for n paths.
+    bool OptimiseOrder(bool keepDirections = false);
 
     // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
     // Removes zero-length entities, tiny segments, flat arcs and runs of nearly collinear lines and of arcs that

@@ -30,6 +30,7 @@
 #include "ui/samepath.h"
 #include "ui/statusindicators.h"
 #include "ui/widetext.h"
+#include "ui/windowlayout.h"
 #include "ui/windowplacement.h"
 
 namespace {
@@ -135,9 +136,17 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
         window->resize(MDIClient->viewport()->size() * 3 / 4);
         window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
         KeepFrameShortcuts(window);
-        window->show();
-        // The frame places each new window a little further on; it stays inside, where its counts are seen.
-        window->setGeometry(PlaceInside(window->geometry(), MDIClient->viewport()->rect()));
+        connect(window, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates, Qt::WindowStates state) {
+            if (!(state & Qt::WindowMinimized))
+                drawingsMaximised = state & Qt::WindowMaximized;
+        });
+        if (drawingsMaximised) {
+            window->showMaximized();
+        } else {
+            window->show();
+            // The frame places each new window a little further on; it stays inside, where its counts are seen.
+            window->setGeometry(PlaceInside(window->geometry(), MDIClient->viewport()->rect()));
+        }
     }
     ShowSubWindow(window);
     AddRecentFile(path);
@@ -203,6 +212,7 @@ void TMainForm::CloseProgram()
     if (programClosed)
         return;
     programClosed = true;
+    RememberLayout(*this);
     for (TMDIChild* child : DrawingWindows())
         child->parentWidget()->close();
     Execute->stop();

@@ -47,8 +47,8 @@ public:
     TMDIChild* ActiveChild() const;
     // A current drawing window exists, has been shown and is not minimised.
     bool Active() const;
-    // Closes every drawing window, stops the timer, writes "CHIUSURA PROGRAMMA", releases the process-wide
-    // services and closes the frame; runs once.
+    // Remembers the window layout, closes every drawing window, stops the timer, writes "CHIUSURA PROGRAMMA",
+    // releases the process-wide services and closes the frame; runs once.
     void CloseProgram();
 
     // ---- Commands (mainform_commands.cpp) ----
@@ -157,6 +157,9 @@ public:
     std::function<std::string(const std::string& folder)> chooseDxfFile;
     // The folder of the last DXF file chosen, with a trailing '/'; empty at start.
     std::string lastDxfFolder;
+    // New drawing windows open maximised: the state the operator last gave a drawing window (minimising aside),
+    // remembered across starts (ui/windowlayout.h).
+    bool drawingsMaximised = false;
 
     QMdiArea* MDIClient = nullptr;
     QToolBar* ToolBarCmd = nullptr;

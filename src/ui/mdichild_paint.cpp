@@ -19,10 +19,8 @@ void TMDIChild::RepaintDrawing()
         renderer->DrawBackground();
         if (AnimationRunning()) {
             // The paths already travelled highlighted; the current one is drawn again by the next ticks.
-            for (int path = 1; path < step; ++path)
-                renderer->DrawPath(drawing, path, 1);
-            for (int path = std::max(step, 1); path <= drawing.pathCount; ++path)
-                renderer->DrawPath(drawing, path, -1);
+            renderer->DrawPaths(drawing, 1, step - 1, 1);
+            renderer->DrawPaths(drawing, std::max(step, 1), drawing.pathCount, -1);
         } else {
             renderer->DrawDrawing(drawing, step, 1);
         }

@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
                       UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}},
+                      UsageCase{"KeepDirectionsOnJoin",
+                                {"join", "--tolerance", "1", "--keep-directions", "a.dxf", "b.dis"}},
                       UsageCase{"ExportToAnotherFormat", {"export", "a.dxf", "b.txt"}},
                       UsageCase{"ExportOnAnotherPage", {"export", "--page", "A5", "a.dxf", "b.pdf"}},
                       UsageCase{"PageOnBitmap", {"bitmap", "--page", "A3", "a.dxf", "b.bmp"}}),

@@ -321,6 +321,22 @@ TEST(Drw, PathRangeAndEntityCount)
     }
 }
 
+// A hand-made file may store paths out of order: the ranges found stay within the drawing.
+TEST(Drw, PathRangeOfADrawingOutOfOrderStaysWithinIt)
+{
+    Drw drw;
+    for (const int sequence : {3, 1, 2, 1, 5, 0})
+        drw.AddEntity(MakeLine(0, 0, 1, 1, sequence));
+    drw.pathCount = 5;
+    for (int path = -1; path <= 7; path++) {
+        int first = -9, last = -9;
+        drw.PathRange(path, first, last);
+        EXPECT_TRUE(first >= 0 && first <= drw.entityCount() && last >= first - 1 && last < drw.entityCount())
+            << "path " << path << ": " << first << ".." << last;
+        EXPECT_EQ(drw.PathEntityCount(path), last - first + 1);
+    }
+}
+
 TEST(Drw, InsertPathPlacesThePathByItsNumber)
 {
     struct Case {

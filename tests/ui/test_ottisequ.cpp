@@ -1,6 +1,7 @@
 // Tests of the path optimisation dialog: the join distance, joining and exploding with their reports, the pick
 // modes on the preview, the sequence display, the enabling of the controls, the automatic order, and opening the
 // dialog on a drawing window with Ok and Annulla.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -536,7 +537,7 @@ private slots:
     void automaticOrderKeepsAGoodOrder()
     {
         Drw drawing = Lines({{0, 0, 10, 0}, {20, 0, 30, 0}, {40, 0, 50, 0}});
-        QVERIFY(!OptimisePathOrder(drawing));
+        QVERIFY(!drawing.OptimiseOrder());
         QCOMPARE(drawing, Lines({{0, 0, 10, 0}, {20, 0, 30, 0}, {40, 0, 50, 0}}));
     }
 
@@ -552,13 +553,48 @@ private slots:
             if (e.sequence == 3)
                 drawing.AddEntity(e);
         drawing.pathCount = 3;
-        QVERIFY(OptimisePathOrder(drawing));
+        QVERIFY(drawing.OptimiseOrder());
         QCOMPARE(drawing.PathEntityCount(1), 4);
         QCOMPARE(drawing.entities[4].x1, 10.0);
         QCOMPARE(drawing.entities[5].x1, 500.0);
         QVERIFY(drawing.entities[3].joinedPrev && !drawing.entities[3].joinedNext);
         QVERIFY(PathsConsistent(drawing));
         QVERIFY(drawing.modified);
+    }
+
+    // The option sits under "Ottimizza automaticamente", where a click reaches it, shows its whole caption and starts
+    // checked; the operator's choice is kept by the work data for the next opening.
+    void reverseOpenPathsOption()
+    {
+        auto dialog = Open(Lines({{0, 0, 10, 0}}));
+        QCheckBox* box = dialog->ReverseOpenChk;
+        QCOMPARE(box->text(), QString("Inverti i percorsi aperti"));
+        QVERIFY(box->isChecked());
+        dialog->UpdateControls();
+        QVERIFY_REACHABLE(box);
+        QVERIFY_APART(dialog->BitBtn3, box, dialog->Label5, dialog->BitBtn8, dialog->BitBtn4);
+        QVERIFY(box->geometry().top() > dialog->BitBtn3->geometry().bottom());
+        QVERIFY(box->geometry().bottom() < dialog->Label5->geometry().top());
+        QVERIFY(box->sizeHint().width() <= box->width());
+        Press(*dialog, box);
+        QVERIFY(!TheParLav->reverseOpenPaths);
+        QVERIFY(!Open(Lines({{0, 0, 10, 0}}))->ReverseOpenChk->isChecked());
+    }
+
+    // Path 2 run backwards starts 2 mm from the end of path 1: the automatic order does so only with the option.
+    void automaticOrderReversesOpenPathsOnlyWithTheOption_data()
+    {
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("checked") << true;
+        QTest::newRow("unchecked") << false;
+    }
+    void automaticOrderReversesOpenPathsOnlyWithTheOption()
+    {
+        QFETCH(bool, reverse);
+        TheParLav->reverseOpenPaths = reverse;
+        auto dialog = Open(Lines({{0, 0, 10, 0}, {22, 0, 12, 0}, {32, 0, 42, 0}}));
+        Press(*dialog, dialog->BitBtn3);
+        QCOMPARE(dialog->workDrw.entities[1].x1, reverse ? 12.0 : 22.0);
     }
 
     // Through the drawing window: Annulla leaves its drawing as it was, Ok writes the dialog's copy back and fits it.
