@@ -121,10 +121,12 @@ private slots:
         QCOMPARE(child->renderer->panX, panX);
     }
 
-    // The rectangle dragged after "Zoom finestra" becomes the view: all of it visible, filling the picture along
-    // one axis; the read-out follows the new view and the command ends.
+    // The rectangle dragged after "Zoom finestra" (its button reached in the smallest window) becomes the view: all
+    // of it visible, filling the picture along one axis; the read-out follows the new view and the command ends.
     void zoomWindowShowsTheDraggedRectangle()
     {
+        child->resize(TMDIChild::MinWidth, TMDIChild::MinHeight);
+        child->Tick();
         QToolButton* button = child->Button("ZoomFinestraButton");
         QVERIFY_REACHABLE(button);
         QTest::mouseClick(button, Qt::LeftButton);
