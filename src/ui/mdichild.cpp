@@ -70,7 +70,6 @@ void TMDIChild::FormShow()
     StopTool(false);
     step = 0;
     runCounter = 0;
-    ticksPerStep = 4;
     paused = false;
     renderer.reset();
     DisPanel->move(4, 4);

@@ -199,13 +199,10 @@ public:
     // ---- The machining order overlay, as the main window's switches say (mdichild_paint.cpp) ----
     void SetOrderOverlay(const OrderOverlay& overlay);
 
-    // ---- State the main window reads, and the enabling rules shared by buttons and menu entries ----
+    // ---- State the main window reads, and the enabling rules shared by buttons and menu entries (the simulation's
+    // own come from Simulation) ----
     bool ToolActive() const { return drawTool.Active(); }
     bool Always() const { return true; }
-    bool StepRule() const { return !IsRunning() || (paused && !animated); }
-    bool AnimatedStartRule() const { return !IsRunning() || (paused && animated); }
-    bool PauseRule() const { return IsRunning() && !paused; }
-    bool StopRule() const { return IsRunning() || step > 0; }
     bool NotRunning() const { return !IsRunning(); }
     bool SaveRule() const { return !IsRunning() && drawing.modified; }
     bool ToolRule() const { return !IsRunning() && !ToolActive(); }

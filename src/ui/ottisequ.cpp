@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 #include "l10n/messaggi.h"
 #include "support/parlav.h"
@@ -77,12 +78,12 @@ const std::vector<F::ToolSpec>& F::ToolTable()
         {"ToolButton5", "Zoom alto", "arrow-up", &F::ZoomUp, RepeatUp},
         {"ToolButton7", "Zoom destra", "arrow-right", &F::ZoomRight, RepeatRight},
         {"ToolButton8", "Zoom basso", "arrow-down", &F::ZoomDown, RepeatDown},
-        {"ToolButton9", "Prossimo percorso della lista", "media-skip-forward", &F::AdvanceStep, -1},
+        {"ToolButton9", "Prossimo percorso della lista", "media-skip-forward", &F::NextStep, -1},
         {"ToolButton11", "Percorso precedente della lista", "media-skip-backward", &F::PreviousStep, -1},
         {"ToolButton21", "Avvia simulazione automatica dei percorsi", "media-playback-start", &F::StartStepping, -1},
         {"ToolButton34", "Avvia simulazione animata dei percorsi", "media-seek-forward", &F::StartAnimated, -1},
-        {"ToolButton19", "Metti in pausa la simulazione", "media-playback-pause", &F::PauseSequence, -1},
-        {"ToolButton22", "Ferma la simulazione", "media-playback-stop", &F::StopSequence, -1},
+        {"ToolButton19", "Metti in pausa la simulazione", "media-playback-pause", &F::PauseSimulation, -1},
+        {"ToolButton22", "Ferma la simulazione", "media-playback-stop", &F::StopSimulation, -1},
     };
     return table;
 }
@@ -92,6 +93,7 @@ F::TOttiSequForm(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::CustomizeWind
     setObjectName("OttiSequForm");
     setWindowTitle("OTTIMIZZAZIONE PERCORSI DELLE LAVORAZIONI");
     setFixedSize(DialogWidth, DialogHeight);
+    minAnimationTotal = 0;
     CreateControls();
 }
 
@@ -120,6 +122,10 @@ void F::CreateControls()
     SequenzaToolBar = CreateToolBar("SequenzaToolBar", {"ToolButton9", "ToolButton11", "ToolButton21", "ToolButton34",
                                                         "ToolButton19", "ToolButton22"});
     SequenzaToolBar->move(RightLeft, ZoomToolBar->geometry().bottom() + 12);
+    for (auto [held, name] : {std::pair{&ToolButton9, "ToolButton9"}, std::pair{&ToolButton11, "ToolButton11"},
+                              std::pair{&ToolButton21, "ToolButton21"}, std::pair{&ToolButton34, "ToolButton34"},
+                              std::pair{&ToolButton19, "ToolButton19"}, std::pair{&ToolButton22, "ToolButton22"}})
+        *held = Button(name);
     CreateSequenceDisplay();
 
     const int buttonsTop = PanelTop + PreviewHeight + 2 * PanelBorder + 8;
@@ -219,7 +225,7 @@ void F::CreateSequenceDisplay()
     // Position 1, the fastest, at the top: moving the bar up, by mouse, wheel or keys, speeds the display.
     AniVel->setInvertedAppearance(true);
     AniVel->setInvertedControls(true);
-    AniVel->setValue(SpeedMin + (SpeedMax - SpeedMin) * 3 / 4);
+    AniVel->setValue(SpeedStart);
     AniVel->setGeometry(RightLeft, AniVelImg->geometry().bottom() + 4, ToolSize, 120);
     SetHint(AniVel, "Accelera la visualizzazione della sequenza");
     AniVel->hide();
@@ -270,9 +276,8 @@ void F::FormShow()
     const double distance = TheParLav ? TheParLav->minJoinDistance : 0.0;
     MinDistEdt->setText(ToQString(StrFormat("%.2f", distance)));
     ReverseOpenChk->setChecked(!TheParLav || TheParLav->reverseOpenPaths);
-    currentStep = 0;
-    simCounter = 0;
-    ticksPerStep = 4;
+    step = 0;
+    runCounter = 0;
     paused = false;
     mode = ModeIdle;
     view = std::make_unique<myDraw>(DisPaintBox->GetCanvas(), DisPaintBox->width(), DisPaintBox->height(), true, false);

@@ -2,7 +2,8 @@
 // reverse, start point, order of the paths), shows it in its own preview, steps or animates through the paths, and
 // on Ok its copy replaces the drawing it was given. ottisequ.cpp: controls, texts, show and close;
 // ottisequ_commands.cpp: the commands and the picks on the preview; ottisequ_sequence.cpp: the sequence display,
-// the periodic update, the preview's painting and zoom; ottisequ_order.cpp: the automatic path order and its option;
+// the periodic update, the preview's painting and zoom (the sequence's stepping, automatic stepping and animation
+// are the Simulation base's); ottisequ_order.cpp: the automatic path order and its option;
 // ottisequ_wiring.cpp: opening the dialog on a drawing window.
 #pragma once
 
@@ -13,6 +14,7 @@
 
 #include "model/drw.h"
 #include "render/mydraw.h"
+#include "ui/simulation.h"
 
 class PaintBox;
 class QCheckBox;
@@ -25,7 +27,7 @@ class QToolBar;
 class QToolButton;
 class TMDIChild;
 
-class TOttiSequForm : public QDialog {
+class TOttiSequForm : public QDialog, public Simulation {
     Q_OBJECT
 
 public:
@@ -45,7 +47,6 @@ public:
     // The held-button counters, in the order of zoomRepeat.
     enum RepeatButton { RepeatZoomIn, RepeatZoomOut, RepeatLeft, RepeatUp, RepeatRight, RepeatDown, RepeatCount };
 
-    static constexpr int SpeedMin = 1, SpeedMax = 200;
     static constexpr int PreviewWidth = 558, PreviewHeight = 570;  // pixels of the preview paint box
     static constexpr double MinDistanceFloor = 1e-8;               // mm: smaller join distances are refused
 
@@ -89,14 +90,11 @@ public:
     void ReverseOpenChkClick();
 
     // ---- Sequence display, periodic update, preview (ottisequ_sequence.cpp) ----
-    void AdvanceStep();
-    void PreviousStep();
-    // Starts the display (animated or not); while paused it only resumes.
-    void StartSequence(bool animatedRun);
-    void StopSequence();
-    void StartStepping() { StartSequence(false); }
-    void StartAnimated() { StartSequence(true); }
-    void PauseSequence() { paused = true; }
+    // The sequence display is the Simulation base's: NextStep, PreviousStep, StartSimulation, PauseSimulation,
+    // StopSimulation. In the order mode the paths already placed stay highlighted; a path of no length is passed
+    // over at the next tick of an animation.
+    void StartStepping() { StartSimulation(false); }
+    void StartAnimated() { StartSimulation(true); }
     // One tick of the main window's timer: pending repaint, sequence display, controls, held buttons.
     void PeriodicUpdate();
     // Enabled and visible state of the controls by mode and display state.
@@ -115,21 +113,12 @@ public:
     void ZoomRight();
     void ZoomDown();
 
-    bool Running() const { return simCounter > 0; }
-
     // ---- Data ----
     std::array<double, 4> zoomExtents{};  // min x, min y, max x, max y (mm)
     Drw workDrw;
     Drw* sourceDrw = nullptr;
     std::unique_ptr<myDraw> view;
     int redrawRequest = 0;
-    int currentStep = 0;
-    int simCounter = 0;
-    int ticksPerStep = 4;
-    bool paused = false;
-    bool animated = false;
-    int animTotal = 0;  // half-millimetres
-    int animPos = 0;    // half-millimetres
     int mode = ModeIdle;
     std::array<int, RepeatCount> zoomRepeat{};
     int firstJoinPath = -1;
@@ -163,11 +152,27 @@ public:
     QLineEdit* SelSequEdt = nullptr;
     QPushButton* ModButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    // The sequence tool bar's buttons, which the periodic update enables.
+    QToolButton* ToolButton9 = nullptr;   // next path
+    QToolButton* ToolButton11 = nullptr;  // previous path
+    QToolButton* ToolButton21 = nullptr;  // automatic display
+    QToolButton* ToolButton34 = nullptr;  // animated display
+    QToolButton* ToolButton19 = nullptr;  // pause
+    QToolButton* ToolButton22 = nullptr;  // stop
 
     // A tool button by its component name; nullptr when there is none.
     QToolButton* Button(const QString& name) const;
 
 protected:
+    // Simulation's painting and its differences here.
+    const Drw& SimulatedDrawing() const override { return workDrw; }
+    void PaintSimulatedPath(int path, int colorIndex) override;
+    void PaintSimulatedPathPart(int path, int part, int whole) override;
+    void RepaintSimulation() override { RedrawPreview(); }
+    int AnimationSpeedPosition() const override;
+    bool KeepsPassedPathsHighlighted() const override { return mode == ModeOrder; }
+    void StepChanged() override;
+
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
@@ -192,9 +197,6 @@ private:
     void CreateSequenceDisplay();
     // Enters a pick mode: hand cursor over the preview.
     void EnterPickMode(int pickMode);
-    // Draws one path over the picture (colour index 1, or -1 for the normal pens).
-    void PaintPath(int path, int colorIndex);
-    void ShowStep();
     void RunRepeat(int index);
 
     bool closing = false;  // done() is closing the dialog

@@ -120,8 +120,8 @@ void F::BitBtn7Click()
 void F::BitBtn2Click()
 {
     EnterPickMode(ModeOrder);
-    if (currentStep <= 0)
-        AdvanceStep();
+    if (step <= 0)
+        NextStep();
 }
 
 void F::BitBtn3Click()
@@ -159,7 +159,7 @@ void F::BitBtn8Click()
 void F::BitBtn4Click()
 {
     if (mode == ModeOrder)
-        StopSequence();
+        StopSimulation();
     mode = ModeIdle;
     RedrawPreview();
     DisPaintBox->unsetCursor();
@@ -196,7 +196,7 @@ void F::DisPaintBoxMouseUp(int x, int y)
     const int path = paths.front();
     switch (mode) {
     case ModeReverse: workDrw.ReversePath(path); break;
-    case ModeOrder: workDrw.MovePath(path, currentStep); break;
+    case ModeOrder: workDrw.MovePath(path, step); break;
     case ModeManualJoin: ManualJoinStep(path, entities.front()); break;
     default: workDrw.ExplodePaths(path); break;
     }

@@ -1,5 +1,5 @@
-// The path optimisation dialog's sequence display (stepping, automatic stepping, animation), its periodic update
-// with the enabling of the controls, the painting of the preview, and zoom and pan.
+// The path optimisation dialog's sequence display (the Simulation base, painting in the preview and showing the
+// step), its periodic update with the enabling of the controls, the painting of the preview, and zoom and pan.
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
@@ -11,7 +11,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <climits>
 
 #include "ui/ottisequ.h"
 #include "ui/paintbox.h"
@@ -24,16 +23,9 @@ constexpr double ZoomInFactor = 0.9;
 constexpr double ZoomOutFactor = 1.1;
 constexpr double PanFraction = 0.02;
 
-// The length of a path in half-millimetres, truncated; a length too large for the counter gives the largest.
-int HalfMillimetres(double length)
-{
-    const double half = length * 2;
-    return half < INT_MAX ? static_cast<int>(std::max(half, 0.0)) : INT_MAX;
-}
-
 }  // namespace
 
-void F::PaintPath(int path, int colorIndex)
+void F::PaintSimulatedPath(int path, int colorIndex)
 {
     if (!view)
         return;
@@ -41,71 +33,22 @@ void F::PaintPath(int path, int colorIndex)
     view->DrawPath(workDrw, path, colorIndex);
 }
 
-void F::ShowStep()
+void F::PaintSimulatedPathPart(int path, int part, int whole)
 {
-    SelSequEdt->setText(QString::number(currentStep));
+    if (!view)
+        return;
+    PaintBurst burst(DisPaintBox);
+    view->DrawPathPart(workDrw, path, part, whole, 1);
 }
 
-// In the order mode the paths already placed stay highlighted; in an animation the ticks draw the new path.
-void F::AdvanceStep()
+int F::AnimationSpeedPosition() const
 {
-    if (currentStep < workDrw.pathCount) {
-        if (currentStep <= 0) {
-            currentStep = 1;
-        } else {
-            if (!animated && mode != ModeOrder)
-                PaintPath(currentStep, -1);
-            currentStep += 1;
-        }
-        if (animated && simCounter != 0) {
-            // A path of no length is passed over at the next tick.
-            animTotal = HalfMillimetres(workDrw.PathLength(currentStep));
-            animPos = 0;
-        } else {
-            PaintPath(currentStep, 1);
-        }
-    } else if (simCounter != 0) {
-        StopSequence();
-    }
-    ShowStep();
+    return AniVel->value();
 }
 
-void F::PreviousStep()
+void F::StepChanged()
 {
-    if (currentStep > 1) {
-        PaintPath(currentStep, -1);
-        currentStep -= 1;
-        PaintPath(currentStep, 1);
-    }
-    ShowStep();
-}
-
-void F::StartSequence(bool animatedRun)
-{
-    if (!paused) {
-        StopSequence();
-        if (animatedRun)
-            animated = true;
-        simCounter = 1;
-        AdvanceStep();
-    }
-    paused = false;
-}
-
-void F::StopSequence()
-{
-    simCounter = 0;
-    if (currentStep > 0 && currentStep <= workDrw.pathCount)
-        PaintPath(currentStep, -1);
-    currentStep = 0;
-    paused = false;
-    if (animated) {
-        animPos = 0;
-        animTotal = 0;
-        RedrawPreview();
-    }
-    animated = false;
-    ShowStep();
+    SelSequEdt->setText(QString::number(step));
 }
 
 void F::PeriodicUpdate()
@@ -114,26 +57,7 @@ void F::PeriodicUpdate()
         return;
     if (redrawRequest >= 1)
         RedrawPreview();
-    if (animated) {
-        if (simCounter != 0 && !paused) {
-            if (animPos >= animTotal) {
-                AdvanceStep();
-            } else {
-                const long long increment = AniVel->minimum() + AniVel->maximum() - AniVel->value();
-                animPos = static_cast<int>(std::min<long long>(animPos + increment, animTotal));
-                if (view) {
-                    PaintBurst burst(DisPaintBox);
-                    view->DrawPathPart(workDrw, currentStep, animPos, animTotal, 1);
-                }
-            }
-        }
-    } else if (simCounter == ticksPerStep) {
-        AdvanceStep();
-        if (simCounter > 0)
-            simCounter = 1;
-    } else if (simCounter > 0 && !paused) {
-        simCounter += 1;
-    }
+    SimulationTick();
     UpdateControls();
     for (int i = 0; i < RepeatCount; ++i) {
         if (zoomRepeat[i] > 2)
@@ -145,18 +69,18 @@ void F::PeriodicUpdate()
 
 void F::UpdateControls()
 {
-    const bool running = Running();
+    const bool running = IsRunning();
     const bool idle = mode == ModeIdle;
-    const bool canStep = !running || (paused && !animated);
-    Button("ToolButton9")->setEnabled(canStep && (idle || mode == ModeOrder));
-    Button("ToolButton11")->setEnabled(canStep && (idle || mode == ModeOrder));
-    Button("ToolButton21")->setEnabled(canStep && idle);
-    Button("ToolButton34")->setEnabled((!running || (paused && animated)) && idle);
-    Button("ToolButton19")->setEnabled(running && !paused && idle);
-    Button("ToolButton22")->setEnabled((running || currentStep > 0) && idle);
-    AniVel->setVisible(running && animated);
-    AniVelImg->setVisible(running && animated);
-    SelSequEdt->setVisible(currentStep > 0);
+    // The order mode steps by hand to the position the next clicked path takes.
+    ToolButton9->setEnabled(StepRule() && (idle || mode == ModeOrder));
+    ToolButton11->setEnabled(StepRule() && (idle || mode == ModeOrder));
+    ToolButton21->setEnabled(StepRule() && idle);
+    ToolButton34->setEnabled(AnimatedStartRule() && idle);
+    ToolButton19->setEnabled(PauseRule() && idle);
+    ToolButton22->setEnabled(StopRule() && idle);
+    AniVel->setVisible(AnimationRunning());
+    AniVelImg->setVisible(AnimationRunning());
+    SelSequEdt->setVisible(step > 0);
     for (QWidget* control :
          {static_cast<QWidget*>(ManuJoinButton), static_cast<QWidget*>(AutoJoinButton),
           static_cast<QWidget*>(MinDistEdt), static_cast<QWidget*>(MinDistLbl), static_cast<QWidget*>(BitBtn1),
@@ -176,15 +100,15 @@ void F::RedrawPreview()
     {
         PaintBurst burst(DisPaintBox);
         view->DrawBackground();
-        if (animated && simCounter != 0) {
-            view->DrawPaths(workDrw, 1, currentStep - 1, 1);
-            view->DrawPaths(workDrw, std::max(currentStep, 1), workDrw.pathCount, -1);
+        if (AnimationRunning()) {
+            view->DrawPaths(workDrw, 1, step - 1, 1);
+            view->DrawPaths(workDrw, std::max(step, 1), workDrw.pathCount, -1);
         } else {
-            view->DrawDrawing(workDrw, currentStep, 1);
+            view->DrawDrawing(workDrw, step, 1);
             if (mode == ModeManualJoin && firstJoinPath > 0)
                 view->DrawPath(workDrw, firstJoinPath, 1);
             if (mode == ModeOrder)
-                view->DrawPaths(workDrw, 1, currentStep - 1, 1);
+                view->DrawPaths(workDrw, 1, step - 1, 1);
         }
     }
     redrawRequest = 0;

@@ -1,4 +1,4 @@
-// The machining simulation: stepping by hand, automatic stepping every ticksPerStep ticks and the animation that
+// The machining simulation: stepping by hand, automatic stepping every TicksPerStep ticks and the animation that
 // draws the current path a little further on each tick.
 #include "ui/simulation.h"
 
@@ -23,7 +23,7 @@ void Simulation::NextStep()
         step = 1;
     } else {
         // In an animation the paths already travelled stay highlighted.
-        if (!animated)
+        if (!animated && !KeepsPassedPathsHighlighted())
             PaintSimulatedPath(step, -1);
         step += 1;
     }
@@ -31,6 +31,7 @@ void Simulation::NextStep()
         BeginPathAnimation();
     else
         PaintSimulatedPath(step, 1);
+    StepChanged();
 }
 
 void Simulation::PreviousStep()
@@ -40,6 +41,7 @@ void Simulation::PreviousStep()
     PaintSimulatedPath(step, -1);
     step -= 1;
     PaintSimulatedPath(step, 1);
+    StepChanged();
 }
 
 void Simulation::StartSimulation(bool animatedRun)
@@ -67,6 +69,7 @@ void Simulation::StopSimulation()
         RepaintSimulation();
     }
     animated = false;
+    StepChanged();
 }
 
 void Simulation::SimulationTick()
@@ -78,7 +81,7 @@ void Simulation::SimulationTick()
     }
     // The count is compared before the pause is looked at: a pause requested at the last tick of a step lets that
     // step happen.
-    if (runCounter == ticksPerStep) {
+    if (runCounter == TicksPerStep) {
         NextStep();
         if (IsRunning())
             runCounter = 1;
@@ -91,9 +94,8 @@ void Simulation::BeginPathAnimation()
 {
     const double halfMillimetres = SimulatedDrawing().PathLength(step) * 2;
     // A path too long for the counter (or of no finite length) is drawn in as many ticks as the largest count allows.
-    animTotal = !(halfMillimetres < INT_MAX) ? INT_MAX : static_cast<int>(halfMillimetres);
-    if (animTotal <= 0)
-        animTotal = 1;
+    animTotal = !(halfMillimetres < INT_MAX) ? INT_MAX : static_cast<int>(std::max(halfMillimetres, 0.0));
+    animTotal = std::max(animTotal, minAnimationTotal);
     animProgress = 0;
 }
 

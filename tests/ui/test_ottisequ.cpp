@@ -287,7 +287,7 @@ private slots:
     {
         auto dialog = Open(Lines({{0, 0, 10, 0}, {0, 50, 10, 50}, {0, 100, 10, 100}}));
         Press(*dialog, dialog->BitBtn2);
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         ClickAt(*dialog, 5, 100);
         QCOMPARE(dialog->workDrw.entities[0].y1, 100.0);
         dialog->PeriodicUpdate();
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(dialog->workDrw.entities[1].y1, 50.0);
         QVERIFY(PathsConsistent(dialog->workDrw));
         Press(*dialog, dialog->BitBtn4);
-        QCOMPARE(dialog->currentStep, 0);
+        QCOMPARE(dialog->step, 0);
         QCOMPARE(dialog->mode, int(TOttiSequForm::ModeIdle));
     }
 
@@ -393,7 +393,7 @@ private slots:
         auto dialog = Open(Drw());
         Press(*dialog, dialog->Button("ToolButton9"));
         dialog->PeriodicUpdate();
-        QCOMPARE(dialog->currentStep, 0);
+        QCOMPARE(dialog->step, 0);
         QVERIFY(!dialog->SelSequEdt->isVisible());
     }
 
@@ -402,17 +402,17 @@ private slots:
     {
         auto dialog = Open(Lines({{0, 0, 10, 0}, {0, 50, 10, 50}, {0, 100, 10, 100}}));
         Press(*dialog, dialog->Button("ToolButton21"));
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         Tick(*dialog, 3);
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         Tick(*dialog, 1);
-        QCOMPARE(dialog->currentStep, 2);
+        QCOMPARE(dialog->step, 2);
         QCOMPARE(dialog->SelSequEdt->text(), QString("2"));
         Tick(*dialog, 4);
-        QCOMPARE(dialog->currentStep, 3);
+        QCOMPARE(dialog->step, 3);
         Tick(*dialog, 4);
-        QCOMPARE(dialog->currentStep, 0);
-        QCOMPARE(dialog->simCounter, 0);
+        QCOMPARE(dialog->step, 0);
+        QCOMPARE(dialog->runCounter, 0);
         QVERIFY(!dialog->SelSequEdt->isVisible());
     }
 
@@ -422,14 +422,14 @@ private slots:
         Press(*dialog, dialog->Button("ToolButton21"));
         Press(*dialog, dialog->Button("ToolButton19"));
         Tick(*dialog, 10);
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         Press(*dialog, dialog->Button("ToolButton21"));  // resumes where it stood
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         Tick(*dialog, 4);
-        QCOMPARE(dialog->currentStep, 2);
+        QCOMPARE(dialog->step, 2);
         Press(*dialog, dialog->Button("ToolButton22"));
-        QCOMPARE(dialog->currentStep, 0);
-        QCOMPARE(dialog->simCounter, 0);
+        QCOMPARE(dialog->step, 0);
+        QCOMPARE(dialog->runCounter, 0);
     }
 
     // A 100 mm path at the start speed (51 half-millimetres a tick) takes 4 ticks; a path of no length is passed
@@ -438,17 +438,17 @@ private slots:
     {
         auto dialog = Open(Lines({{0, 0, 100, 0}, {50, 50, 50, 50}, {0, 100, 10, 100}}));
         Press(*dialog, dialog->Button("ToolButton34"));
-        QCOMPARE(dialog->currentStep, 1);
+        QCOMPARE(dialog->step, 1);
         QCOMPARE(dialog->animTotal, 200);
         Tick(*dialog, 1);
-        QCOMPARE(dialog->animPos, 51);
+        QCOMPARE(dialog->animProgress, 51);
         Tick(*dialog, 3);
-        QCOMPARE(dialog->animPos, 200);
+        QCOMPARE(dialog->animProgress, 200);
         Tick(*dialog, 1);
-        QCOMPARE(dialog->currentStep, 2);
+        QCOMPARE(dialog->step, 2);
         QCOMPARE(dialog->animTotal, 0);
         Tick(*dialog, 1);
-        QCOMPARE(dialog->currentStep, 3);
+        QCOMPARE(dialog->step, 3);
     }
 
     // During an animation the controls beside the preview can be seen and reached, none over another.
@@ -478,10 +478,10 @@ private slots:
         QCOMPARE(top, TOttiSequForm::SpeedMin);
         reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, dialog->AniVel->height() - 1));
         Tick(*dialog, 1);
-        const int slow = dialog->animPos;
+        const int slow = dialog->animProgress;
         reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, 0));
         Tick(*dialog, 1);
-        QVERIFY(dialog->animPos - slow > slow);
+        QVERIFY(dialog->animProgress - slow > slow);
         QVERIFY(bottom != top);
     }
 
