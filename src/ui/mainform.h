@@ -145,7 +145,7 @@ public:
     // One tick: every shown drawing window's Tick, the open preview dialogs, then UpdateCommands. A tick that
     // starts while another runs (a modal dialog opened inside a tick) returns at once.
     void ExecuteTimer();
-    // Enables every command by its rule; a command whose code is not wired yet stays disabled.
+    // Enables every command by its rule.
     void UpdateCommands();
     // Preview dialogs register their periodic update for the time they exist; it runs on each tick while the
     // dialog is visible.
@@ -164,6 +164,8 @@ public:
     QMdiArea* MDIClient = nullptr;
     QToolBar* ToolBarCmd = nullptr;
     QTimer* Execute = nullptr;
+    QAction* AnnullaItem = nullptr;  // their captions follow the active window's history on each tick
+    QAction* RipetiItem = nullptr;
 
     static constexpr int MinWidth = 820, MinHeight = 450;
     static constexpr int TimerInterval = 120;  // ms
@@ -239,6 +241,7 @@ private:
         std::function<void()> update;
     };
     std::vector<PreviewDialog> previewDialogs;
+    std::vector<QAction*> commandActions;  // the commands' actions, in the order of CommandTable
     QMenu* windowMenu = nullptr;
     bool programClosed = false;  // CloseProgram has run
     bool inTick = false;         // re-entrancy guard of ExecuteTimer

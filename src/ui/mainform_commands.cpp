@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "l10n/messaggi.h"
@@ -21,7 +22,6 @@
 
 using M = TMainForm;
 
-// A command with a null `command` is not wired yet: its rule is kept, but it stays disabled (UpdateCommands).
 const std::vector<M::CommandSpec>& M::CommandTable()
 {
     static const std::vector<CommandSpec> table = {
@@ -161,18 +161,19 @@ void M::CreateCommands()
 {
     for (const CommandSpec& entry : CommandTable()) {
         auto* action = new QAction(this);
+        commandActions.push_back(action);
         action->setObjectName(entry.name);
         action->setIcon(CommandIcon(entry.icon));
         action->setCheckable(entry.checkable);
         // Several shortcuts are separated by "; ".
         if (entry.shortcut[0])
             action->setShortcuts(QKeySequence::listFromString(QString(entry.shortcut)));
-        if (entry.command) {
-            auto command = entry.command;
-            connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
-        }
+        auto command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
         action->setEnabled(false);
     }
+    AnnullaItem = Action("AnnullaItem");
+    RipetiItem = Action("RipetiItem");
     Action("EnableOsnapItem")->setChecked(TheParLav->osnapEnabled);
     Action("GrigliaItem")->setChecked(TheParLav->gridSnapEnabled);
 }
@@ -212,13 +213,18 @@ void M::CreateToolBar()
 
 QAction* M::Action(const QString& name) const
 {
-    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+    const auto& table = CommandTable();
+    const size_t index =
+        std::find_if(table.begin(), table.end(), [&name](const CommandSpec& s) { return name == s.name; }) -
+        table.begin();
+    return index < commandActions.size() ? commandActions[index] : nullptr;
 }
 
 void M::ApplyTexts()
 {
-    for (const CommandSpec& entry : CommandTable()) {
-        QAction* action = Action(entry.name);
+    for (size_t i = 0; i < CommandTable().size(); ++i) {
+        const CommandSpec& entry = CommandTable()[i];
+        QAction* action = commandActions[i];
         action->setText(CatalogueText(entry.captionMsg, entry.fixedCaption));
         QString hint = CatalogueText(entry.hintMsg, entry.fixedHint);
         action->setToolTip(hint.isEmpty() ? QString(action->text()).remove('&') : hint);

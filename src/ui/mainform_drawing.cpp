@@ -124,8 +124,8 @@ void TMainForm::UpdateHistoryTexts()
     TMDIChild* child = Active() ? ActiveChild() : nullptr;
     const QString undo = ToQString(child ? child->UndoCaption() : MsgText(330));
     const QString redo = ToQString(child ? child->RedoCaption() : MsgText(331));
-    if (Action("AnnullaItem")->text() != undo)
-        Action("AnnullaItem")->setText(undo);
-    if (Action("RipetiItem")->text() != redo)
-        Action("RipetiItem")->setText(redo);
+    if (AnnullaItem->text() != undo)
+        AnnullaItem->setText(undo);
+    if (RipetiItem->text() != redo)
+        RipetiItem->setText(redo);
 }

@@ -27,8 +27,8 @@ void TMainForm::ExecuteTimer()
 
 void TMainForm::UpdateCommands()
 {
-    for (const CommandSpec& entry : CommandTable())
-        Action(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
+    for (size_t i = 0; i < CommandTable().size(); ++i)
+        commandActions[i]->setEnabled((this->*CommandTable()[i].rule)());
     UpdateHistoryTexts();
     statusIndicators->Follow(Active() ? ActiveChild() : nullptr);
 }

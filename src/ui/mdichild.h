@@ -147,7 +147,7 @@ public:
     void ArrangeControls();
     // Hints of the buttons from the message catalogue; the counts' panel fitted to the captions' language.
     void ApplyHints();
-    // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
+    // Enabled state of every button by its rule.
     void UpdateButtons();
 
     // ---- Painting (mdichild_paint.cpp) ----
@@ -218,6 +218,7 @@ public:
     std::unique_ptr<myDraw> renderer;
     int repaintRequested = 0;
     std::array<int, RepeatCount> repeatCounters{};
+    std::vector<QToolButton*> heldButtons;  // the tool bars' buttons, in the order of ButtonTable
 
     // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
     DrawTool drawTool;
@@ -250,6 +251,8 @@ public:
     QLineEdit* YEdt = nullptr;
     QPushButton* XYBitBtn = nullptr;
     QProgressBar* SimplifyDrwGauge = nullptr;
+    QToolButton* UndoButton = nullptr;  // their hints follow the history on each tick
+    QToolButton* RedoButton = nullptr;
 
     // A tool button by its component name ("ToolButton9"); nullptr when there is none.
     QToolButton* Button(const QString& name) const;
@@ -271,8 +274,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One button of the window's tool bars: its command (none yet for the commands still to come) and the rule
-    // that enables it; see mdichild_layout.cpp.
+    // One button of the window's tool bars: its command and the rule that enables it; see mdichild_layout.cpp.
     struct ButtonSpec {
         const char* name;
         int hintMsg;            // catalogue entry of the hint; -1: fixed hint
@@ -283,6 +285,8 @@ private:
         int repeat;  // RepeatButton index, or -1
     };
     static const std::vector<ButtonSpec>& ButtonTable();
+    // The position of a button in ButtonTable; the table's size when there is none of that name.
+    static size_t ButtonIndex(const QString& name);
     void CreateControls();
     QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
     void CreateInfoControls();

@@ -165,6 +165,6 @@ std::string TMDIChild::RedoCaption() const
 void TMDIChild::UpdateHistoryHints()
 {
     setWindowModified(drawing.modified);
-    SetHint(Button("UndoButton"), ToQString(history.CanUndo() ? UndoCaption() : MsgText(MsgUndoHint)));
-    SetHint(Button("RedoButton"), ToQString(history.CanRedo() ? RedoCaption() : MsgText(MsgRedoHint)));
+    SetHint(UndoButton, ToQString(history.CanUndo() ? UndoCaption() : MsgText(MsgUndoHint)));
+    SetHint(RedoButton, ToQString(history.CanRedo() ? RedoCaption() : MsgText(MsgRedoHint)));
 }

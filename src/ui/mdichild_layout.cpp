@@ -38,7 +38,6 @@ constexpr int InfoPointSize = 8, InfoMinPointSize = 6;
 
 }  // namespace
 
-// A button with a null `command` is not wired yet: its rule is kept, but it stays disabled (UpdateButtons).
 const std::vector<C::ButtonSpec>& C::ButtonTable()
 {
     static const std::vector<ButtonSpec> table = {
@@ -115,21 +114,24 @@ void C::CreateControls()
                                      "ToolButton18", "|", "UndoButton", "RedoButton"});
     DrawToolBar = CreateToolBar("DrawToolBar", {"ToolButton31", "ToolButton41", "ToolButton36", "ToolButton42",
                                                 "ToolButton37", "ToolButton40", "ToolButton39"});
+    UndoButton = Button("UndoButton");
+    RedoButton = Button("RedoButton");
     CreateInfoControls();
 }
 
 QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> buttons)
 {
     QToolBar* bar = MakeIconBar(this, name, IconSize);
+    heldButtons.resize(ButtonTable().size());
     for (const char* buttonName : buttons) {
         if (QString(buttonName) == "|") {
             bar->addSeparator();
             continue;
         }
-        const ButtonSpec& entry =
-            *std::find_if(ButtonTable().begin(), ButtonTable().end(),
-                          [buttonName](const ButtonSpec& s) { return QString(s.name) == buttonName; });
+        const size_t index = ButtonIndex(buttonName);
+        const ButtonSpec& entry = ButtonTable()[index];
         QToolButton* button = AddIconButton(bar, entry.name, entry.icon, IconSize, ButtonSize);
+        heldButtons[index] = button;
         button->setToolTip(entry.fixedHint);
         button->setStatusTip(entry.fixedHint);
         button->setAccessibleName(entry.fixedHint);
@@ -144,8 +146,6 @@ QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> 
 // The click runs the command once; a button with auto-repeat also counts the ticks it is held (see Tick).
 void C::ConnectButton(QToolButton* button, const ButtonSpec& entry)
 {
-    if (!entry.command)
-        return;
     auto command = entry.command;
     connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
     if (entry.repeat < 0)
@@ -306,13 +306,14 @@ void C::ApplyHints()
     UpdateInfoPanel();
     if (shown && InfoPanel->height() != infoHeight)
         ArrangeControls();
-    for (const ButtonSpec& entry : ButtonTable()) {
+    for (size_t i = 0; i < ButtonTable().size(); ++i) {
+        const ButtonSpec& entry = ButtonTable()[i];
         if (entry.hintMsg < 0)
             continue;
         QString hint = ToQString(MsgText(entry.hintMsg));
         if (hint.isEmpty())
             continue;
-        QToolButton* button = Button(entry.name);
+        QToolButton* button = heldButtons[i];
         button->setToolTip(hint);
         button->setStatusTip(hint);
         button->setAccessibleName(hint);
@@ -321,17 +322,25 @@ void C::ApplyHints()
 
 void C::UpdateButtons()
 {
-    for (const ButtonSpec& entry : ButtonTable())
-        Button(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
+    for (size_t i = 0; i < ButtonTable().size(); ++i)
+        heldButtons[i]->setEnabled((this->*ButtonTable()[i].rule)());
     UpdateHistoryHints();
     const bool animating = AnimationRunning();
     AniVel->setVisible(animating);
     VelAniImg->setVisible(animating);
 }
 
+size_t C::ButtonIndex(const QString& name)
+{
+    const auto& table = ButtonTable();
+    return std::find_if(table.begin(), table.end(), [&name](const ButtonSpec& s) { return name == s.name; }) -
+           table.begin();
+}
+
 QToolButton* C::Button(const QString& name) const
 {
-    return findChild<QToolButton*>(name);
+    const size_t index = ButtonIndex(name);
+    return index < heldButtons.size() ? heldButtons[index] : nullptr;
 }
 
 int C::AnimationSpeedPosition() const
