@@ -21,7 +21,7 @@
 #include "ui/drawtool.h"
 #include "ui/edit_commands.h"
 #include "ui/history.h"
-#include "ui/simulation.h"
+#include "ui/paintedsimulation.h"
 
 class PaintBox;
 class QFrame;
@@ -34,7 +34,7 @@ class QToolBar;
 class QToolButton;
 
 // The simulation state (step, run counter, pause, animation) is the Simulation base's.
-class TMDIChild : public QWidget, public Simulation {
+class TMDIChild : public QWidget, public PaintedSimulation {
     Q_OBJECT
 
 public:
@@ -78,8 +78,8 @@ public:
     void ToolButton40Click();  // circle
     void ToolButton39Click();  // stop drawing (with repaint)
 
-    // ---- Machining simulation: the commands and SimulationTick come from Simulation; the window paints ----
-    // (mdichild_paint.cpp). The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
+    // ---- Machining simulation: the commands and SimulationTick come from Simulation, the painting from ----
+    // PaintedSimulation. The commands of the simulation's buttons and menu entries (mdichild_simulation.cpp):
     void ToolButton9Click();                                  // next step
     void ToolButton11Click();                                 // previous step
     void ToolButton21Click();                                 // start the stepping simulation
@@ -260,10 +260,11 @@ public:
     static constexpr int MinWidth = 550, MinHeight = 440;
 
 protected:
-    // Simulation's painting: paths over the picture, the travelled part, the whole picture, the speed.
+    // What the simulation shows and paints with: the drawing, the renderer and paint box, the whole picture, the
+    // speed.
     const Drw& SimulatedDrawing() const override { return drawing; }
-    void PaintSimulatedPath(int path, int colorIndex) override;
-    void PaintSimulatedPathPart(int path, int part, int whole) override;
+    myDraw* SimulationView() const override { return renderer.get(); }
+    PaintBox* SimulationPaintBox() const override { return DisPaintBox; }
     void RepaintSimulation() override { RepaintDrawing(); }
     int AnimationSpeedPosition() const override;
 

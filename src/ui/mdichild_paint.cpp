@@ -36,22 +36,6 @@ void TMDIChild::SetOrderOverlay(const OrderOverlay& overlay)
     RepaintDrawing();
 }
 
-void TMDIChild::PaintSimulatedPath(int path, int colorIndex)
-{
-    if (!renderer)
-        return;
-    PaintBurst burst(DisPaintBox);
-    renderer->DrawPath(drawing, path, colorIndex);
-}
-
-void TMDIChild::PaintSimulatedPathPart(int path, int part, int whole)
-{
-    if (!renderer)
-        return;
-    PaintBurst burst(DisPaintBox);
-    renderer->DrawPathPart(drawing, path, part, whole, 1);
-}
-
 void TMDIChild::FitDrawing()
 {
     if (renderer)

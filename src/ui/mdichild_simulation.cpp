@@ -1,5 +1,5 @@
 // The commands of the drawing window's simulation buttons, which the main window's "Percorsi" entries run too.
-// The simulation itself is the Simulation base; the window paints for it (mdichild_paint.cpp). The commands are
+// The simulation itself is the PaintedSimulation base, painting with the window's renderer. The commands are
 // the window's own members so that the button and menu tables hold pointers to members of this class.
 #include "ui/mdichild.h"
 

@@ -14,7 +14,7 @@
 
 #include "model/drw.h"
 #include "render/mydraw.h"
-#include "ui/simulation.h"
+#include "ui/paintedsimulation.h"
 
 class PaintBox;
 class QCheckBox;
@@ -27,7 +27,7 @@ class QToolBar;
 class QToolButton;
 class TMDIChild;
 
-class TOttiSequForm : public QDialog, public Simulation {
+class TOttiSequForm : public QDialog, public PaintedSimulation {
     Q_OBJECT
 
 public:
@@ -164,10 +164,10 @@ public:
     QToolButton* Button(const QString& name) const;
 
 protected:
-    // Simulation's painting and its differences here.
+    // What the sequence display shows and paints with, and how it differs from the drawing window's simulation.
     const Drw& SimulatedDrawing() const override { return workDrw; }
-    void PaintSimulatedPath(int path, int colorIndex) override;
-    void PaintSimulatedPathPart(int path, int part, int whole) override;
+    myDraw* SimulationView() const override { return view.get(); }
+    PaintBox* SimulationPaintBox() const override { return DisPaintBox; }
     void RepaintSimulation() override { RedrawPreview(); }
     int AnimationSpeedPosition() const override;
     bool KeepsPassedPathsHighlighted() const override { return mode == ModeOrder; }

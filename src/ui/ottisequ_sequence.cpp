@@ -25,22 +25,6 @@ constexpr double PanFraction = 0.02;
 
 }  // namespace
 
-void F::PaintSimulatedPath(int path, int colorIndex)
-{
-    if (!view)
-        return;
-    PaintBurst burst(DisPaintBox);
-    view->DrawPath(workDrw, path, colorIndex);
-}
-
-void F::PaintSimulatedPathPart(int path, int part, int whole)
-{
-    if (!view)
-        return;
-    PaintBurst burst(DisPaintBox);
-    view->DrawPathPart(workDrw, path, part, whole, 1);
-}
-
 int F::AnimationSpeedPosition() const
 {
     return AniVel->value();
