@@ -13,6 +13,7 @@
 #include "dxf/importdxf.h"
 #include "dxf/importdxfclass.h"
 #include "support/mymessagebox.h"
+#include "ui/heldbuttons.h"
 #include "ui/paintbox.h"
 #include "ui/waitcursor.h"
 #include "ui/widetext.h"
@@ -119,12 +120,7 @@ void TMDIChild::Tick()
 {
     if (repaintRequested > 0)
         RepaintDrawing();
-    for (int i = 0; i < RepeatCount; ++i) {
-        if (repeatCounters[i] > 2)
-            RunRepeat(i);
-        else if (repeatCounters[i] > 0)
-            ++repeatCounters[i];
-    }
+    TickHeld(repeatCounters, [this](int index) { RunRepeat(index); });
     SimulationTick();
     UpdateButtons();
     if (++recoveryTickCount >= RecoveryTicks) {

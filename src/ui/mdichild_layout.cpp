@@ -20,6 +20,7 @@
 #include "ui/mdichild.h"
 
 #include "ui/iconbar.h"
+#include "ui/heldbuttons.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
@@ -148,11 +149,8 @@ void C::ConnectButton(QToolButton* button, const ButtonSpec& entry)
 {
     auto command = entry.command;
     connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
-    if (entry.repeat < 0)
-        return;
-    const int index = entry.repeat;
-    connect(button, &QToolButton::pressed, this, [this, index] { repeatCounters[index] = 1; });
-    connect(button, &QToolButton::released, this, [this, index] { repeatCounters[index] = 0; });
+    if (entry.repeat >= 0)
+        ConnectHeld(button, repeatCounters[entry.repeat]);
 }
 
 void C::CreateInfoControls()

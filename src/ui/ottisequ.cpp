@@ -21,6 +21,7 @@
 #include "ui/ottisequ.h"
 
 #include "ui/iconbar.h"
+#include "ui/heldbuttons.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
@@ -200,11 +201,8 @@ QToolBar* F::CreateToolBar(const char* name, std::initializer_list<const char*> 
         SetHint(button, entry.fixedHint);
         auto command = entry.command;
         connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
-        if (entry.repeat >= 0) {
-            const int index = entry.repeat;
-            connect(button, &QToolButton::pressed, this, [this, index] { zoomRepeat[index] = 1; });
-            connect(button, &QToolButton::released, this, [this, index] { zoomRepeat[index] = 0; });
-        }
+        if (entry.repeat >= 0)
+            ConnectHeld(button, zoomRepeat[entry.repeat]);
     }
     bar->setFixedSize(ToolSize, ToolSize * static_cast<int>(buttons.size()));
     return bar;

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "ui/ottisequ.h"
+#include "ui/heldbuttons.h"
 #include "ui/paintbox.h"
 
 using F = TOttiSequForm;
@@ -43,12 +44,7 @@ void F::PeriodicUpdate()
         RedrawPreview();
     SimulationTick();
     UpdateControls();
-    for (int i = 0; i < RepeatCount; ++i) {
-        if (zoomRepeat[i] > 2)
-            RunRepeat(i);
-        else if (zoomRepeat[i] > 0)
-            ++zoomRepeat[i];
-    }
+    TickHeld(zoomRepeat, [this](int index) { RunRepeat(index); });
 }
 
 void F::UpdateControls()

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "l10n/messaggi.h"
+#include "ui/heldbuttons.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 
@@ -96,11 +97,8 @@ void PreviewForm::CreateZoomToolBar(QPoint at)
         SetHint(button, tool.fixedHint);
         const auto command = tool.command;
         connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
-        if (tool.repeat >= 0) {
-            const int index = tool.repeat;
-            connect(button, &QToolButton::pressed, this, [this, index] { zoomRepeat[index] = 1; });
-            connect(button, &QToolButton::released, this, [this, index] { zoomRepeat[index] = 0; });
-        }
+        if (tool.repeat >= 0)
+            ConnectHeld(button, zoomRepeat[tool.repeat]);
         ZoomToolBar->addWidget(button);
     }
     ZoomToolBar->setGeometry(at.x(), at.y(), ToolSize * static_cast<int>(std::size(ZoomTools)), ToolSize);
@@ -161,12 +159,7 @@ void PreviewForm::PeriodicUpdate()
         return;
     if (redrawRequest >= 1)
         Refresh();
-    for (int i = 0; i < RepeatCount; ++i) {
-        if (zoomRepeat[i] > 2)
-            RunRepeat(i);
-        else if (zoomRepeat[i] > 0)
-            ++zoomRepeat[i];
-    }
+    TickHeld(zoomRepeat, [this](int index) { RunRepeat(index); });
 }
 
 void PreviewForm::RunRepeat(int index)
