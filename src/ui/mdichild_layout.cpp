@@ -19,8 +19,8 @@
 #include "l10n/messaggi.h"
 #include "ui/mdichild.h"
 
-#include "ui/iconbar.h"
 #include "ui/heldbuttons.h"
+#include "ui/iconbar.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 

@@ -20,8 +20,8 @@
 #include "support/text.h"
 #include "ui/ottisequ.h"
 
-#include "ui/iconbar.h"
 #include "ui/heldbuttons.h"
+#include "ui/iconbar.h"
 #include "ui/paintbox.h"
 #include "ui/widetext.h"
 

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 
-#include "ui/ottisequ.h"
 #include "ui/heldbuttons.h"
+#include "ui/ottisequ.h"
 #include "ui/paintbox.h"
 
 using F = TOttiSequForm;

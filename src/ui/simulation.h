@@ -49,8 +49,8 @@ public:
 
     static constexpr int TicksPerStep = 4;  // ticks between two automatic steps
 
-    int step = 0;         // number of the current path; 0 = none
-    int runCounter = 0;   // 0 = not running; in the stepping mode the tick count 1..TicksPerStep
+    int step = 0;        // number of the current path; 0 = none
+    int runCounter = 0;  // 0 = not running; in the stepping mode the tick count 1..TicksPerStep
     bool paused = false;
     bool animated = false;  // the running simulation is the animated one
     int animTotal = 0;      // length of the current path in half-millimetres, truncated, at least 1 while animating
