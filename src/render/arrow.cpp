@@ -68,8 +68,7 @@ bool ArrowWings(const Entity& entity, double size, double& w1x, double& w1y, dou
     const double r = Distance(entity.x2, entity.y2, entity.xc, entity.yc);
     if (IsZero(r) || !IsZero(r - Distance(entity.x1, entity.y1, entity.xc, entity.yc)))
         return WingsAlongEntity(entity, size, w1x, w1y, w2x, w2y);
-    const double b =
-        VectorAngle(entity.y2 - entity.yc, entity.x2 - entity.xc) + (entity.clockwise ? size : -size) / r;
+    const double b = VectorAngle(entity.y2 - entity.yc, entity.x2 - entity.xc) + (entity.clockwise ? size : -size) / r;
     const double c = std::cos(b), s = std::sin(b);
     w1x = entity.xc + (r - size) * c;
     w1y = entity.yc + (r - size) * s;
