@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 
+#include <cmath>
+
 #include "app/desktop/commandline.h"
 #include "geometry/mymath.h"
 #include "support/mytypeconversion.h"
@@ -11,7 +13,7 @@
 namespace {
 
 // What a command takes: the report option --json and the join distance --tolerance (none, required or optional),
-// --keep-directions (or not), and, with an output, the file of outputExtension (".dis" or ".bmp").
+// --keep-directions and --bridge (or not), and, with an output, the file of outputExtension (".dis" or ".bmp").
 enum class OptionUse { None, Required, Optional };
 
 struct CommandSpec {
@@ -21,16 +23,18 @@ struct CommandSpec {
     const char* outputExtension;  // nullptr: no output file
     OptionUse tolerance;
     bool keepDirections;
+    bool bridge;
 };
 
 constexpr CommandSpec Commands[] = {
-    {"info", CliCommand::Info, OptionUse::Required, nullptr, OptionUse::None, false},
-    {"dump", CliCommand::Dump, OptionUse::Required, nullptr, OptionUse::None, false},
-    {"convert", CliCommand::Convert, OptionUse::None, ".dis", OptionUse::None, false},
-    {"bitmap", CliCommand::Bitmap, OptionUse::None, ".bmp", OptionUse::None, false},
-    {"simplify", CliCommand::Simplify, OptionUse::None, ".dis", OptionUse::None, false},
-    {"join", CliCommand::Join, OptionUse::None, ".dis", OptionUse::Required, false},
-    {"optimise", CliCommand::Optimise, OptionUse::Optional, ".dis", OptionUse::Optional, true},
+    {"info", CliCommand::Info, OptionUse::Required, nullptr, OptionUse::None, false, false},
+    {"dump", CliCommand::Dump, OptionUse::Required, nullptr, OptionUse::None, false, false},
+    {"convert", CliCommand::Convert, OptionUse::None, ".dis", OptionUse::None, false, false},
+    {"bitmap", CliCommand::Bitmap, OptionUse::None, ".bmp", OptionUse::None, false, false},
+    {"simplify", CliCommand::Simplify, OptionUse::None, ".dis", OptionUse::None, false, false},
+    {"join", CliCommand::Join, OptionUse::None, ".dis", OptionUse::Required, false, false},
+    {"optimise", CliCommand::Optimise, OptionUse::Optional, ".dis", OptionUse::Optional, true, false},
+    {"continuous", CliCommand::Continuous, OptionUse::Optional, ".dis", OptionUse::Optional, false, true},
 };
 
 const char* const Description =
@@ -77,9 +81,11 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
         return false;
     }
     const OptionUse keep = entry.keepDirections ? OptionUse::Optional : OptionUse::None;
+    const OptionUse bridge = entry.bridge ? OptionUse::Optional : OptionUse::None;
     if (!OptionFits(entry.name, "json", entry.json, parser.isSet("json"), message) ||
         !OptionFits(entry.name, "tolerance", entry.tolerance, parser.isSet("tolerance"), message) ||
-        !OptionFits(entry.name, "keep-directions", keep, parser.isSet("keep-directions"), message))
+        !OptionFits(entry.name, "keep-directions", keep, parser.isSet("keep-directions"), message) ||
+        !OptionFits(entry.name, "bridge", bridge, parser.isSet("bridge"), message))
         return false;
     request.command = entry.command;
     request.json = parser.isSet("json");
@@ -115,6 +121,20 @@ bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::s
     return true;
 }
 
+// The bridge length of --bridge: a number of at least 0 mm.
+bool ReadBridge(const QCommandLineParser& parser, CliRequest& request, std::string& message)
+{
+    if (!parser.isSet("bridge"))
+        return true;
+    const std::string text = parser.value("bridge").toStdString();
+    request.bridge = TextToDouble(text, false, true);
+    if (ConversionFailed || !(request.bridge >= 0.0) || !std::isfinite(request.bridge)) {
+        message = StrFormat("--bridge %s: lunghezza dei ponti non ammessa.", text.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message)
@@ -126,7 +146,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
     parser.addOption(QCommandLineOption("keep-directions", "Order the paths without running any the other way."));
-    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
+    parser.addOption(QCommandLineOption("bridge", "Longest bridge between parts in mm (continuous).", "MM"));
+    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join, optimise or continuous.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {
         message = parser.errorText().toStdString();
@@ -148,7 +169,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
                                        : StrFormat("unknown command %s", positional[0].toStdString().c_str());
         return ParseOutcome::UsageError;
     }
-    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message))
+    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message) ||
+        !ReadBridge(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }

@@ -1,4 +1,5 @@
-// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations.
+// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations,
+// among them the continuous paths.
 #include "cli_commands.h"
 
 #include <cstdio>
@@ -72,6 +73,20 @@ int Optimise(Drw& drawing, const CliRequest& request)
     return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
 }
 
+// Makes every connected part of the drawing one path, saves it and reports the figures before and after.
+int Continuous(Drw& drawing, const CliRequest& request)
+{
+    const OrderFigures before = FiguresOf(drawing);
+    ContinuousOptions options;
+    options.tolerance = request.hasTolerance ? request.tolerance : MachineJoinDistance();
+    options.bridge = request.bridge;
+    options.workSpeed = workSpeed;
+    options.rapidSpeed = rapidSpeed;
+    drawing.MakeContinuous(options);
+    const int saved = SaveDrawing(drawing, request.output);
+    return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
+}
+
 }  // namespace
 
 int RunCommand(const CliRequest& request)
@@ -89,6 +104,7 @@ int RunCommand(const CliRequest& request)
         JoinAllPaths(loaded.drawing, request.tolerance);
         return SaveDrawing(loaded.drawing, request.output);
     case CliCommand::Optimise: return Optimise(loaded.drawing, request);
+    case CliCommand::Continuous: return Continuous(loaded.drawing, request);
     }
     return ExitUsage;
 }
