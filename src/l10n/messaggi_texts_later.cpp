@@ -55,6 +55,21 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {370, "Documento PDF, pagina A3"},
     {371, "EXP001: errore nella scrittura del file"},
     {372, "Tempo"},
+    // The path optimisation dialog: the continuous paths.
+    {380, "Percorso continuo"},
+    {381,
+     "Fa di ogni parte collegata del disegno un percorso unico: dove serve ripassa un breve tratto già cucito invece "
+     "di tagliare il filo"},
+    {382, "Ponti (mm):"},
+    {383,
+     "Unisce con una linea retta le parti distanti al massimo questo valore: i ponti aggiungono punti visibili. 0: "
+     "nessun ponte"},
+    {384, "Tempo stimato prima:"},
+    {385, "Tempo stimato dopo:"},
+    {386, "PC001: lunghezza dei ponti non ammessa, deve essere un numero non negativo."},
+    {387,
+     "PC002: il disegno non cambia: ogni parte è già un percorso unico, o il percorso continuo non sarebbe più "
+     "veloce."},
     // The command line of the application and its program folder.
     {390, "Prepara i disegni di lavorazione: importa i file DXF e apre i disegni (.dis) indicati."},
     {391, "Uso: quorvia [opzioni] [file...]"},

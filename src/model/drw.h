@@ -36,6 +36,32 @@ struct Entity {
     friend bool operator==(const Entity&, const Entity&) = default;
 };
 
+// What Drw::MakeContinuous is asked to do.
+struct ContinuousOptions {
+    double tolerance = 0.5;       // mm: ends and entities this near meet (the join distance); at least Epsilon
+    double bridge = 0.0;          // mm: parts this near are joined by a straight line; 0: never
+    bool keepDirections = false;  // the order of the paths runs no open path the other way (OptimiseOrder)
+    double workSpeed = 100.0;     // mm/s, as EstimateTime takes them: what a retraced millimetre and a
+    double rapidSpeed = 200.0;    // change of path cost
+};
+
+// What Drw::MakeContinuous found and did.
+enum class ContinuousOutcome {
+    Changed,    // the drawing holds the new paths
+    Unchanged,  // every part is already one path, or the new paths would not be faster: nothing was changed
+    Refused     // the result would pass MaxEntities (warning DRW006), or a coordinate is not finite: unchanged
+};
+struct ContinuousReport {
+    int parts = 0;          // connected parts of the drawing, after bridges
+    int pathsBefore = 0;    // paths as given
+    int pathsAfter = 0;     // paths of the result (those of the drawing as given when it was not changed)
+    int entitiesAfter = 0;  // entities of the result, also when it was refused for capacity
+    int retraces = 0;       // entities stitched a second time
+    double retraced = 0.0;  // mm stitched a second time
+    int bridges = 0;        // straight lines added between parts
+    double bridged = 0.0;   // mm of those lines
+};
+
 // Invariants kept by every operation: the entities of a path are contiguous and paths are stored in increasing
 // sequence number 1..pathCount; a path is a chain (joinedNext/joinedPrev true between neighbours, false at its
 // ends); every entity's layer is in the layer table (unless the table was full).
@@ -264,6 +290,25 @@ public:
     // chains (a hand-made file) or whose path ends are not finite points. The same drawing always gives the same
     // order, and the work (near path ends looked at, paths moved) is bounded by a multiple of n log n for n paths.
     bool OptimiseOrder(bool keepDirections = false);
+
+    // ---- Continuous paths (drw_continuous.cpp) -----------------------------------------------------------------
+    // Makes every connected part of the drawing one path that stitches each of its entities once, going over the
+    // fewest millimetres twice that it finds instead of cutting the thread. Entities meet where their ends lie
+    // within options.tolerance of each other or of another entity, and where they cross; lines and arcs are split
+    // there, so that a path can turn (an end and a crossing a join distance apart count as one point, and the ends
+    // of pieces that meet are snapped together; an end is not joined to a place its own entities already reach
+    // within four join distances, so that chains of tiny entities keep their shape). Odd meeting points are paired
+    // by short routes along the part, which are stitched again as copies of the pieces they run over; a pair whose
+    // route would cost more time than a change of path (at the options' speeds) is left as a change of path, so a
+    // part may then give more than one path. With options.bridge > 0, parts whose nearest points (a meeting point
+    // of one, any point of the other) lie at most that far apart are first joined by a straight line on the
+    // layer of the piece it leaves from, nearest first, until they are one part. The new paths are then ordered
+    // by OptimiseOrder(options.keepDirections). Every entity keeps its layer, z and reserved fields; a drawing is
+    // changed only when its estimate falls (EstimateTime at the options' speeds), and never when every part
+    // already is one path and no bridge is asked for and found. Pieces that would close on themselves with less
+    // than half a turn (an entity shorter than the join distance whose ends met) are left out. The same drawing
+    // and options always give the same result. The report, when given, is filled in every case.
+    ContinuousOutcome MakeContinuous(const ContinuousOptions& options, ContinuousReport* report = nullptr);
 
     // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
     // Removes zero-length entities, tiny segments, flat arcs and runs of nearly collinear lines and of arcs that

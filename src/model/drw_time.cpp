@@ -1,19 +1,12 @@
 // The machining time estimate of a drawing: machining at the working speed, rapid travel between paths and fixed
 // allowances, in storage (machining) order.
+#include "model/drw_time.h"
 #include "model/drw.h"
 
 namespace {
 
-constexpr double StartSeconds = 7.5;       // before the first entity
-constexpr double EndSeconds = 3.5;         // after the last entity
-constexpr double PathChangeSeconds = 7.0;  // for each change of path, besides the rapid travel
-constexpr double WorkLengthFactor = 1.18;  // the machining length plus 18 %
-constexpr double FallbackSpeed = 0.1;      // mm/s, for a speed that is zero, negative or not a number
-
-double UsableSpeed(double speed)
-{
-    return speed >= Epsilon ? speed : FallbackSpeed;
-}
+constexpr double StartSeconds = 7.5;  // before the first entity
+constexpr double EndSeconds = 3.5;    // after the last entity
 
 }  // namespace
 

@@ -30,7 +30,7 @@ using F = TOttiSequForm;
 namespace {
 
 // Fixed geometry, pixels.
-constexpr int ColumnLeft = 8, ColumnWidth = 220, ButtonHeight = 28, LabelHeight = 18;
+constexpr int ColumnLeft = 8, ColumnWidth = 220, ButtonHeight = 28, LabelHeight = 18, ContinuousWidth = 150;
 constexpr int PanelLeft = 236, PanelTop = 8, PanelBorder = 3;
 constexpr int RightLeft = PanelLeft + F::PreviewWidth + 2 * PanelBorder + 8;
 constexpr int ToolSize = 24, IconSize = 16;
@@ -48,14 +48,39 @@ struct ControlText {
     int hintMsg;
 };
 constexpr ControlText ControlTexts[] = {
-    {"BitBtn6", 161, 162},    {"BitBtn5", 163, 164},        {"ManuJoinButton", 156, 157}, {"AutoJoinButton", 158, 159},
-    {"MinDistLbl", 160, -1},  {"BitBtn1", 165, 166},        {"BitBtn7", 269, 270},        {"BitBtn2", 167, 168},
-    {"BitBtn3", 169, 170},    {"BitBtn8", 282, 283},        {"BitBtn4", 171, 172},        {"CancelButton", 86, -1},
-    {"Label1", 284, -1},      {"Label2", 285, -1},          {"Label3", 286, -1},          {"Label4", 287, -1},
-    {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23},     {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
-    {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},      {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
-    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123},     {"ToolButton8", -1, 124},     {"AniVel", -1, 327},
-    {"MinDistEdt", -1, 328},  {"ReverseOpenChk", 350, 351},
+    {"BitBtn6", 161, 162},
+    {"BitBtn5", 163, 164},
+    {"ManuJoinButton", 156, 157},
+    {"AutoJoinButton", 158, 159},
+    {"MinDistLbl", 160, -1},
+    {"BitBtn1", 165, 166},
+    {"BitBtn7", 269, 270},
+    {"BitBtn2", 167, 168},
+    {"BitBtn3", 169, 170},
+    {"BitBtn8", 282, 283},
+    {"BitBtn4", 171, 172},
+    {"CancelButton", 86, -1},
+    {"Label1", 284, -1},
+    {"Label2", 285, -1},
+    {"Label3", 286, -1},
+    {"Label4", 287, -1},
+    {"ToolButton9", -1, 39},
+    {"ToolButton11", -1, 23},
+    {"ToolButton21", -1, 11},
+    {"ToolButton34", -1, 7},
+    {"ToolButton19", -1, 3},
+    {"ToolButton22", -1, 1},
+    {"ToolButton3", -1, 120},
+    {"ToolButton4", -1, 121},
+    {"ToolButton5", -1, 122},
+    {"ToolButton7", -1, 123},
+    {"ToolButton8", -1, 124},
+    {"AniVel", -1, 327},
+    {"MinDistEdt", -1, 328},
+    {"ReverseOpenChk", 350, 351},
+    {"ContinuousButton", 380, 381},
+    {"BridgeLbl", 382, -1},
+    {"BridgeEdt", -1, 383},
 };
 
 // An icon-only button is also named by its hint.
@@ -157,19 +182,27 @@ void F::CreateCommandColumn()
     MinDistEdt->setObjectName("MinDistEdt");
     MinDistEdt->setGeometry(ColumnLeft, 204, 90, 24);
     SetHint(MinDistEdt, "Entità più vicine di questo valore verranno unite");
-    Label3 = CreateLabel("Label3", "Utilità lavorazioni", 244);
-    BitBtn1 = CreateButton("BitBtn1", 264, &F::BitBtn1Click);
-    BitBtn7 = CreateButton("BitBtn7", 296, &F::BitBtn7Click);
-    Label4 = CreateLabel("Label4", "Sequenza percorsi", 336);
-    BitBtn2 = CreateButton("BitBtn2", 356, &F::BitBtn2Click);
-    BitBtn3 = CreateButton("BitBtn3", 388, &F::BitBtn3Click);
+    // The continuous paths: the caption of the bridge length over its edit, the button beside the edit.
+    BridgeLbl = CreateLabel("BridgeLbl", "Ponti (mm):", 236);
+    BridgeLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ContinuousButton = CreateButton("ContinuousButton", 256, &F::ContinuousButtonClick);
+    ContinuousButton->resize(ContinuousWidth, ButtonHeight);
+    BridgeEdt = new QLineEdit("0", this);
+    BridgeEdt->setObjectName("BridgeEdt");
+    BridgeEdt->setGeometry(ColumnLeft + ContinuousWidth + 6, 258, ColumnWidth - ContinuousWidth - 6, 24);
+    Label3 = CreateLabel("Label3", "Utilità lavorazioni", 296);
+    BitBtn1 = CreateButton("BitBtn1", 316, &F::BitBtn1Click);
+    BitBtn7 = CreateButton("BitBtn7", 348, &F::BitBtn7Click);
+    Label4 = CreateLabel("Label4", "Sequenza percorsi", 388);
+    BitBtn2 = CreateButton("BitBtn2", 408, &F::BitBtn2Click);
+    BitBtn3 = CreateButton("BitBtn3", 440, &F::BitBtn3Click);
     ReverseOpenChk = new QCheckBox("Inverti i percorsi aperti", this);
     ReverseOpenChk->setObjectName("ReverseOpenChk");
-    ReverseOpenChk->setGeometry(ColumnLeft + 4, 418, ColumnWidth - 4, 22);
+    ReverseOpenChk->setGeometry(ColumnLeft + 4, 470, ColumnWidth - 4, 22);
     connect(ReverseOpenChk, &QCheckBox::clicked, this, &F::ReverseOpenChkClick);
-    Label5 = CreateLabel("Label5", "Wizard", 450);
-    BitBtn8 = CreateButton("BitBtn8", 470, &F::BitBtn8Click);
-    BitBtn4 = CreateButton("BitBtn4", 522, &F::BitBtn4Click);
+    Label5 = CreateLabel("Label5", "Wizard", 502);
+    BitBtn8 = CreateButton("BitBtn8", 522, &F::BitBtn8Click);
+    BitBtn4 = CreateButton("BitBtn4", 574, &F::BitBtn4Click);
 }
 
 QPushButton* F::CreateButton(const char* name, int top, void (TOttiSequForm::*command)())

@@ -4,7 +4,7 @@
 // ottisequ_commands.cpp: the commands and the picks on the preview; ottisequ_sequence.cpp: the sequence display,
 // the periodic update, the preview's painting and zoom (the sequence's stepping, automatic stepping and animation
 // are the Simulation base's); ottisequ_order.cpp: the automatic path order and its option;
-// ottisequ_wiring.cpp: opening the dialog on a drawing window.
+// ottisequ_continuous.cpp: the continuous paths; ottisequ_wiring.cpp: opening the dialog on a drawing window.
 #pragma once
 
 #include <QDialog>
@@ -89,6 +89,14 @@ public:
     // The operator's choice of ReverseOpenChk goes to the work data.
     void ReverseOpenChkClick();
 
+    // ---- Continuous paths (ottisequ_continuous.cpp) ----
+    // The bridge length typed in BridgeEdt (mm, 0 for none); false, after a warning, when it is not a usable length.
+    bool ReadBridge(double& value);
+    // "Percorso continuo": every connected part of workDrw becomes one path (Drw::MakeContinuous) at the join
+    // distance and bridge length typed, then the paths are ordered as the automatic order does; the hourglass shows
+    // meanwhile, and a message gives the estimated time before and after.
+    void ContinuousButtonClick();
+
     // ---- Sequence display, periodic update, preview (ottisequ_sequence.cpp) ----
     // The sequence display is the Simulation base's: NextStep, PreviousStep, StartSimulation, PauseSimulation,
     // StopSimulation. In the order mode the paths already placed stay highlighted; a path of no length is passed
@@ -143,6 +151,9 @@ public:
     QPushButton* AutoJoinButton = nullptr;
     QLabel* MinDistLbl = nullptr;
     QLineEdit* MinDistEdt = nullptr;
+    QLabel* BridgeLbl = nullptr;
+    QPushButton* ContinuousButton = nullptr;
+    QLineEdit* BridgeEdt = nullptr;  // beside ContinuousButton: the bridge length (mm)
     QFrame* DisPanel = nullptr;
     PaintBox* DisPaintBox = nullptr;
     QToolBar* ZoomToolBar = nullptr;

@@ -66,7 +66,8 @@ void F::UpdateControls()
           static_cast<QWidget*>(MinDistEdt), static_cast<QWidget*>(MinDistLbl), static_cast<QWidget*>(BitBtn1),
           static_cast<QWidget*>(BitBtn2), static_cast<QWidget*>(BitBtn3), static_cast<QWidget*>(BitBtn5),
           static_cast<QWidget*>(BitBtn6), static_cast<QWidget*>(BitBtn7), static_cast<QWidget*>(BitBtn8),
-          static_cast<QWidget*>(ReverseOpenChk)})
+          static_cast<QWidget*>(ReverseOpenChk), static_cast<QWidget*>(ContinuousButton),
+          static_cast<QWidget*>(BridgeEdt), static_cast<QWidget*>(BridgeLbl)})
         control->setEnabled(idle && !running);
     BitBtn4->setEnabled(!idle && !running);
     ModButton->setEnabled(idle);

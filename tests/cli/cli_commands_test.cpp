@@ -202,3 +202,26 @@ TEST(CliCommands, OptimiseOrdersThePathsAndReportsTravelAndTime)
                                           QString::number(timeBefore, 'f', 1).toStdString() + " s -> " +
                                           QString::number(timeBefore - 20.0 / 200, 'f', 1).toStdString() + " s\n");
 }
+
+// Two crossing lines and a line 5 mm from their end: the cross becomes one path, and the line joins it only over a
+// bridge of 5 mm; the report gives the paths and the time that info gives for the output.
+TEST(CliCommands, ContinuousMakesOnePathOfEachPartAndBridgesWhenAsked)
+{
+    CliOutputFolder folder;
+    const QString dxf = LinesDxf(folder.File("cross.dxf"), {{0, 0, 100, 100}, {0, 100, 100, 0}, {100, -5, 120, -5}});
+    const std::pair<QStringList, int> cases[] = {{{}, 2}, {{"--bridge", "4.9"}, 2}, {{"--bridge", "5"}, 1}};
+    for (const auto& [options, paths] : cases) {
+        SCOPED_TRACE(options.join(' ').toStdString());
+        const QString output = folder.File("continuous.dis");
+        const CliResult result = RunCli(QStringList{"continuous", "--json"} + options + QStringList{dxf, output});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QJsonObject report = result.Json();
+        EXPECT_EQ(report["paths"].toObject()["before"].toInt(), 3);
+        EXPECT_EQ(report["paths"].toObject()["after"].toInt(), paths);
+        EXPECT_EQ(report["time"].toObject()["after"].toDouble(),
+                  RunCli({"info", "--json", output}).Json()["time"].toDouble());
+        ExpectChainedPaths(RunCli({"dump", "--json", output}).Json());
+    }
+    const CliResult text = RunCli({"continuous", dxf, folder.File("text.dis")});
+    EXPECT_TRUE(text.out.startsWith("paths: 3 -> 2\n")) << text.out.toStdString();
+}

@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
                       UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}},
+                      UsageCase{"BridgeOnOptimise", {"optimise", "--bridge", "1", "a.dxf", "b.dis"}},
+                      UsageCase{"NegativeBridge", {"continuous", "--bridge=-1", "a.dxf", "b.dis"}},
                       UsageCase{"KeepDirectionsOnJoin",
                                 {"join", "--tolerance", "1", "--keep-directions", "a.dxf", "b.dis"}},
                       UsageCase{"ExportToAnotherFormat", {"export", "a.dxf", "b.txt"}},
@@ -53,7 +55,8 @@ TEST(CliUsageHelp, PrintsTheCommandsAndExitsWithZero)
 {
     const CliResult result = RunCli({"--help"});
     EXPECT_EQ(result.exitCode, 0);
-    for (const char* command : {"info", "dump", "convert", "bitmap", "simplify", "join", "optimise", "export"})
+    for (const char* command :
+         {"info", "dump", "convert", "bitmap", "simplify", "join", "optimise", "continuous", "export"})
         EXPECT_TRUE(result.out.contains(command)) << command;
 }
 

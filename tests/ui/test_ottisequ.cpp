@@ -581,6 +581,40 @@ private slots:
         QVERIFY(!Open(Lines({{0, 0, 10, 0}}))->ReverseOpenChk->isChecked());
     }
 
+    // "Percorso continuo" and the bridge length beside it sit in the join group, reachable, apart, captions whole.
+    void continuousPathControlsAreReachable()
+    {
+        auto dialog = Open(Lines({{0, 0, 10, 0}}));
+        dialog->UpdateControls();
+        QCOMPARE(dialog->ContinuousButton->text(), QString("Percorso continuo"));
+        QCOMPARE(dialog->BridgeEdt->text(), QString("0"));
+        for (QWidget* control : std::initializer_list<QWidget*>{dialog->ContinuousButton, dialog->BridgeEdt})
+            QVERIFY_REACHABLE(control);
+        QVERIFY_APART(dialog->MinDistEdt, dialog->BridgeLbl, dialog->ContinuousButton, dialog->BridgeEdt,
+                      dialog->Label3, dialog->BitBtn4, dialog->DisPanel);
+        QVERIFY(dialog->ContinuousButton->geometry().top() > dialog->MinDistEdt->geometry().bottom());
+        QVERIFY(dialog->ContinuousButton->sizeHint().width() <= dialog->ContinuousButton->width());
+        QVERIFY(dialog->BridgeLbl->sizeHint().width() <= dialog->BridgeLbl->width());
+        QVERIFY(dialog->BitBtn4->geometry().bottom() < dialog->height());
+    }
+
+    // Two crossing lines become one path that turns at the crossing; the estimate before and after is shown.
+    void continuousPathOfACrossing()
+    {
+        auto dialog = Open(Lines({{0, 0, 100, 100}, {0, 100, 100, 0}}));
+        Press(*dialog, dialog->ContinuousButton);
+        QCOMPARE(dialog->workDrw.pathCount, 1);
+        QVERIFY(dialog->workDrw.entityCount() > 4);  // four halves and the half retraced
+        QVERIFY(PathsConsistent(dialog->workDrw));
+        QCOMPARE(recorder->Count(), 1u);
+        const RecordedMessage shown = recorder->Messages().front();
+        QCOMPARE(shown.title, std::string("Percorso continuo"));
+        QVERIFY(shown.text.starts_with("Tempo stimato prima: "));
+        QVERIFY(shown.text.find("\nTempo stimato dopo: ") != std::string::npos);
+        QCOMPARE(dialog->mode, int(TOttiSequForm::ModeIdle));
+        QCOMPARE(source.pathCount, 2);
+    }
+
     // Path 2 run backwards starts 2 mm from the end of path 1: the automatic order does so only with the option.
     void automaticOrderReversesOpenPathsOnlyWithTheOption_data()
     {

@@ -3,6 +3,8 @@
 
 #include <QCommandLineParser>
 
+#include <cmath>
+
 #include "app/desktop/commandline.h"
 #include "cli_export.h"
 #include "geometry/mymath.h"
@@ -12,8 +14,8 @@
 namespace {
 
 // What a command takes: the report option --json and the join distance --tolerance (none, required or optional),
-// --keep-directions (or not), and, with an output, the file of outputExtension (".dis" or ".bmp"; for export one of
-// several, separated by blanks).
+// --keep-directions and --bridge (or not), and, with an output, the file of outputExtension (".dis" or ".bmp"; for
+// export one of several, separated by blanks).
 enum class OptionUse { None, Required, Optional };
 
 struct CommandSpec {
@@ -23,17 +25,19 @@ struct CommandSpec {
     const char* outputExtension;  // nullptr: no output file
     OptionUse tolerance;
     bool keepDirections;
+    bool bridge;
 };
 
 constexpr CommandSpec Commands[] = {
-    {"info", CliCommand::Info, OptionUse::Required, nullptr, OptionUse::None, false},
-    {"dump", CliCommand::Dump, OptionUse::Required, nullptr, OptionUse::None, false},
-    {"convert", CliCommand::Convert, OptionUse::None, ".dis", OptionUse::None, false},
-    {"bitmap", CliCommand::Bitmap, OptionUse::None, ".bmp", OptionUse::None, false},
-    {"simplify", CliCommand::Simplify, OptionUse::None, ".dis", OptionUse::None, false},
-    {"join", CliCommand::Join, OptionUse::None, ".dis", OptionUse::Required, false},
-    {"optimise", CliCommand::Optimise, OptionUse::Optional, ".dis", OptionUse::Optional, true},
-    {"export", CliCommand::Export, OptionUse::None, ExportExtensions, OptionUse::None, false},
+    {"info", CliCommand::Info, OptionUse::Required, nullptr, OptionUse::None, false, false},
+    {"dump", CliCommand::Dump, OptionUse::Required, nullptr, OptionUse::None, false, false},
+    {"convert", CliCommand::Convert, OptionUse::None, ".dis", OptionUse::None, false, false},
+    {"bitmap", CliCommand::Bitmap, OptionUse::None, ".bmp", OptionUse::None, false, false},
+    {"simplify", CliCommand::Simplify, OptionUse::None, ".dis", OptionUse::None, false, false},
+    {"join", CliCommand::Join, OptionUse::None, ".dis", OptionUse::Required, false, false},
+    {"optimise", CliCommand::Optimise, OptionUse::Optional, ".dis", OptionUse::Optional, true, false},
+    {"export", CliCommand::Export, OptionUse::None, ExportExtensions, OptionUse::None, false, false},
+    {"continuous", CliCommand::Continuous, OptionUse::Optional, ".dis", OptionUse::Optional, false, true},
 };
 
 const char* const Description =
@@ -50,6 +54,10 @@ const char* const Description =
     "                                 order the paths for less rapid travel, open paths either way unless\n"
     "                                 --keep-directions; prints the rapid travel and the time estimate before and\n"
     "                                 after (--json: as one object)\n"
+    "  continuous [--tolerance MM] [--bridge MM] [--json] IN OUT.dis\n"
+    "                                 make each connected part one path, going back over stretches already\n"
+    "                                 stitched; --bridge joins parts up to MM apart with a line; prints the rapid\n"
+    "                                 travel and the time estimate before and after\n"
     "  export [--page A4|A3] IN OUT   export as OUT's extension says: .png, .svg, .pdf (on an A4 or A3 page)\n"
     "                                 or .bmp (the 800 x 600 bitmap)\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
@@ -82,9 +90,11 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
         return false;
     }
     const OptionUse keep = entry.keepDirections ? OptionUse::Optional : OptionUse::None;
+    const OptionUse bridge = entry.bridge ? OptionUse::Optional : OptionUse::None;
     if (!OptionFits(entry.name, "json", entry.json, parser.isSet("json"), message) ||
         !OptionFits(entry.name, "tolerance", entry.tolerance, parser.isSet("tolerance"), message) ||
-        !OptionFits(entry.name, "keep-directions", keep, parser.isSet("keep-directions"), message))
+        !OptionFits(entry.name, "keep-directions", keep, parser.isSet("keep-directions"), message) ||
+        !OptionFits(entry.name, "bridge", bridge, parser.isSet("bridge"), message))
         return false;
     request.command = entry.command;
     request.json = parser.isSet("json");
@@ -120,6 +130,20 @@ bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::s
     return true;
 }
 
+// The bridge length of --bridge: a number of at least 0 mm.
+bool ReadBridge(const QCommandLineParser& parser, CliRequest& request, std::string& message)
+{
+    if (!parser.isSet("bridge"))
+        return true;
+    const std::string text = parser.value("bridge").toStdString();
+    request.bridge = TextToDouble(text, false, true);
+    if (ConversionFailed || !(request.bridge >= 0.0) || !std::isfinite(request.bridge)) {
+        message = StrFormat("--bridge %s: lunghezza dei ponti non ammessa.", text.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message)
@@ -132,7 +156,9 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
     parser.addOption(QCommandLineOption("keep-directions", "Order the paths without running any the other way."));
     parser.addOption(QCommandLineOption("page", "Page of the PDF export: A4 (default) or A3.", "SIZE"));
-    parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join, optimise or export.");
+    parser.addOption(QCommandLineOption("bridge", "Longest bridge between parts in mm (continuous).", "MM"));
+    parser.addPositionalArgument("command",
+                                 "info, dump, convert, bitmap, simplify, join, optimise, continuous or export.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {
         message = parser.errorText().toStdString();
@@ -155,7 +181,7 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
         return ParseOutcome::UsageError;
     }
     if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message) ||
-        !ReadExportPage(parser, request, message))
+        !ReadExportPage(parser, request, message) || !ReadBridge(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }

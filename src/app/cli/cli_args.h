@@ -7,18 +7,19 @@
 
 #include "cli_load.h"
 
-enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise, Export };
+enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise, Continuous, Export };
 
 struct CliRequest {
     CliCommand command = CliCommand::Info;
     std::string input;
     DrawingFormat inputFormat = DrawingFormat::Dis;
     std::string output;           // empty for info and dump
-    bool hasTolerance = false;    // --tolerance given (join needs it, optimise may take it)
+    bool hasTolerance = false;    // --tolerance given (join needs it, optimise and continuous may take it)
     double tolerance = 0.0;       // mm, at least Epsilon
-    bool json = false;            // --json given (info and dump need it, optimise may take it)
+    bool json = false;            // --json given (info and dump need it, optimise and continuous may take it)
     bool keepDirections = false;  // --keep-directions given (optimise only)
     bool a3Page = false;          // export: the PDF on an A3 page (--page A3) rather than A4
+    double bridge = 0.0;          // mm, --bridge (continuous only): parts this near are joined; 0 for none
 };
 
 enum class ParseOutcome { Run, Help, UsageError };

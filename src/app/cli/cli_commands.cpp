@@ -1,5 +1,5 @@
-// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations; the
-// export in the formats people share is cli_export.cpp's.
+// The commands of quorvia-cli: reports, conversion, bitmap export and the path and simplification operations,
+// among them the continuous paths; the export in the formats people share is cli_export.cpp's.
 #include "cli_commands.h"
 
 #include <cstdio>
@@ -74,6 +74,20 @@ int Optimise(Drw& drawing, const CliRequest& request)
     return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
 }
 
+// Makes every connected part of the drawing one path, saves it and reports the figures before and after.
+int Continuous(Drw& drawing, const CliRequest& request)
+{
+    const OrderFigures before = FiguresOf(drawing);
+    ContinuousOptions options;
+    options.tolerance = request.hasTolerance ? request.tolerance : MachineJoinDistance();
+    options.bridge = request.bridge;
+    options.workSpeed = workSpeed;
+    options.rapidSpeed = rapidSpeed;
+    drawing.MakeContinuous(options);
+    const int saved = SaveDrawing(drawing, request.output);
+    return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
+}
+
 }  // namespace
 
 int RunCommand(const CliRequest& request)
@@ -92,6 +106,7 @@ int RunCommand(const CliRequest& request)
         return SaveDrawing(loaded.drawing, request.output);
     case CliCommand::Optimise: return Optimise(loaded.drawing, request);
     case CliCommand::Export: return ExportCommand(loaded.drawing, request);
+    case CliCommand::Continuous: return Continuous(loaded.drawing, request);
     }
     return ExitUsage;
 }

@@ -1,5 +1,5 @@
 // The reports of quorvia-cli: the summary of a drawing (info) and its entities (dump) as JSON, and what optimise
-// changed.
+// and continuous changed.
 #pragma once
 
 #include <string>
@@ -14,8 +14,8 @@ std::string InfoJson(const std::string& file, const LoadedDrawing& loaded);
 // order.
 std::string DumpJson(const Drw& drawing);
 
-// What optimise reports of a drawing: its paths, its rapid travel between paths (mm) and its machining time
-// estimate at the machine speeds (s).
+// What optimise and continuous report of a drawing: its paths, its rapid travel between paths (mm) and its machining
+// time estimate at the machine speeds (s).
 struct OrderFigures {
     int paths;
     double travel;
