@@ -42,6 +42,8 @@ const char* const Description =
     "  join --tolerance MM IN OUT.dis join paths whose ends are within MM\n"
     "  optimise [--tolerance MM] IN OUT.dis\n"
     "                                 split every path, join again (MM, default the machine's join distance)\n"
+    "A DXF input takes --spline-tolerance MM: how far the arcs that replace its curves (SPLINE, ELLIPSE)\n"
+    "may lie from them (default 0.01).\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
 
 const CommandSpec* FindCommand(const QString& name)
@@ -103,6 +105,25 @@ bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::s
     return true;
 }
 
+// The curve tolerance of --spline-tolerance: a number of at least MinCurveTolerance mm, for a DXF input.
+bool ReadCurveTolerance(const QCommandLineParser& parser, CliRequest& request, std::string& message)
+{
+    if (!parser.isSet("spline-tolerance"))
+        return true;
+    const std::string text = parser.value("spline-tolerance").toStdString();
+    if (request.inputFormat != DrawingFormat::Dxf) {
+        message = "--spline-tolerance applies to a DXF input only";
+        return false;
+    }
+    request.curveTolerance = TextToDouble(text, false, true);
+    if (ConversionFailed || !(request.curveTolerance >= MinCurveTolerance)) {
+        message = StrFormat("--spline-tolerance %s: a tolerance of at least %g mm is needed", text.c_str(),
+                            MinCurveTolerance);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message)
@@ -112,6 +133,7 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addHelpOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
+    parser.addOption(QCommandLineOption("spline-tolerance", "Largest distance in mm of the arcs from a DXF curve.", "MM"));
     parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {
@@ -129,7 +151,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
                                        : StrFormat("unknown command %s", positional[0].toStdString().c_str());
         return ParseOutcome::UsageError;
     }
-    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message))
+    if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message) ||
+        !ReadCurveTolerance(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "cli_load.h"
+#include "dxf/importdxf.h"
 
 enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise };
 
@@ -16,6 +17,7 @@ struct CliRequest {
     std::string output;         // empty for info and dump
     bool hasTolerance = false;  // --tolerance given (join needs it, optimise may take it)
     double tolerance = 0.0;     // mm, at least Epsilon
+    double curveTolerance = CurveTolerance;  // --spline-tolerance: mm, for a DXF input
 };
 
 enum class ParseOutcome { Run, Help, UsageError };

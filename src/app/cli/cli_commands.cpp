@@ -68,7 +68,7 @@ double MachineJoinDistance()
 int RunCommand(const CliRequest& request)
 {
     LoadedDrawing loaded;
-    if (!LoadDrawing(request.input, request.inputFormat, loaded))
+    if (!LoadDrawing(request.input, request.inputFormat, request.curveTolerance, loaded))
         return ExitFileError;
     switch (request.command) {
     case CliCommand::Info: return Print(InfoJson(request.input, loaded));

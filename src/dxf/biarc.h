@@ -1,0 +1,54 @@
+// The pieces of an approximation of a curve by circular arcs: plane vectors, a segment that is a line or an arc, its
+// distance to a point, and the biarc that joins two points with given tangent directions.
+#pragma once
+
+#include <cmath>
+
+// A plane point or vector (mm).
+struct Vec2 {
+    double x = 0.0, y = 0.0;
+
+    friend Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
+    friend Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
+    friend Vec2 operator*(double s, Vec2 a) { return {s * a.x, s * a.y}; }
+};
+
+inline double Dot(Vec2 a, Vec2 b)
+{
+    return a.x * b.x + a.y * b.y;
+}
+// Positive when b lies counter-clockwise of a.
+inline double Cross(Vec2 a, Vec2 b)
+{
+    return a.x * b.y - a.y * b.x;
+}
+inline double Length(Vec2 a)
+{
+    return std::hypot(a.x, a.y);
+}
+// a turned a quarter turn counter-clockwise.
+inline Vec2 LeftNormal(Vec2 a)
+{
+    return {-a.y, a.x};
+}
+
+// One entity of an approximation: the straight segment from start to end, or the arc from start to end about
+// centre, turning clockwise or not. Arcs made here sweep at most a half turn.
+struct CurveSegment {
+    Vec2 start, end;
+    Vec2 centre;  // arcs only
+    bool isArc = false;
+    bool clockwise = false;  // arcs only
+};
+
+// The distance (mm) from q to the segment: to the nearest point of a line segment; for an arc, to its circle when q
+// lies in the arc's sector, otherwise to the nearer end.
+double DistanceToSegment(const CurveSegment& segment, Vec2 q);
+
+// The two arcs from p0 to p1 that leave p0 in the direction t0, meet with one tangent at a junction and reach p1 in
+// the direction t1 (t0, t1 unit vectors). Every such junction lies on one circle through p0 and p1; the one taken
+// is the point of that circle nearest to hint (a point of the curve half way between the ends, so that the two
+// arcs follow it). An arc that turns by less than about a millionth of a radian is given as a line.
+// False, with first and second not valid, when the ends coincide, the junction falls on an end, or an arc would
+// turn by more than a quarter turn (the piece bends too much for one biarc).
+bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, Vec2 hint, CurveSegment& first, CurveSegment& second);
