@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <span>
 
 // A plane point or vector (mm).
 struct Vec2 {
@@ -24,7 +25,7 @@ inline double Cross(Vec2 a, Vec2 b)
 }
 inline double Length(Vec2 a)
 {
-    return std::hypot(a.x, a.y);
+    return std::sqrt(Dot(a, a));
 }
 // a turned a quarter turn counter-clockwise.
 inline Vec2 LeftNormal(Vec2 a)
@@ -47,8 +48,11 @@ double DistanceToSegment(const CurveSegment& segment, Vec2 q);
 
 // The two arcs from p0 to p1 that leave p0 in the direction t0, meet with one tangent at a junction and reach p1 in
 // the direction t1 (t0, t1 unit vectors). Every such junction lies on one circle through p0 and p1; the one taken
-// is the point of that circle nearest to hint (a point of the curve half way between the ends, so that the two
-// arcs follow it). An arc that turns by less than about a millionth of a radian is given as a line.
-// False, with first and second not valid, when the ends coincide, the junction falls on an end, or an arc would
-// turn by more than a quarter turn (the piece bends too much for one biarc).
-bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, Vec2 hint, CurveSegment& first, CurveSegment& second);
+// is where the curve being replaced, given by points along it in order between p0 and p1, crosses that circle
+// nearest to its middle point (so that the arcs pass through the curve there), or the point of the circle nearest
+// to that middle point when the curve does not cross it. An arc that turns by less than about a millionth of a
+// radian is given as a line.
+// False, with first and second not valid, when the ends coincide, along is empty, the junction falls on an end, or
+// an arc would turn by more than a quarter turn (the piece bends too much for one biarc).
+bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first,
+           CurveSegment& second);

@@ -1,33 +1,52 @@
-// Approximating a curve by lines and biarcs within a tolerance: each piece is tried as one line, then as one biarc,
-// and halved while neither keeps close enough.
+// Approximating a curve by lines and biarcs within a tolerance: each piece is walked in parts as long as one line or
+// one biarc keeps close enough to them, and a part never runs through a sharp turn of the curve.
 #include "dxf/curvearcs.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <span>
+#include <optional>
 
 namespace {
 
-// Points of the curve compared with a candidate, evenly spread over the piece's parameter; the middle one (the
-// hint of the biarc and the cut of the halves) is among them.
+// Points of the curve compared with a candidate, evenly spread over the part's parameter.
 constexpr int Samples = 7;
-constexpr int MiddleSample = (Samples + 1) / 2;
-constexpr int MaxDepth = 48;
-// How far inside the piece the direction is looked for where the derivative vanishes, as a part of the piece.
+// A candidate is taken when its deviation estimated from the samples is at most this part of the tolerance (the
+// estimate may fall a little short of the true deviation between the samples).
+constexpr double Safety = 0.9;
+// The next part is made as long as the deviation of the last one lets expect (a line deviates by about the square
+// of its length, a biarc by about the cube) for this part of the tolerance; after a part that keeps within tolerance it is at most MaxGrowth times
+// as long; a part that does not is tried again between MinShrink and MaxShrink times as long (Unbent times when no
+// biarc could be made). A part that keeps within tolerance is tried once more, longer, when it deviates by less
+// than the aim.
+constexpr double Aim = 0.9;
+constexpr double MaxGrowth = 4.0;
+constexpr double MaxShrink = 0.7;
+constexpr double MinShrink = 0.1;
+constexpr double Unbent = 0.5;
+// A part shorter than this part of its piece becomes a line whatever it deviates.
+constexpr double MinPart = 1e-12;
+// The curve turns sharply between two neighbouring samples when their directions differ by more than an eighth of
+// a turn (cosine below this): the part ends where it turns (found by halving to a tenth of MinPart).
+const double SharpTurn = std::sqrt(0.5);
+// How far inside the part the direction is looked for where the derivative vanishes, as a part of the part.
 constexpr double InwardStep = 1e-6;
+// A derivative counts as null (it has no direction) when moving at it over the whole part would cover less than
+// this part of the distance of the part's start from the origin (plus a millimetre): rounding leaves derivatives of
+// about that size where the curve stands still (control points that coincide).
+constexpr double NullSpeed = 1e-11;
+// Parts tried per curve without making a segment: a curve that needs more (a pathological one) has the rest of each
+// piece replaced by a line.
+constexpr long IdleTrials = 4096;
+constexpr long TrialsPerSegment = 64;
 
-// A part of one piece of the curve, with the curve at both its ends.
-struct Part {
-    std::size_t piece;
-    double t0, t1;
-    CurvePoint a, b;
-    int depth;
-};
+// Deviations are taken at the samples and half way between neighbours, where the curve is estimated from the two
+// samples' points and derivatives (a cubic through them): a bend between two samples shows there.
+constexpr int Checks = 2 * (Samples + 1) + 1;
 
-// The largest deviation over a piece from the deviations at its samples (the ends, on the curve, deviate by 0):
-// the largest sample, raised to the top of the parabola through it and its neighbours.
-double PeakDeviation(const std::array<double, Samples + 2>& d)
+// The largest deviation over a part from its deviations at the checks (the ends, on the curve, deviate by 0): the
+// largest one, raised to the top of the parabola through it and its neighbours.
+double PeakDeviation(const std::array<double, Checks>& d)
 {
     const auto k = static_cast<std::size_t>(std::max_element(d.begin(), d.end()) - d.begin());
     double peak = d[k];
@@ -40,6 +59,24 @@ double PeakDeviation(const std::array<double, Samples + 2>& d)
     return peak;
 }
 
+// One candidate part: the curve at its ends and samples, and what keeps within tolerance of it.
+struct Trial {
+    double end = 0.0;
+    std::array<CurvePoint, Samples + 2> at;
+    bool line = false;   // the chord does
+    bool biarc = false;  // halves do
+    CurveSegment halves[2];
+    double lineDeviation = HUGE_VAL;
+    double deviation = HUGE_VAL;  // of the biarc, when one could be made
+    std::optional<double> turn;   // where the curve turns sharply inside the part, if it does
+
+    bool Fits() const { return line || biarc; }
+    // The part's length in parameter per segment made.
+    double Reach(double start) const { return (end - start) / (line || !biarc ? 1 : 2); }
+};
+
+// Walks along each piece in parts: each part as long as the deviation of the part before it lets expect, shorter
+// while neither a line nor a biarc keeps within tolerance, ending where the curve turns sharply.
 class Approximation {
 public:
     Approximation(const PlaneCurve& curve, double tolerance, std::size_t maxSegments,
@@ -51,16 +88,66 @@ public:
     // Approximates piece from t0 to t1; false once more than maxSegments were made.
     bool Piece(std::size_t piece, double t0, double t1)
     {
-        stack.push_back({piece, t0, t1, curve.At(piece, t0), curve.At(piece, t1), 0});
-        while (!stack.empty()) {
-            const Part part = stack.back();
-            stack.pop_back();
-            Take(part);
+        const double minPart = (t1 - t0) * MinPart;
+        CurvePoint a = curve.At(piece, t0);
+        double step = t1 - t0;
+        double stop = t1;  // the end of the piece, or the next sharp turn before it
+        for (double t = t0; t < t1;) {
+            if (!(t < stop))
+                stop = t1;
+            Trial taken;
+            bool found = false, extended = false;
+            for (;;) {
+                if (++trials, OutOfTrials())
+                    step = stop = t1;  // no more tries: the rest of the piece becomes one line
+                // A rest shorter than a quarter of the step joins the part.
+                Trial trial;
+                Try(piece, t, stop - t < 1.25 * step ? stop : t + step, a, minPart, trial);
+                if (trial.turn && !OutOfTrials()) {
+                    stop = *trial.turn;  // parts end where the curve turns
+                    step = stop - t;
+                    continue;
+                }
+                const double length = trial.end - t;
+                const double factor = Factor(trial);
+                if (trial.Fits() || !(length > minPart) || OutOfTrials()) {
+                    if (!found || trial.Reach(t) > taken.Reach(t))
+                        taken = trial;
+                    found = true;
+                    if (extended || trial.end == stop || !(factor > 1))
+                        break;
+                    extended = true;
+                    step = length * std::min(factor, MaxGrowth);
+                } else if (found) {
+                    break;  // the longer part did not keep within tolerance: the shorter one is taken
+                } else {
+                    step = length * std::clamp(factor, MinShrink, MaxShrink);
+                }
+            }
+            if (taken.line || !taken.biarc)
+                AddLine(taken.at[Samples + 1].point);
+            else
+                AddBiarc(taken.halves);
             if (segments.size() > maxSegments)
                 return false;
+            step = taken.end - t;
+            a = taken.at[Samples + 1];
+            t = taken.end;
         }
         return true;
     }
+
+    // The length that would deviate by the aim, as a part of the trial's: the longer for the line (whose deviation
+    // grows with the square of its length) and the biarc; Unbent when neither tells.
+    double Factor(const Trial& trial) const
+    {
+        double factor = std::sqrt(Aim * tolerance / trial.lineDeviation);
+        if (std::isfinite(trial.deviation))
+            factor = std::max(factor, std::cbrt(Aim * tolerance / trial.deviation));
+        return factor >= 0 ? factor : Unbent;
+    }
+
+    bool OutOfTrials() const { return trials > IdleTrials + TrialsPerSegment * static_cast<long>(segments.size()); }
 
     // Ends the chain exactly at the curve's end.
     void Finish(Vec2 end)
@@ -70,61 +157,113 @@ public:
     }
 
 private:
-    void Take(const Part& part)
+    // Samples the part from t0 to t1 and tries a line and a biarc on it; or finds where the curve turns sharply
+    // inside it (more than minPart away from both ends).
+    void Try(std::size_t piece, double t0, double t1, const CurvePoint& a, double minPart, Trial& trial) const
     {
-        std::array<CurvePoint, Samples + 2> at;
-        at[0] = part.a;
-        at[Samples + 1] = part.b;
-        for (int j = 1; j <= Samples; ++j)
-            at[j] = curve.At(part.piece, part.t0 + (part.t1 - part.t0) * j / (Samples + 1));
+        trial.end = t1;
+        trial.at[0] = a;
+        auto at = [t0, t1](int j) { return j == Samples + 1 ? t1 : t0 + (t1 - t0) * j / (Samples + 1); };
+        for (int j = 1; j <= Samples + 1; ++j)
+            trial.at[j] = curve.At(piece, at(j));
+        const double nullSpeed = NullSpeed * (std::fabs(a.point.x) + std::fabs(a.point.y) + 1) / (t1 - t0);
+        for (CurvePoint& p : trial.at) {
+            if (!(Length(p.derivative) > nullSpeed))
+                p.derivative = Vec2{};
+        }
+        for (int j = 0; j <= Samples; ++j) {
+            if (!TurnsSharply(trial.at[j].derivative, trial.at[j + 1].derivative))
+                continue;
+            const double turn = SharpTurnBetween(piece, at(j), at(j + 1), minPart / 10);
+            if (turn > t0 + minPart && turn < t1 - minPart) {
+                trial.turn = turn;
+                return;
+            }
+        }
         CurveSegment line;
-        line.start = part.a.point;
-        line.end = part.b.point;
-        if (Deviation({&line, 1}, at) <= tolerance || part.depth >= MaxDepth) {
-            AddLine(part.b.point);
-            return;
-        }
-        CurveSegment halves[2];
-        if (Biarc(part.a.point, Direction(part, true), part.b.point, Direction(part, false), at[MiddleSample].point,
-                  halves[0], halves[1]) &&
+        line.start = a.point;
+        line.end = trial.at[Samples + 1].point;
+        const double step = (t1 - t0) / (Samples + 1);
+        trial.lineDeviation = Deviation({&line, 1}, trial.at, step);
+        trial.line = trial.lineDeviation <= Safety * tolerance;
+        std::array<Vec2, Samples> along;
+        for (int j = 0; j < Samples; ++j)
+            along[j] = trial.at[j + 1].point;
+        CurveSegment(&halves)[2] = trial.halves;
+        if (Biarc(a.point, Direction(piece, t0, t1, trial.at, true), line.end,
+                  Direction(piece, t0, t1, trial.at, false), along, halves[0], halves[1]) &&
             Length(halves[0].end - halves[0].start) >= MinSegmentLength &&
-            Length(halves[1].end - halves[1].start) >= MinSegmentLength && Deviation(halves, at) <= tolerance) {
-            halves[0].start = last;
-            segments.push_back(halves[0]);
-            segments.push_back(halves[1]);
-            last = halves[1].end;
-            return;
+            Length(halves[1].end - halves[1].start) >= MinSegmentLength) {
+            trial.deviation = Deviation(halves, trial.at, step);
+            trial.biarc = trial.deviation <= Safety * tolerance;
         }
-        const double middle = part.t0 + (part.t1 - part.t0) / 2;
-        stack.push_back({part.piece, middle, part.t1, at[MiddleSample], part.b, part.depth + 1});
-        stack.push_back({part.piece, part.t0, middle, part.a, at[MiddleSample], part.depth + 1});
     }
 
-    double Deviation(std::span<const CurveSegment> candidate, const std::array<CurvePoint, Samples + 2>& at) const
+    // Directions more than an eighth of a turn apart; a null derivative has no direction.
+    static bool TurnsSharply(Vec2 d0, Vec2 d1)
     {
-        std::array<double, Samples + 2> d{};
-        for (int j = 1; j <= Samples; ++j) {
-            d[j] = HUGE_VAL;
+        const double lengths = Length(d0) * Length(d1);
+        return lengths > 0 && Dot(d0, d1) < SharpTurn * lengths;
+    }
+
+    // Where the curve turns sharply between t0 and t1: the half that holds the larger turn is kept until the range
+    // is narrower than precision.
+    double SharpTurnBetween(std::size_t piece, double t0, double t1, double precision) const
+    {
+        Vec2 d0 = curve.At(piece, t0).derivative, d1 = curve.At(piece, t1).derivative;
+        auto cosine = [](Vec2 a, Vec2 b) {
+            const double lengths = Length(a) * Length(b);
+            return lengths > 0 ? Dot(a, b) / lengths : 1.0;
+        };
+        while (t1 - t0 > precision) {
+            const double middle = t0 + (t1 - t0) / 2;
+            if (!(middle > t0 && middle < t1))
+                break;
+            const Vec2 d = curve.At(piece, middle).derivative;
+            if (cosine(d0, d) < cosine(d, d1))
+                t1 = middle, d1 = d;
+            else
+                t0 = middle, d0 = d;
+        }
+        return t0 + (t1 - t0) / 2;
+    }
+
+    // The deviation of the candidate from the part sampled at `at` (samples step apart in the parameter).
+    double Deviation(std::span<const CurveSegment> candidate, const std::array<CurvePoint, Samples + 2>& at,
+                     double step) const
+    {
+        auto distance = [candidate](Vec2 q) {
+            double d = HUGE_VAL;
             for (const CurveSegment& s : candidate)
-                d[j] = std::min(d[j], DistanceToSegment(s, at[j].point));
+                d = std::min(d, DistanceToSegment(s, q));
+            return d;
+        };
+        std::array<double, Checks> d{};
+        for (int j = 0; j <= Samples; ++j) {
+            const Vec2 middle =
+                0.5 * (at[j].point + at[j + 1].point) + (step / 8) * (at[j].derivative - at[j + 1].derivative);
+            d[2 * j + 1] = distance(middle);
+            if (j > 0)
+                d[2 * j] = distance(at[j].point);
         }
         return PeakDeviation(d);
     }
 
-    // The unit direction of travel at the start (or end) of the part: the derivative's; where the derivative
-    // vanishes (a cusp, control points that coincide), towards a point a little inside the part; where the curve
-    // does not move there either, along the chord.
-    Vec2 Direction(const Part& part, bool atStart) const
+    // The unit direction of travel at the start (or end) of the part from t0 to t1: the derivative's; where the
+    // derivative vanishes (a cusp, control points that coincide), towards a point a little inside the part; where
+    // the curve does not move there either, along the chord.
+    Vec2 Direction(std::size_t piece, double t0, double t1, const std::array<CurvePoint, Samples + 2>& at,
+                   bool atStart) const
     {
-        const CurvePoint& p = atStart ? part.a : part.b;
+        const CurvePoint& p = atStart ? at[0] : at[Samples + 1];
         Vec2 d = p.derivative;
         if (!(Length(d) > 0)) {
-            const double step = (part.t1 - part.t0) * InwardStep;
-            const Vec2 inside = curve.At(part.piece, atStart ? part.t0 + step : part.t1 - step).point;
+            const double step = (t1 - t0) * InwardStep;
+            const Vec2 inside = curve.At(piece, atStart ? t0 + step : t1 - step).point;
             d = atStart ? inside - p.point : p.point - inside;
         }
         if (!(Length(d) > 0))
-            d = part.b.point - part.a.point;
+            d = at[Samples + 1].point - at[0].point;
         const double length = Length(d);
         return length > 0 ? (1 / length) * d : Vec2{1, 0};
     }
@@ -140,12 +279,20 @@ private:
         last = end;
     }
 
+    void AddBiarc(const CurveSegment (&halves)[2])
+    {
+        segments.push_back(halves[0]);
+        segments.back().start = last;
+        segments.push_back(halves[1]);
+        last = halves[1].end;
+    }
+
     const PlaneCurve& curve;
     const double tolerance;
     const std::size_t maxSegments;
     std::vector<CurveSegment>& segments;
-    std::vector<Part> stack;
-    Vec2 last;  // where the chain ends so far
+    Vec2 last;        // where the chain ends so far
+    long trials = 0;  // parts tried
 };
 
 }  // namespace

@@ -48,19 +48,27 @@ NurbsEvaluator::NurbsEvaluator(const NurbsCurve& curve) : curve(curve)
 {
     const std::size_t n = curve.points.size();
     for (std::size_t k = curve.degree; k < n; ++k) {
-        if (curve.knots[k] < curve.knots[k + 1]) {
-            spans.push_back(static_cast<int>(k));
+        if (!(curve.knots[k] < curve.knots[k + 1]))
+            continue;
+        // The multiplicity of the knot where this span starts is its distance to the span before it.
+        if (spans.empty() || k - static_cast<std::size_t>(spans.back()) + 1 >= static_cast<std::size_t>(curve.degree)) {
+            first.push_back(spans.size());
             cuts.push_back(curve.knots[k]);
         }
+        spans.push_back(static_cast<int>(k));
     }
+    first.push_back(spans.size());
     cuts.push_back(curve.knots[n]);
 }
 
 CurvePoint NurbsEvaluator::At(std::size_t piece, double t) const
 {
     const int p = curve.degree;
-    const int k = spans[piece];
     const double* u = curve.knots.data();
+    // The last span of the piece that starts at or before t.
+    const auto begin = spans.begin() + static_cast<std::ptrdiff_t>(first[piece]);
+    const auto end = spans.begin() + static_cast<std::ptrdiff_t>(first[piece + 1]);
+    const int k = *(std::upper_bound(begin + 1, end, t, [u](double value, int span) { return value < u[span]; }) - 1);
     // The homogeneous control points (w x, w y, w) of the span, combined level by level.
     std::array<std::array<double, 3>, MaxSplineDegree + 1> h;
     for (int j = 0; j <= p; ++j) {

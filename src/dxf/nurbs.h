@@ -25,18 +25,20 @@ struct NurbsCurve {
 // than degree times (the curve would break there), finite values and positive weights.
 bool IsValidNurbs(const NurbsCurve& curve);
 
-// The evaluation of a valid NurbsCurve, cut at its distinct knots: piece i runs from Cuts()[i] to Cuts()[i + 1].
+// The evaluation of a valid NurbsCurve, cut where its direction may jump (at knots repeated degree times, where
+// only its position is continuous): piece i runs from Cuts()[i] to Cuts()[i + 1] and spans one or more knot spans.
 class NurbsEvaluator : public PlaneCurve {
 public:
     // curve must be valid (IsValidNurbs) and outlive the evaluator.
     explicit NurbsEvaluator(const NurbsCurve& curve);
 
     const std::vector<double>& Cuts() const { return cuts; }
-    // By de Boor's algorithm on the piece's knot span, in homogeneous coordinates.
+    // By de Boor's algorithm on the knot span of the piece that holds t, in homogeneous coordinates.
     CurvePoint At(std::size_t piece, double t) const override;
 
 private:
     const NurbsCurve& curve;
     std::vector<double> cuts;
-    std::vector<int> spans;  // per piece: the index k of its knot span [knots[k], knots[k + 1])
+    std::vector<int> spans;        // the index k of each knot span [knots[k], knots[k + 1]) of positive length
+    std::vector<std::size_t> first;  // per piece: its first span in spans; then the number of spans
 };

@@ -78,8 +78,11 @@ TEST_P(EllipseArcsBiarc, TouchesTheEllipseAtBothEndsAndJoinsSmoothly)
         return (1 / Length(d)) * d;
     };
     const Vec2 p0 = point(c.t0), p1 = point(c.t1), t0 = tangent(c.t0), t1 = tangent(c.t1);
+    std::vector<Vec2> along;
+    for (int j = 1; j < 8; ++j)
+        along.push_back(point(c.t0 + (c.t1 - c.t0) * j / 8));
     CurveSegment first, second;
-    ASSERT_TRUE(Biarc(p0, t0, p1, t1, point((c.t0 + c.t1) / 2), first, second));
+    ASSERT_TRUE(Biarc(p0, t0, p1, t1, along, first, second));
     ASSERT_TRUE(first.isArc && second.isArc);
     const Vec2 m = first.end;
     EXPECT_EQ(second.start.x, m.x);
@@ -118,10 +121,11 @@ TEST(EllipseArcsBiarcFailure, FlatPieceGivesTwoLines)
 {
     // Tangent directions along the chord: no circle touches the line at both ends, the two halves are lines.
     CurveSegment first, second;
-    ASSERT_TRUE(Biarc({0, 0}, {1, 0}, {10, 0}, {1, 0}, {5, 0}, first, second));
+    const Vec2 alongX[] = {{5, 0}}, alongY[] = {{0, 5}};
+    ASSERT_TRUE(Biarc({0, 0}, {1, 0}, {10, 0}, {1, 0}, alongX, first, second));
     EXPECT_FALSE(first.isArc || second.isArc);
     EXPECT_EQ(first.end.x, 5);
-    ASSERT_TRUE(Biarc({0, 0}, {0, 1}, {0, 10}, {0, 1}, {0, 5}, first, second));
+    ASSERT_TRUE(Biarc({0, 0}, {0, 1}, {0, 10}, {0, 1}, alongY, first, second));
     EXPECT_FALSE(first.isArc || second.isArc);
 }
 
@@ -129,9 +133,10 @@ TEST(EllipseArcsBiarcFailure, PieceThatBendsTooMuchHasNoBiarc)
 {
     // A half turn from one end to the other: each arc would turn by more than a quarter turn.
     CurveSegment first, second;
-    EXPECT_FALSE(Biarc({0, 0}, {0, 1}, {0, 1}, {0, -1}, {1, 0.5}, first, second));
+    const Vec2 halfTurn[] = {{1, 0.5}}, loop[] = {{4, 4}};
+    EXPECT_FALSE(Biarc({0, 0}, {0, 1}, {0, 1}, {0, -1}, halfTurn, first, second));
     // Coinciding ends.
-    EXPECT_FALSE(Biarc({3, 3}, {1, 0}, {3, 3}, {0, 1}, {4, 4}, first, second));
+    EXPECT_FALSE(Biarc({3, 3}, {1, 0}, {3, 3}, {0, 1}, loop, first, second));
 }
 
 }  // namespace
