@@ -12,6 +12,7 @@ struct Vec2 {
     friend Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
     friend Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
     friend Vec2 operator*(double s, Vec2 a) { return {s * a.x, s * a.y}; }
+    friend bool operator==(Vec2, Vec2) = default;
 };
 
 inline double Dot(Vec2 a, Vec2 b)

@@ -13,10 +13,10 @@ namespace {
 
 constexpr int SplineClosed = 1;  // group 70: the curve closes on itself
 
-// The groups of a SPLINE as read. A count not given is -1.
+// The groups of a SPLINE as read.
 struct SplineGroups {
     int flags = 0, degree = 0;
-    int knotCount = -1, pointCount = -1, fitCount = -1;
+    std::optional<int> knotCount, pointCount, fitCount;  // as the groups 72, 73, 74 say
     std::vector<double> knots, weights, pointX, pointY, fitX, fitY;
     Vec2 start, end;  // directions at the start and end of a fit-point spline
     bool hasStart = false, hasEnd = false;
@@ -47,7 +47,9 @@ bool Points(const std::vector<double>& x, const std::vector<double>& y, std::vec
 // that do not pair up, or a curve that is not valid.
 bool SplineCurve(const SplineGroups& g, NurbsCurve& curve)
 {
-    auto counted = [](int count, std::size_t values) { return count < 0 || static_cast<std::size_t>(count) == values; };
+    auto counted = [](std::optional<int> count, std::size_t values) {
+        return !count || (*count >= 0 && static_cast<std::size_t>(*count) == values);
+    };
     if (g.tooMany || !counted(g.knotCount, g.knots.size()) || !counted(g.pointCount, g.pointX.size()) ||
         !counted(g.fitCount, g.fitX.size()))
         return false;
