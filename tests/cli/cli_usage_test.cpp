@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"JoinWithToleranceZero", {"join", "--tolerance", "0", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithNegativeTolerance", {"join", "--tolerance=-1", "a.dxf", "b.dis"}},
                       UsageCase{"JoinWithToleranceNotANumber", {"join", "--tolerance", "abc", "a.dxf", "b.dis"}},
-                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}}),
+                      UsageCase{"OptimiseWithEmptyTolerance", {"optimise", "--tolerance", "", "a.dxf", "b.dis"}},
+                      UsageCase{"SplineToleranceZero", {"info", "--json", "--spline-tolerance", "0", "a.dxf"}},
+                      UsageCase{"SplineToleranceNotANumber", {"info", "--json", "--spline-tolerance=fine", "a.dxf"}},
+                      UsageCase{"SplineToleranceOnDrawingFile",
+                                {"convert", "--spline-tolerance", "0.1", "a.dis", "b.dis"}}),
     [](const ::testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.what); });
 
 TEST(CliUsageHelp, PrintsTheCommandsAndExitsWithZero)
