@@ -37,22 +37,32 @@ bool ArcWithTangent(Vec2 a, Vec2 b, Vec2 t, bool atStart, CurveSegment& segment)
 
 }  // namespace
 
-double DistanceToSegment(const CurveSegment& segment, Vec2 q)
+SegmentDistance::SegmentDistance(const CurveSegment& segment) : start(segment.start), end(segment.end)
 {
-    if (!segment.isArc) {
-        const Vec2 d = segment.end - segment.start;
-        const double squared = Dot(d, d);
-        const double f = squared > 0 ? std::clamp(Dot(q - segment.start, d) / squared, 0.0, 1.0) : 0.0;
-        return Length(q - (segment.start + f * d));
+    if (segment.isArc) {
+        centre = segment.centre;
+        along = start - centre;
+        toEnd = end - centre;
+        scale = Length(along);
+        sense = segment.clockwise ? -1.0 : 1.0;
+    } else {
+        along = end - start;
+        const double squared = Dot(along, along);
+        scale = squared > 0 ? 1 / squared : 0.0;
     }
-    const Vec2 a = segment.start - segment.centre;
-    const Vec2 b = segment.end - segment.centre;
-    const Vec2 v = q - segment.centre;
-    // The sector of an arc of at most a half turn: v lies between a and b in the arc's direction.
-    const double sense = segment.clockwise ? -1.0 : 1.0;
-    if (sense * Cross(a, v) >= 0 && sense * Cross(v, b) >= 0)
-        return std::fabs(Length(v) - Length(a));
-    return std::min(Length(q - segment.start), Length(q - segment.end));
+}
+
+double SegmentDistance::operator()(Vec2 q) const
+{
+    if (sense == 0) {
+        const double f = std::clamp(Dot(q - start, along) * scale, 0.0, 1.0);
+        return Length(q - (start + f * along));
+    }
+    // The sector of an arc of at most a half turn: q lies between its ends in the arc's direction.
+    const Vec2 v = q - centre;
+    if (sense * Cross(along, v) >= 0 && sense * Cross(v, toEnd) >= 0)
+        return std::fabs(Length(v) - scale);
+    return std::min(Length(q - start), Length(q - end));
 }
 
 bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first,

@@ -43,9 +43,25 @@ struct CurveSegment {
     bool clockwise = false;  // arcs only
 };
 
-// The distance (mm) from q to the segment: to the nearest point of a line segment; for an arc, to its circle when q
-// lies in the arc's sector, otherwise to the nearer end.
-double DistanceToSegment(const CurveSegment& segment, Vec2 q);
+// The distance (mm) from a point to a segment: to the nearest point of a line segment; for an arc, to its circle
+// when the point lies in the arc's sector, otherwise to the nearer end. Prepared once for many points.
+class SegmentDistance {
+public:
+    explicit SegmentDistance(const CurveSegment& segment);
+    double operator()(Vec2 q) const;
+
+private:
+    Vec2 start, end;
+    Vec2 along;           // line: end - start; arc: start - centre
+    double scale;         // line: 1 / |along|^2 (0 for a null line); arc: the radius
+    Vec2 centre, toEnd;   // arc: its centre, end - centre
+    double sense = 0.0;   // arc: 1 counter-clockwise, -1 clockwise; 0 for a line
+};
+
+inline double DistanceToSegment(const CurveSegment& segment, Vec2 q)
+{
+    return SegmentDistance(segment)(q);
+}
 
 // The two arcs from p0 to p1 that leave p0 in the direction t0, meet with one tangent at a junction and reach p1 in
 // the direction t1 (t0, t1 unit vectors). Every such junction lies on one circle through p0 and p1; the one taken

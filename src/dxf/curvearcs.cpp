@@ -29,6 +29,8 @@ constexpr double MinPart = 1e-12;
 // The curve turns sharply between two neighbouring samples when their directions differ by more than an eighth of
 // a turn (cosine below this): the part ends where it turns (found by halving to a tenth of MinPart).
 const double SharpTurn = std::sqrt(0.5);
+// A line whose middle sample lies more than this many tolerances off is not looked at more closely.
+constexpr double HopelessLine = 4.0;
 // How far inside the part the direction is looked for where the derivative vanishes, as a part of the part.
 constexpr double InwardStep = 1e-6;
 // A derivative counts as null (it has no direction) when moving at it over the whole part would cover less than
@@ -168,7 +170,7 @@ private:
             trial.at[j] = curve.At(piece, at(j));
         const double nullSpeed = NullSpeed * (std::fabs(a.point.x) + std::fabs(a.point.y) + 1) / (t1 - t0);
         for (CurvePoint& p : trial.at) {
-            if (!(Length(p.derivative) > nullSpeed))
+            if (!(Dot(p.derivative, p.derivative) > nullSpeed * nullSpeed))
                 p.derivative = Vec2{};
         }
         for (int j = 0; j <= Samples; ++j) {
@@ -184,7 +186,9 @@ private:
         line.start = a.point;
         line.end = trial.at[Samples + 1].point;
         const double step = (t1 - t0) / (Samples + 1);
-        trial.lineDeviation = Deviation({&line, 1}, trial.at, step);
+        // A line whose middle sample lies far off would not do: its deviation is not worked out further.
+        const double middle = DistanceToSegment(line, trial.at[(Samples + 1) / 2].point);
+        trial.lineDeviation = middle > HopelessLine * tolerance ? middle : Deviation({&line, 1}, trial.at, step);
         trial.line = trial.lineDeviation <= Safety * tolerance;
         std::array<Vec2, Samples> along;
         for (int j = 0; j < Samples; ++j)
@@ -202,8 +206,8 @@ private:
     // Directions more than an eighth of a turn apart; a null derivative has no direction.
     static bool TurnsSharply(Vec2 d0, Vec2 d1)
     {
-        const double lengths = Length(d0) * Length(d1);
-        return lengths > 0 && Dot(d0, d1) < SharpTurn * lengths;
+        const double squares = Dot(d0, d0) * Dot(d1, d1), dot = Dot(d0, d1);
+        return squares > 0 && (dot < 0 || dot * dot < SharpTurn * SharpTurn * squares);
     }
 
     // Where the curve turns sharply between t0 and t1: the half that holds the larger turn is kept until the range
@@ -232,11 +236,10 @@ private:
     double Deviation(std::span<const CurveSegment> candidate, const std::array<CurvePoint, Samples + 2>& at,
                      double step) const
     {
-        auto distance = [candidate](Vec2 q) {
-            double d = HUGE_VAL;
-            for (const CurveSegment& s : candidate)
-                d = std::min(d, DistanceToSegment(s, q));
-            return d;
+        std::array<SegmentDistance, 2> prepared{SegmentDistance(candidate[0]),
+                                                SegmentDistance(candidate[candidate.size() - 1])};
+        auto distance = [&prepared, n = candidate.size()](Vec2 q) {
+            return n == 1 ? prepared[0](q) : std::min(prepared[0](q), prepared[1](q));
         };
         std::array<double, Checks> d{};
         for (int j = 0; j <= Samples; ++j) {

@@ -44,18 +44,83 @@ bool IsValidNurbs(const NurbsCurve& curve)
     return true;
 }
 
-NurbsEvaluator::NurbsEvaluator(const NurbsCurve& curve) : curve(curve)
+namespace {
+
+using Homogeneous = std::array<double, 3>;
+
+// The Bezier points of knot span k: the blossoms of the curve at its ends, u[k] repeated degree - i times and
+// u[k + 1] i times for the i-th, each by de Boor's algorithm with the r-th argument on its r-th level.
+void BezierPoints(const NurbsCurve& c, int k, std::array<Homogeneous, MaxSplineDegree + 1>& bezier)
 {
+    const int p = c.degree;
+    const double* u = c.knots.data();
+    std::array<Homogeneous, MaxSplineDegree + 1> control;
+    for (int j = 0; j <= p; ++j) {
+        const int i = k - p + j;
+        const double w = c.weights.empty() ? 1.0 : c.weights[i];
+        control[j] = {w * c.points[i].x, w * c.points[i].y, w};
+    }
+    for (int b = 0; b <= p; ++b) {
+        std::array<Homogeneous, MaxSplineDegree + 1> h;
+        std::copy(control.begin(), control.begin() + p + 1, h.begin());
+        for (int r = 1; r <= p; ++r) {
+            const double t = r <= p - b ? u[k] : u[k + 1];
+            for (int j = p; j >= r; --j) {
+                const int i = k - p + j;
+                const double a = (t - u[i]) / (u[i + p + 1 - r] - u[i]);
+                for (int m = 0; m < 3; ++m)
+                    h[j][m] = (1 - a) * h[j - 1][m] + a * h[j][m];
+            }
+        }
+        bezier[b] = h[p];
+    }
+}
+
+// The binomial coefficients C(n, k) for n up to MaxSplineDegree (Pascal's triangle).
+using Binomials = std::array<std::array<double, MaxSplineDegree + 1>, MaxSplineDegree + 1>;
+
+Binomials PascalTriangle()
+{
+    Binomials c{};
+    for (int n = 0; n <= MaxSplineDegree; ++n) {
+        c[n][0] = c[n][n] = 1;
+        for (int k = 1; k < n; ++k)
+            c[n][k] = c[n - 1][k - 1] + c[n - 1][k];
+    }
+    return c;
+}
+
+}  // namespace
+
+NurbsEvaluator::NurbsEvaluator(const NurbsCurve& curve) : degree(curve.degree), rational(!curve.weights.empty())
+{
+    static const Binomials binomial = PascalTriangle();
+    const int p = degree;
     const std::size_t n = curve.points.size();
-    for (std::size_t k = curve.degree; k < n; ++k) {
-        if (!(curve.knots[k] < curve.knots[k + 1]))
+    int previous = -1;
+    for (std::size_t k = p; k < n; ++k) {
+        const double u0 = curve.knots[k], u1 = curve.knots[k + 1];
+        if (!(u0 < u1))
             continue;
         // The multiplicity of the knot where this span starts is its distance to the span before it.
-        if (spans.empty() || k - static_cast<std::size_t>(spans.back()) + 1 >= static_cast<std::size_t>(curve.degree)) {
+        if (previous < 0 || static_cast<int>(k) - previous + 1 >= p) {
             first.push_back(spans.size());
-            cuts.push_back(curve.knots[k]);
+            cuts.push_back(u0);
         }
-        spans.push_back(static_cast<int>(k));
+        previous = static_cast<int>(k);
+        // The span's Bezier points, then their power form.
+        std::array<Homogeneous, MaxSplineDegree + 1> bezier;
+        BezierPoints(curve, static_cast<int>(k), bezier);
+        spans.push_back({u0, 1 / (u1 - u0), coefficients.size()});
+        for (int j = 0; j <= p; ++j) {
+            Homogeneous c{0, 0, 0};
+            for (int i = 0; i <= j; ++i) {
+                const double factor = binomial[p][j] * binomial[j][i] * ((j - i) % 2 ? -1 : 1);
+                for (int m = 0; m < 3; ++m)
+                    c[m] += factor * bezier[i][m];
+            }
+            coefficients.push_back(c);
+        }
     }
     first.push_back(spans.size());
     cuts.push_back(curve.knots[n]);
@@ -63,35 +128,30 @@ NurbsEvaluator::NurbsEvaluator(const NurbsCurve& curve) : curve(curve)
 
 CurvePoint NurbsEvaluator::At(std::size_t piece, double t) const
 {
-    const int p = curve.degree;
-    const double* u = curve.knots.data();
-    // The last span of the piece that starts at or before t.
-    const auto begin = spans.begin() + static_cast<std::ptrdiff_t>(first[piece]);
-    const auto end = spans.begin() + static_cast<std::ptrdiff_t>(first[piece + 1]);
-    const int k = *(std::upper_bound(begin + 1, end, t, [u](double value, int span) { return value < u[span]; }) - 1);
-    // The homogeneous control points (w x, w y, w) of the span, combined level by level.
-    std::array<std::array<double, 3>, MaxSplineDegree + 1> h;
-    for (int j = 0; j <= p; ++j) {
-        const int i = k - p + j;
-        const double w = curve.weights.empty() ? 1.0 : curve.weights[i];
-        h[j] = {w * curve.points[i].x, w * curve.points[i].y, w};
+    // The span of the piece that holds t: the one used last when it does (the curve is mostly walked along),
+    // otherwise the last one that starts at or before t.
+    const std::size_t begin = first[piece], end = first[piece + 1];
+    std::size_t k = recent;
+    if (!(k >= begin && k < end && spans[k].start <= t && (k + 1 == end || t < spans[k + 1].start))) {
+        k = static_cast<std::size_t>(std::upper_bound(spans.begin() + static_cast<std::ptrdiff_t>(begin + 1),
+                                                      spans.begin() + static_cast<std::ptrdiff_t>(end), t,
+                                                      [](double value, const Span& s) { return value < s.start; }) -
+                                     spans.begin()) -
+            1;
+        recent = k;
     }
-    std::array<double, 3> derivative{};
-    for (int r = 1; r <= p; ++r) {
-        if (r == p) {
-            // The last step blends two points; their difference gives the derivative.
-            const double scale = p / (u[k + 1] - u[k]);
-            for (int c = 0; c < 3; ++c)
-                derivative[c] = scale * (h[p][c] - h[p - 1][c]);
-        }
-        for (int j = p; j >= r; --j) {
-            const int i = k - p + j;
-            const double a = (t - u[i]) / (u[i + p + 1 - r] - u[i]);
-            for (int c = 0; c < 3; ++c)
-                h[j][c] = (1 - a) * h[j - 1][c] + a * h[j][c];
-        }
+    const Span& span = spans[k];
+    const double s = (t - span.start) * span.scale;
+    const Homogeneous* c = coefficients.data() + span.coefficients;
+    // Horner's scheme for the value and the derivative together.
+    double x = c[degree][0], y = c[degree][1], w = c[degree][2], dx = 0, dy = 0, dw = 0;
+    for (int j = degree - 1; j >= 0; --j) {
+        dx = dx * s + x, dy = dy * s + y, dw = dw * s + w;
+        x = x * s + c[j][0], y = y * s + c[j][1], w = w * s + c[j][2];
     }
-    const double w = h[p][2];
-    const Vec2 point{h[p][0] / w, h[p][1] / w};
-    return {point, {(derivative[0] - point.x * derivative[2]) / w, (derivative[1] - point.y * derivative[2]) / w}};
+    dx *= span.scale, dy *= span.scale, dw *= span.scale;
+    if (!rational)
+        return {{x, y}, {dx, dy}};
+    const Vec2 point{x / w, y / w};
+    return {point, {(dx - point.x * dw) / w, (dy - point.y * dw) / w}};
 }

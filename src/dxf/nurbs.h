@@ -2,6 +2,7 @@
 // evaluation, piece by piece between distinct knots, for the approximation by arcs.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -25,20 +26,31 @@ struct NurbsCurve {
 // than degree times (the curve would break there), finite values and positive weights.
 bool IsValidNurbs(const NurbsCurve& curve);
 
-// The evaluation of a valid NurbsCurve, cut where its direction may jump (at knots repeated degree times, where
-// only its position is continuous): piece i runs from Cuts()[i] to Cuts()[i + 1] and spans one or more knot spans.
+// The evaluation of a valid NurbsCurve, cut where its direction may jump (at knots repeated degree - 1 times or
+// more, where its curvature may jump too): piece i runs from Cuts()[i] to Cuts()[i + 1] and spans one or more knot
+// spans. Each knot span is turned into a polynomial once (its Bezier points found by de Boor's algorithm on the
+// span's ends, then expanded in powers of the span's own parameter), so that a point costs one Horner evaluation.
 class NurbsEvaluator : public PlaneCurve {
 public:
-    // curve must be valid (IsValidNurbs) and outlive the evaluator.
+    // curve must be valid (IsValidNurbs).
     explicit NurbsEvaluator(const NurbsCurve& curve);
 
     const std::vector<double>& Cuts() const { return cuts; }
-    // By de Boor's algorithm on the knot span of the piece that holds t, in homogeneous coordinates.
     CurvePoint At(std::size_t piece, double t) const override;
 
 private:
-    const NurbsCurve& curve;
+    // One knot span [start, start + 1 / scale) as a polynomial of s = (t - start) * scale, its coefficients in
+    // homogeneous coordinates (w x, w y, w), lowest power first.
+    struct Span {
+        double start, scale;
+        std::size_t coefficients;  // index of the first in coefficients
+    };
+
+    int degree;
+    bool rational;
     std::vector<double> cuts;
-    std::vector<int> spans;        // the index k of each knot span [knots[k], knots[k + 1]) of positive length
-    std::vector<std::size_t> first;  // per piece: its first span in spans; then the number of spans
+    std::vector<Span> spans;
+    std::vector<std::array<double, 3>> coefficients;  // degree + 1 per span
+    std::vector<std::size_t> first;                   // per piece: its first span; then the number of spans
+    mutable std::size_t recent = 0;                   // the span of the last evaluation
 };
