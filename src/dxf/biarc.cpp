@@ -65,8 +65,7 @@ double SegmentDistance::operator()(Vec2 q) const
     return std::min(Length(q - start), Length(q - end));
 }
 
-bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first,
-           CurveSegment& second)
+bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first, CurveSegment& second)
 {
     const Vec2 v = p1 - p0;
     const double chord = Length(v);

@@ -52,10 +52,10 @@ public:
 
 private:
     Vec2 start, end;
-    Vec2 along;           // line: end - start; arc: start - centre
-    double scale;         // line: 1 / |along|^2 (0 for a null line); arc: the radius
-    Vec2 centre, toEnd;   // arc: its centre, end - centre
-    double sense = 0.0;   // arc: 1 counter-clockwise, -1 clockwise; 0 for a line
+    Vec2 along;          // line: end - start; arc: start - centre
+    double scale;        // line: 1 / |along|^2 (0 for a null line); arc: the radius
+    Vec2 centre, toEnd;  // arc: its centre, end - centre
+    double sense = 0.0;  // arc: 1 counter-clockwise, -1 clockwise; 0 for a line
 };
 
 inline double DistanceToSegment(const CurveSegment& segment, Vec2 q)
@@ -71,5 +71,4 @@ inline double DistanceToSegment(const CurveSegment& segment, Vec2 q)
 // radian is given as a line.
 // False, with first and second not valid, when the ends coincide, along is empty, the junction falls on an end, or
 // an arc would turn by more than a quarter turn (the piece bends too much for one biarc).
-bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first,
-           CurveSegment& second);
+bool Biarc(Vec2 p0, Vec2 t0, Vec2 p1, Vec2 t1, std::span<const Vec2> along, CurveSegment& first, CurveSegment& second);

@@ -15,10 +15,10 @@ constexpr int Samples = 7;
 // estimate may fall a little short of the true deviation between the samples).
 constexpr double Safety = 0.9;
 // The next part is made as long as the deviation of the last one lets expect (a line deviates by about the square
-// of its length, a biarc by about the cube) for this part of the tolerance; after a part that keeps within tolerance it is at most MaxGrowth times
-// as long; a part that does not is tried again between MinShrink and MaxShrink times as long (Unbent times when no
-// biarc could be made). A part that keeps within tolerance is tried once more, longer, when it deviates by less
-// than the aim.
+// of its length, a biarc by about the cube) for this part of the tolerance; after a part that keeps within tolerance it
+// is at most MaxGrowth times as long; a part that does not is tried again between MinShrink and MaxShrink times as long
+// (Unbent times when no biarc could be made). A part that keeps within tolerance is tried once more, longer, when it
+// deviates by less than the aim.
 constexpr double Aim = 0.9;
 constexpr double MaxGrowth = 4.0;
 constexpr double MaxShrink = 0.7;

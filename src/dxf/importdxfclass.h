@@ -205,11 +205,11 @@ private:
     // item, and its effects on the import's counters. Reading the block again gives the same whenever no
     // refusal can occur, since the reading depends on nothing else but the file.
     struct BlockReading {
-        std::vector<Entity> entities;  // sequence: path number minus that of the block's first item
-        int items = 0;                 // items converted (path numbers taken)
-        int emptyInside = 0;           // nested expansions that added nothing
-        int depthBelow = 0;            // levels of nested expansion below the block
-        std::vector<int> nested;       // the blocks expanded inside it, each once
+        std::vector<Entity> entities;        // sequence: path number minus that of the block's first item
+        int items = 0;                       // items converted (path numbers taken)
+        int emptyInside = 0;                 // nested expansions that added nothing
+        int depthBelow = 0;                  // levels of nested expansion below the block
+        std::vector<int> nested;             // the blocks expanded inside it, each once
         std::map<std::string, int> skipped;  // entities passed over in it, per kind
     };
     // The state a reading of a block starts from, to tell what the reading did.
@@ -217,8 +217,8 @@ private:
         int first = 0;  // the block's first entity in the drawing
         int item = 0;   // path number of the block's first item
         int refused = 0, emptyExpansions = 0, deepest = 0;
-        std::size_t nestedFloor = 0;  // the enclosing reading's start in nestedBlocks
-        std::size_t placedRanges = 0;           // the size of placed
+        std::size_t nestedFloor = 0;         // the enclosing reading's start in nestedBlocks
+        std::size_t placedRanges = 0;        // the size of placed
         std::map<std::string, int> skipped;  // skipped before the reading
     };
     ReadingStart BeginReading();

@@ -26,8 +26,7 @@ bool IsValidNurbs(const NurbsCurve& curve)
     if (!std::all_of(u.begin(), u.end(), [](double k) { return std::isfinite(k); }) ||
         !std::is_sorted(u.begin(), u.end()) || !(u[p] < u[n]) ||
         !std::all_of(curve.points.begin(), curve.points.end(), Finite) ||
-        !std::all_of(curve.weights.begin(), curve.weights.end(),
-                     [](double w) { return w > 0 && std::isfinite(w); }))
+        !std::all_of(curve.weights.begin(), curve.weights.end(), [](double w) { return w > 0 && std::isfinite(w); }))
         return false;
     // A knot inside the range repeated more than degree times: the index of each span minus that of the span
     // before it is the multiplicity of the knot between them.

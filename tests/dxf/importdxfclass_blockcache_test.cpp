@@ -186,9 +186,9 @@ TEST_F(ImportDxfClassBlockCache, SplinesAreApproximatedWhereEachInsertPutsThemAn
         const std::string leaf = Line(0, 0, 5, 0) + spline + Pair(0, "TEXT") + Pair(1, "x");
         const std::string plain = Line(0, 0, 1, 1) + Pair(0, "HATCH") + InsertText({"LEAF", 2, 2, 1, 1, 45});
         std::string entities;
-        for (const Insert& insert : {Insert{"LEAF", 10, 10, 1, 1, 0}, Insert{"LEAF", 30, 10, -1, 1, 0},
-                                     Insert{"LEAF", 50, 10, 3, 0.5, 20}, Insert{"PLAIN", 0, 40, 1, 1, 0},
-                                     Insert{"PLAIN", 20, 40, 2, 2, 90}})
+        for (const Insert& insert :
+             {Insert{"LEAF", 10, 10, 1, 1, 0}, Insert{"LEAF", 30, 10, -1, 1, 0}, Insert{"LEAF", 50, 10, 3, 0.5, 20},
+              Insert{"PLAIN", 0, 40, 1, 1, 0}, Insert{"PLAIN", 20, 40, 2, 2, 90}})
             entities += InsertText(insert);
         return Dxf(Block("LEAF", 0, 0, leaf, selfInsert) + Block("PLAIN", 0, 0, plain, selfInsert), entities);
     });

@@ -85,11 +85,12 @@ TEST_F(ImportDxfClassSpline, CurveDrawingGivesOnePathPerSplineAlongItsCurve)
     EXPECT_LT(Length(closed.front().start - closed.back().end), 1e-9);
     // The circle of radius 25 about (150, 50) as a rational quadratic: arcs on it.
     const double h = Read(std::sqrt(0.5));
-    ExpectPathFollows(d, 2,
-                      {2,
-                       {0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 4},
-                       {{175, 50}, {175, 75}, {150, 75}, {125, 75}, {125, 50}, {125, 25}, {150, 25}, {175, 25}, {175, 50}},
-                       {1, h, 1, h, 1, h, 1, h, 1}});
+    ExpectPathFollows(
+        d, 2,
+        {2,
+         {0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 4},
+         {{175, 50}, {175, 75}, {150, 75}, {125, 75}, {125, 50}, {125, 25}, {150, 25}, {175, 25}, {175, 50}},
+         {1, h, 1, h, 1, h, 1, h, 1}});
     for (const CurveSegment& s : SegmentsOfPath(d, 2)) {
         EXPECT_TRUE(s.isArc);
         EXPECT_NEAR(Length(s.start - Vec2{150, 50}), 25, CurveTolerance);
@@ -112,8 +113,7 @@ Vec2 Place(Vec2 p, double sx, double sy, double degrees, Vec2 at)
 {
     const double r = degrees * 3.141592653589793 / 180;
     const Vec2 scaled{p.x * sx, p.y * sy};
-    return Vec2{scaled.x * std::cos(r) - scaled.y * std::sin(r), scaled.x * std::sin(r) + scaled.y * std::cos(r)} +
-           at;
+    return Vec2{scaled.x * std::cos(r) - scaled.y * std::sin(r), scaled.x * std::sin(r) + scaled.y * std::cos(r)} + at;
 }
 
 TEST_F(ImportDxfClassSpline, SplinesInNestedMirroredAndStretchedInsertsFollowTheirPlacedCurves)
@@ -126,8 +126,7 @@ TEST_F(ImportDxfClassSpline, SplinesInNestedMirroredAndStretchedInsertsFollowThe
     ExpectWellFormed(d);
     EXPECT_EQ(r.warnings, 0);
     ASSERT_EQ(d.pathCount, 21);
-    const std::vector<Vec2> petal{{0, 0},  {8, 4},    {16, 14},  {12, 26}, {0, 30},
-                                  {-12, 26}, {-16, 14}, {-8, 4}, {0, 0}};
+    const std::vector<Vec2> petal{{0, 0}, {8, 4}, {16, 14}, {12, 26}, {0, 30}, {-12, 26}, {-16, 14}, {-8, 4}, {0, 0}};
     const std::vector<Vec2> stem{{0, 0}, {3, -15}, {-4, -30}, {2, -50}};
     struct Flower {
         double sx, sy, degrees;
@@ -208,8 +207,9 @@ std::string Spline(const std::string& groups)
     return "0\nSPLINE\n8\nS\n" + groups;
 }
 
-const std::string Valid = "70\n8\n71\n3\n72\n8\n73\n4\n40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n"
-                          "10\n0\n20\n0\n10\n10\n20\n10\n10\n20\n20\n0\n10\n30\n20\n10\n";
+const std::string Valid =
+    "70\n8\n71\n3\n72\n8\n73\n4\n40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n"
+    "10\n0\n20\n0\n10\n10\n20\n10\n10\n20\n20\n0\n10\n30\n20\n10\n";
 
 struct MalformedCase {
     const char* name;
@@ -246,37 +246,35 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImportDxfClassSplineMalformed,
-    ::testing::Values(MalformedCase{"NoGroups", Spline("")}, MalformedCase{"OnlyFlags", Spline("70\n8\n71\n3\n")},
-                      MalformedCase{"DegreeZero", Spline(Replaced(Valid, "71\n3\n", "71\n0\n"))},
-                      MalformedCase{"DegreeNegative", Spline(Replaced(Valid, "71\n3\n", "71\n-3\n"))},
-                      MalformedCase{"DegreeAboveTheLimit", Spline(Replaced(Valid, "71\n3\n", "71\n17\n"))},
-                      MalformedCase{"TooFewControlPoints",
-                                    Spline("71\n3\n40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n"
-                                           "10\n0\n20\n0\n10\n1\n20\n1\n10\n2\n20\n0\n")},
-                      MalformedCase{"KnotMissing",
-                                    Spline(Replaced(Replaced(Valid, "72\n8\n", "72\n7\n"), "40\n0\n40\n0\n40\n0\n40\n0\n",
-                                                    "40\n0\n40\n0\n40\n0\n"))},
-                      MalformedCase{"KnotsDecreasing", Spline(Replaced(Valid, "40\n1\n40\n1\n40\n1\n40\n1\n",
-                                                                       "40\n1\n40\n0.5\n40\n1\n40\n1\n"))},
-                      MalformedCase{"WeightZero", Spline(Valid + "41\n1\n41\n0\n41\n1\n41\n1\n")},
-                      MalformedCase{"WeightNegative", Spline(Valid + "41\n1\n41\n-2\n41\n1\n41\n1\n")},
-                      MalformedCase{"WeightsFewerThanPoints", Spline(Valid + "41\n2\n41\n2\n")},
-                      MalformedCase{"ValueThatDoesNotConvert", Spline(Replaced(Valid, "10\n30\n", "10\nventi\n"))},
-                      MalformedCase{"KnotCountThatLies", Spline(Replaced(Valid, "72\n8\n", "72\n2147483647\n"))},
-                      MalformedCase{"PointCountThatLies", Spline(Replaced(Valid, "73\n4\n", "73\n-1\n"))},
-                      MalformedCase{"XWithoutY", Spline(Valid + "10\n40\n")},
-                      MalformedCase{"OneFitPoint", Spline("70\n8\n71\n3\n74\n1\n11\n5\n21\n5\n")},
-                      MalformedCase{"FitPointsThatCoincide", Spline("71\n3\n11\n5\n21\n5\n11\n5\n21\n5\n")},
-                      MalformedCase{"FitCountThatLies", Spline("71\n3\n74\n3\n11\n0\n21\n0\n11\n5\n21\n5\n")}),
+    ::testing::Values(
+        MalformedCase{"NoGroups", Spline("")}, MalformedCase{"OnlyFlags", Spline("70\n8\n71\n3\n")},
+        MalformedCase{"DegreeZero", Spline(Replaced(Valid, "71\n3\n", "71\n0\n"))},
+        MalformedCase{"DegreeNegative", Spline(Replaced(Valid, "71\n3\n", "71\n-3\n"))},
+        MalformedCase{"DegreeAboveTheLimit", Spline(Replaced(Valid, "71\n3\n", "71\n17\n"))},
+        MalformedCase{"TooFewControlPoints", Spline("71\n3\n40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n"
+                                                    "10\n0\n20\n0\n10\n1\n20\n1\n10\n2\n20\n0\n")},
+        MalformedCase{"KnotMissing", Spline(Replaced(Replaced(Valid, "72\n8\n", "72\n7\n"),
+                                                     "40\n0\n40\n0\n40\n0\n40\n0\n", "40\n0\n40\n0\n40\n0\n"))},
+        MalformedCase{"KnotsDecreasing",
+                      Spline(Replaced(Valid, "40\n1\n40\n1\n40\n1\n40\n1\n", "40\n1\n40\n0.5\n40\n1\n40\n1\n"))},
+        MalformedCase{"WeightZero", Spline(Valid + "41\n1\n41\n0\n41\n1\n41\n1\n")},
+        MalformedCase{"WeightNegative", Spline(Valid + "41\n1\n41\n-2\n41\n1\n41\n1\n")},
+        MalformedCase{"WeightsFewerThanPoints", Spline(Valid + "41\n2\n41\n2\n")},
+        MalformedCase{"ValueThatDoesNotConvert", Spline(Replaced(Valid, "10\n30\n", "10\nventi\n"))},
+        MalformedCase{"KnotCountThatLies", Spline(Replaced(Valid, "72\n8\n", "72\n2147483647\n"))},
+        MalformedCase{"PointCountThatLies", Spline(Replaced(Valid, "73\n4\n", "73\n-1\n"))},
+        MalformedCase{"XWithoutY", Spline(Valid + "10\n40\n")},
+        MalformedCase{"OneFitPoint", Spline("70\n8\n71\n3\n74\n1\n11\n5\n21\n5\n")},
+        MalformedCase{"FitPointsThatCoincide", Spline("71\n3\n11\n5\n21\n5\n11\n5\n21\n5\n")},
+        MalformedCase{"FitCountThatLies", Spline("71\n3\n74\n3\n11\n0\n21\n0\n11\n5\n21\n5\n")}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ImportDxfClassSpline, TheValidCaseOfTheTableImports)
 {
     TempProgDir folder;
     Drw d;
-    ImportDxfClass import(folder.WriteFile("valid.dxf", "0\nSECTION\n2\nENTITIES\n" + Spline(Valid) +
-                                                            "0\nENDSEC\n0\nEOF\n"),
-                          d);
+    ImportDxfClass import(
+        folder.WriteFile("valid.dxf", "0\nSECTION\n2\nENTITIES\n" + Spline(Valid) + "0\nENDSEC\n0\nEOF\n"), d);
     ASSERT_TRUE(import.Import());
     EXPECT_EQ(import.warnings, 0);
     EXPECT_TRUE(import.skipped.empty());

@@ -40,17 +40,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCase{"DegreeZero", [](NurbsCurve& c) { c.degree = 0, c.knots.erase(c.knots.begin(), c.knots.begin() + 3); }},
         BadCase{"DegreeAboveTheLimit", [](NurbsCurve& c) { c.degree = MaxSplineDegree + 1; }},
-        BadCase{"TooFewControlPoints",
-                [](NurbsCurve& c) { c.points.resize(3), c.knots = {0, 0, 0, 0, 1, 1, 1}; }},
+        BadCase{"TooFewControlPoints", [](NurbsCurve& c) { c.points.resize(3), c.knots = {0, 0, 0, 0, 1, 1, 1}; }},
         BadCase{"OneKnotTooMany", [](NurbsCurve& c) { c.knots.push_back(2); }},
         BadCase{"OneKnotTooFew", [](NurbsCurve& c) { c.knots.pop_back(); }},
         BadCase{"KnotsDecreasing", [](NurbsCurve& c) { c.knots[4] = 3; }},
         BadCase{"KnotNotANumber", [](NurbsCurve& c) { c.knots[4] = NaN; }},
         BadCase{"EmptyKnotRange", [](NurbsCurve& c) { c.knots = {0, 0, 0, 0, 0, 0, 0, 0, 0}; }},
-        BadCase{"KnotRepeatedBeyondTheDegree", [](NurbsCurve& c) { c.knots = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2}, c.points.resize(8, {70, 0}); }},
-        BadCase{"WeightZero", [](NurbsCurve& c) { c.weights = {1, 1, 0, 1, 1}; }},
-        BadCase{"WeightNegative", [](NurbsCurve& c) { c.weights = {1, -2, 1, 1, 1}; }},
-        BadCase{"WeightsTooFew", [](NurbsCurve& c) { c.weights = {1, 1, 1}; }},
+        BadCase{"KnotRepeatedBeyondTheDegree",
+                [](NurbsCurve& c) {
+                    c.knots = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2}, c.points.resize(8, {70, 0});
+                }},
+        BadCase{"WeightZero",
+                [](NurbsCurve& c) {
+                    c.weights = {1, 1, 0, 1, 1};
+                }},
+        BadCase{"WeightNegative",
+                [](NurbsCurve& c) {
+                    c.weights = {1, -2, 1, 1, 1};
+                }},
+        BadCase{"WeightsTooFew",
+                [](NurbsCurve& c) {
+                    c.weights = {1, 1, 1};
+                }},
         BadCase{"PointNotFinite", [](NurbsCurve& c) { c.points[2].x = std::numeric_limits<double>::infinity(); }}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
@@ -87,20 +98,22 @@ TEST_P(NurbsEvaluation, AgreesWithTheBasisFunctionSum)
 
 INSTANTIATE_TEST_SUITE_P(
     Curves, NurbsEvaluation,
-    ::testing::Values(
-        EvaluationCase{"Linear", {1, {0, 0, 1, 2, 3, 3}, {{0, 0}, {5, 5}, {10, 0}, {15, 5}}, {}}},
-        EvaluationCase{"ClampedCubic", Cubic()},
-        EvaluationCase{"UnclampedQuadratic", {2, {0, 1, 2, 3, 4, 5, 6}, {{0, 0}, {10, 10}, {20, 0}, {30, 10}}, {}}},
-        EvaluationCase{"Quintic",
-                       {5,
-                        {0, 0, 0, 0, 0, 0, 0.3, 1, 1, 1, 1, 1, 1},
-                        {{0, 0}, {5, 9}, {12, -4}, {20, 8}, {26, 1}, {33, 6}, {40, 0}},
-                        {}}},
-        EvaluationCase{"RationalQuadratic",
-                       {2, {0, 0, 0, 1, 1, 1}, {{10, 0}, {10, 10}, {0, 10}}, {1, std::sqrt(0.5), 1}}},
-        EvaluationCase{"RationalCubicUnevenKnots",
-                       {3, {0, 0, 0, 0, 0.2, 0.9, 3, 3, 3, 3}, {{0, 0}, {4, 8}, {9, 9}, {14, 2}, {20, 6}, {25, 0}},
-                        {1, 0.5, 3, 0.8, 2, 1}}}),
+    ::testing::Values(EvaluationCase{"Linear", {1, {0, 0, 1, 2, 3, 3}, {{0, 0}, {5, 5}, {10, 0}, {15, 5}}, {}}},
+                      EvaluationCase{"ClampedCubic", Cubic()},
+                      EvaluationCase{"UnclampedQuadratic",
+                                     {2, {0, 1, 2, 3, 4, 5, 6}, {{0, 0}, {10, 10}, {20, 0}, {30, 10}}, {}}},
+                      EvaluationCase{"Quintic",
+                                     {5,
+                                      {0, 0, 0, 0, 0, 0, 0.3, 1, 1, 1, 1, 1, 1},
+                                      {{0, 0}, {5, 9}, {12, -4}, {20, 8}, {26, 1}, {33, 6}, {40, 0}},
+                                      {}}},
+                      EvaluationCase{"RationalQuadratic",
+                                     {2, {0, 0, 0, 1, 1, 1}, {{10, 0}, {10, 10}, {0, 10}}, {1, std::sqrt(0.5), 1}}},
+                      EvaluationCase{"RationalCubicUnevenKnots",
+                                     {3,
+                                      {0, 0, 0, 0, 0.2, 0.9, 3, 3, 3, 3},
+                                      {{0, 0}, {4, 8}, {9, 9}, {14, 2}, {20, 6}, {25, 0}},
+                                      {1, 0.5, 3, 0.8, 2, 1}}}),
     [](const ::testing::TestParamInfo<EvaluationCase>& info) { return std::string(info.param.name); });
 
 TEST(NurbsEvaluatorCuts, WhereTheDirectionMayJump)

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dxf/splinefit.h"
 #include "dxf/spline_reference.h"
+#include "dxf/splinefit.h"
 
 namespace {
 
@@ -96,7 +96,8 @@ TEST(SplineFit, ClosedCurveIsSmoothWhereItCloses)
 TEST(SplineFit, RepeatedPointsArePassedOverAndTooFewRefused)
 {
     NurbsCurve c, plain;
-    ASSERT_TRUE(InterpolateFitPoints({{0, 0}, {0, 0}, {10, 5}, {10, 5}, {20, 0}}, std::nullopt, std::nullopt, false, c));
+    ASSERT_TRUE(
+        InterpolateFitPoints({{0, 0}, {0, 0}, {10, 5}, {10, 5}, {20, 0}}, std::nullopt, std::nullopt, false, c));
     ASSERT_TRUE(InterpolateFitPoints({{0, 0}, {10, 5}, {20, 0}}, std::nullopt, std::nullopt, false, plain));
     EXPECT_EQ(c.points, plain.points);
     // Two points make a straight line between them.

@@ -217,8 +217,8 @@ TEST_F(ImportDxfHostile, SplinesBeyondAnyDrawing)
     };
     for (const std::string count : {"-1", "2147483647", "99999999999"}) {
         SCOPED_TRACE(count);
-        const Drw drw = Import(Section("ENTITIES", spline(Pair(71, "3") + Pair(72, count) + Pair(73, count) +
-                                                          knots + points(10, 20))));
+        const Drw drw = Import(
+            Section("ENTITIES", spline(Pair(71, "3") + Pair(72, count) + Pair(73, count) + knots + points(10, 20))));
         EXPECT_EQ(drw.entityCount(), 0);
         EXPECT_EQ(GetImportWarnings(), WarnSpline);
     }

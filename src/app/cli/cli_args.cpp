@@ -133,7 +133,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addHelpOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
-    parser.addOption(QCommandLineOption("spline-tolerance", "Largest distance in mm of the arcs from a DXF curve.", "MM"));
+    parser.addOption(
+        QCommandLineOption("spline-tolerance", "Largest distance in mm of the arcs from a DXF curve.", "MM"));
     parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {

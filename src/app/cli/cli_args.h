@@ -14,9 +14,9 @@ struct CliRequest {
     CliCommand command = CliCommand::Info;
     std::string input;
     DrawingFormat inputFormat = DrawingFormat::Dis;
-    std::string output;         // empty for info and dump
-    bool hasTolerance = false;  // --tolerance given (join needs it, optimise may take it)
-    double tolerance = 0.0;     // mm, at least Epsilon
+    std::string output;                      // empty for info and dump
+    bool hasTolerance = false;               // --tolerance given (join needs it, optimise may take it)
+    double tolerance = 0.0;                  // mm, at least Epsilon
     double curveTolerance = CurveTolerance;  // --spline-tolerance: mm, for a DXF input
 };
 

@@ -20,7 +20,7 @@ const char* FormatName(DrawingFormat format);
 struct LoadedDrawing {
     Drw drawing;
     DrawingFormat format = DrawingFormat::Dis;
-    int warnings = 0;                     // the import's Warn* flags; 0 for a drawing file
+    int warnings = 0;                    // the import's Warn* flags; 0 for a drawing file
     std::map<std::string, int> skipped;  // the entities the import passed over, per kind; none for a drawing file
 };
 
