@@ -47,7 +47,20 @@ format-check: deps
 format: deps
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-test: format-check test-fuzz test-main test-asan
+# The Debian package, built with CPack in build/; `make package` puts it in this folder, where
+# `apt install ./quorvia_*.deb` installs it; `make test-package` unpacks it into a scratch folder and tries it there.
+.PHONY: deb package test-package
+deb: build
+	rm -f build/quorvia_*.deb
+	cd build && cpack -G DEB
+
+package: deb
+	cp build/quorvia_*.deb .
+
+test-package: deb
+	scripts/check-package.sh build/quorvia_*.deb
+
+test: format-check test-fuzz test-main test-asan test-package
 
 run: build
 	build/bin/quorvia

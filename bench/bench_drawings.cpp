@@ -178,3 +178,82 @@ Drw SimplifiableDrawing(int entities, unsigned seed)
     drw.modified = false;
     return drw;
 }
+
+namespace {
+
+// An entity run the other way.
+Entity Reversed(Entity e)
+{
+    std::swap(e.x1, e.x2);
+    std::swap(e.y1, e.y2);
+    e.clockwise = e.isArc && !e.clockwise;
+    return e;
+}
+
+// The path's entities in reverse order, each reversed.
+std::vector<Entity> ReversedChain(const std::vector<Entity>& chain)
+{
+    std::vector<Entity> reversed;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        reversed.push_back(Reversed(*it));
+    return reversed;
+}
+
+}  // namespace
+
+Drw ChainPieces(int entities, double tolerance, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const Drw chains = ChainDrawing(entities, seed);
+    std::vector<std::vector<Entity>> pieces;
+    for (size_t k = 0; k < chains.entities.size(); k++) {
+        const bool startsChain = k == 0 || chains.entities[k - 1].sequence != chains.entities[k].sequence;
+        Entity e = chains.entities[k];
+        if (startsChain || random() % 3 == 0) {
+            if (!startsChain) {
+                const double gap = tolerance * (1.5 + 1.5 * unit(random));
+                const double angle = 6.283 * unit(random);
+                e.x1 += gap * std::cos(angle);
+                e.y1 += gap * std::sin(angle);
+                if (e.isArc)
+                    SnapCentreToBisector(e.x1, e.y1, e.x2, e.y2, e.xc, e.yc);
+            }
+            pieces.emplace_back();
+        }
+        pieces.back().push_back(e);
+    }
+    std::shuffle(pieces.begin(), pieces.end(), random);
+    Drw drw;
+    for (std::vector<Entity>& piece : pieces) {
+        std::vector<Entity> chain = random() % 2 ? ReversedChain(piece) : piece;
+        AddPath(drw, chain);
+    }
+    drw.modified = false;
+    return drw;
+}
+
+Drw SquareGrid(int side, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<std::vector<Entity>> squares;
+    for (int row = 0; row < side; row++) {
+        for (int column = 0; column < side; column++) {
+            Turtle turtle(30.0 * column, 30.0 * row, 0.0);
+            std::vector<Entity> square;
+            for (int k = 0; k < 4; k++) {
+                square.push_back(turtle.Line(20.0));
+                turtle.Turn(1.5707963267948966);
+            }
+            square.back().x2 = square.front().x1;
+            square.back().y2 = square.front().y1;
+            squares.push_back(square);
+        }
+    }
+    std::shuffle(squares.begin(), squares.end(), random);
+    Drw drw;
+    for (std::vector<Entity>& square : squares)
+        AddPath(drw, square);
+    drw.modified = false;
+    return drw;
+}

@@ -17,3 +17,10 @@ Drw RandomSegments(int entities, unsigned seed);
 // Paths in which half of the entities can be simplified away: lines cut into collinear pieces, tiny segments
 // after a line, arcs cut into pieces of one circle, and now and then a zero-length entity.
 Drw SimplifiableDrawing(int entities, unsigned seed);
+
+// The chains of ChainDrawing cut at about a third of their joints, each piece's start moved away from the end of the
+// piece before it by 1.5 to 3 times tolerance (mm), the pieces in shuffled order and half of them reversed.
+Drw ChainPieces(int entities, double tolerance, unsigned seed);
+
+// side x side closed squares of 20 mm, 30 mm apart, each starting at its lower left corner, in shuffled order.
+Drw SquareGrid(int side, unsigned seed);

@@ -1,6 +1,6 @@
 // Painting a drawing of lines and arcs of all sizes: the full repaint of the drawing window through the screen
-// canvas onto a 1600 x 1000 image, QPainter drawing the very same segments with one drawPolyline per entity,
-// and the bitmap export.
+// canvas onto a 1600 x 1000 image, plain and while the animated simulation runs, QPainter drawing the very same
+// segments with one drawPolyline per entity, and the bitmap export.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -75,6 +75,27 @@ void BM_Repaint(benchmark::State& state)
     }
 }
 
+// The drawing window's repaint while the animated simulation stands at the middle path: the paths before it
+// highlighted, the others in the normal pens (one path per entity here, the most paths a drawing holds).
+void BM_RepaintAnimated(benchmark::State& state)
+{
+    const Drw& drawing = Drawing(static_cast<int>(state.range(0)));
+    QImage image(ImageWidth, ImageHeight, QImage::Format_RGB32);
+    QtCanvas canvas(&image);
+    myDraw view(&canvas, ImageWidth, ImageHeight, true, false);
+    SetUpView(view, drawing);
+    view.SetSelColor(1, RgbColor(255, 255, 0));
+    const int step = drawing.pathCount / 2;
+    for (auto _ : state) {
+        canvas.Begin();
+        view.DrawBackground();
+        view.DrawPaths(drawing, 1, step - 1, 1);
+        view.DrawPaths(drawing, step, drawing.pathCount, -1);
+        canvas.End();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 // The floor of the comparison: QPainter drawing the segments the renderer produces for the drawing.
 void BM_RepaintQPainterPolylines(benchmark::State& state)
 {
@@ -113,5 +134,6 @@ void BM_BitmapExport(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Repaint)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintAnimated)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintQPainterPolylines)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BitmapExport)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);

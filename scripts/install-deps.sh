@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the benchmarks and the application need.
+# Installs the Debian packages the build, the tests, the benchmarks, the package check and the application need.
 # Quick when everything is present: it only asks dpkg which packages are missing.
 set -euo pipefail
 
@@ -9,7 +9,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
   breeze-icon-theme
-  xvfb
+  xvfb qt6-translations-l10n
+  appstream desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -135,30 +135,23 @@ bool Drw::AppendArc(double x, double y, double z, double xc, double yc, double z
     return Append(arc, "DRW013");
 }
 
-void Drw::PathRange(int path, int& first, int& last) const
-{
-    int i = 0;
-    while (i < entityCount() && entities[i].sequence < path)
-        i++;
-    first = i;
-    while (i < entityCount() && entities[i].sequence <= path)
-        i++;
-    last = i - 1;
-}
-
-int Drw::PathEntityCount(int path) const
-{
-    int count = 0;
-    for (const Entity& e : entities) {
-        if (e.sequence > path)
-            break;
-        if (e.sequence == path)
-            count++;
-    }
-    return count;
-}
-
 namespace {
+
+// The first index in [lo, entities.size()) at which below stops holding, by halving: exact when below holds on a
+// prefix of the range, and within the range whatever the order.
+template <typename Below>
+int FirstNotBelow(const std::vector<Entity>& entities, int lo, Below below)
+{
+    int hi = static_cast<int>(entities.size());
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (below(entities[mid]))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
 
 // Shows a refusal of InsertPath that is not about capacity.
 bool RefuseInsert(const char* text)
@@ -168,6 +161,20 @@ bool RefuseInsert(const char* text)
 }
 
 }  // namespace
+
+void Drw::PathRange(int path, int& first, int& last) const
+{
+    first = FirstNotBelow(entities, 0, [path](const Entity& e) { return e.sequence < path; });
+    last = FirstNotBelow(entities, first, [path](const Entity& e) { return e.sequence <= path; }) - 1;
+}
+
+int Drw::PathEntityCount(int path) const
+{
+    int first = 0;
+    int last = 0;
+    PathRange(path, first, last);
+    return last - first + 1;
+}
 
 bool Drw::InsertPath(const Entity* items, int n)
 {
@@ -213,7 +220,14 @@ bool Drw::DeletePath(int path)
     entities.erase(entities.begin() + first, entities.begin() + last + 1);
     pathCount--;
     modified = true;
+    LiftLimitWhenRoom();
     return true;
+}
+
+void Drw::LiftLimitWhenRoom()
+{
+    if (entityCount() < MaxEntities)
+        limitReached = false;
 }
 
 int Drw::DeletePaths(const std::vector<int>& paths)
@@ -246,6 +260,7 @@ int Drw::DeletePaths(const std::vector<int>& paths)
     entities.resize(kept);
     pathCount -= deleted;
     modified = true;
+    LiftLimitWhenRoom();
     return deleted;
 }
 

@@ -55,6 +55,7 @@ public:
     };
 
     // Set when an add or insert was refused for capacity; while set, every add and insert is refused silently.
+    // Deleting paths lifts it once the drawing has room again.
     bool limitReached = false;
     std::vector<Entity> entities;  // the entities in machining order; never more than MaxEntities
     int pathCount = 0;             // paths are numbered 1..pathCount
@@ -107,7 +108,9 @@ public:
 
     // ---- Paths (drw.cpp) --------------------------------------------------------------------------------------
     // first: index of the first entity whose sequence is not below path; last: one before the first entity whose
-    // sequence is above path. A path number without entities gives last = first - 1.
+    // sequence is above path. A path number without entities gives last = first - 1. Found by halving, in
+    // logarithmic time, as paths are stored in increasing number; on a drawing stored out of that order (a
+    // hand-made file) the range still lies within the drawing, with first <= last + 1.
     void PathRange(int path, int& first, int& last) const;
     // The number of entities of the path (0 for a number without entities).
     int PathEntityCount(int path) const;
@@ -119,7 +122,7 @@ public:
     // n < 1 or s < 1. The records may be entities of this same drawing.
     bool InsertPath(const Entity* items, int n);
     // Removes the entities of the path and numbers the later paths down by one. A number outside 1..pathCount is
-    // ignored (returns false).
+    // ignored (returns false). A deletion that leaves room lifts limitReached (as does DeletePaths).
     bool DeletePath(int path);
     // Removes the listed paths (numbers as they are before the call) in one pass over the drawing and numbers the
     // rest down to close the gaps: the drawing DeletePath gives when the listed paths are deleted one by one, each
@@ -136,6 +139,8 @@ public:
                     double& maxY) const;
     // Numbers of lines and of arcs in the drawing.
     void CountLinesArcs(int& lines, int& arcs) const;
+    // Whether every start, end and arc centre coordinate is a finite number (drw_transform.cpp).
+    bool AllFinite() const;
 
     // ---- Layer table (drwlayer.cpp) ---------------------------------------------------------------------------
     // Names are equal when they are equal after AnsiUpper.
@@ -245,6 +250,20 @@ public:
     // below Epsilon counts as 0.1): 11 s fixed, 7 s plus the rapid travel for each change of path, and the
     // machining length at the working speed plus 18 %.
     double EstimateTime(double workSpeed, double rapidSpeed) const;
+    // The rapid travel in storage order (mm): from the end of each path to the start of the next, as EstimateTime
+    // counts it.
+    double RapidTravel() const;
+
+    // ---- Automatic path order (drw_order.cpp) -----------------------------------------------------------------
+    // Orders the paths in place to shorten the rapid travel (RapidTravel). The paths move whole and are numbered
+    // 1..pathCount in their new order (numbers without entities are dropped); the entities keep every field but
+    // their sequence, the layer table stays. The first path stays first and as it is; closed paths keep their start
+    // point and direction; open paths may be run the other way (as ReversePath does) unless keepDirections.
+    // Returns true, and sets modified, only when the new order travels less (by more than Epsilon) than the order
+    // given, which otherwise stays untouched. Refused (false, untouched): a drawing whose paths are not stored as
+    // chains (a hand-made file) or whose path ends are not finite points. The same drawing always gives the same
+    // order, and the work (near path ends looked at, paths moved) is bounded by a multiple of n log n for n paths.
+    bool OptimiseOrder(bool keepDirections = false);
 
     // ---- Simplification (drw_simplify.cpp) --------------------------------------------------------------------
     // Removes zero-length entities, tiny segments, flat arcs and runs of nearly collinear lines and of arcs that
@@ -275,6 +294,8 @@ private:
     // Whether n more entities may be added; when they do not fit, the first time shows the capacity warning
     // "<code>: Raggiunto il numero limite ..." and sets limitReached.
     bool HasRoomFor(int n, const char* code);
+    // Lifts limitReached when the drawing holds fewer than MaxEntities entities.
+    void LiftLimitWhenRoom();
     // Stores a new entity and marks the drawing modified; with ensureLayer also adds its layer to the table.
     void Store(const Entity& entity, bool ensureLayer);
     // Continues the last entity with the end point, arc flag and centre of next (the shared part of the appends).

@@ -32,3 +32,14 @@ double Drw::EstimateTime(double workSpeed, double rapidSpeed) const
     }
     return seconds + EndSeconds;
 }
+
+double Drw::RapidTravel() const
+{
+    double travel = 0.0;
+    for (size_t i = 1; i < entities.size(); i++) {
+        const Entity& previous = entities[i - 1];
+        if (entities[i].sequence != previous.sequence)
+            travel += Distance(previous.x2, previous.y2, entities[i].x1, entities[i].y1);
+    }
+    return travel;
+}

@@ -48,6 +48,9 @@ public:
     void DrawDrawing(const Drw& drawing, int sequence, int colorIndex);
     // The entities of one path; colorIndex <= 0 means the normal pens.
     void DrawPath(const Drw& drawing, int sequence, int colorIndex);
+    // The entities of the paths firstPath..lastPath in one walk, as DrawPath on each in turn would (nothing when
+    // lastPath < firstPath).
+    void DrawPaths(const Drw& drawing, int firstPath, int lastPath, int colorIndex);
     // The first part/whole of the path's length; the arrow only when part equals whole.
     void DrawPathPart(const Drw& drawing, int sequence, double part, double whole, int colorIndex);
     // Small squares at both ends of every entity of the path.

@@ -116,6 +116,17 @@ void myDraw::DrawPath(const Drw& drawing, int sequence, int index)
         DrawEntity(drawing.entities[i], index);
 }
 
+void myDraw::DrawPaths(const Drw& drawing, int firstPath, int lastPath, int colorIndex)
+{
+    if (lastPath < firstPath)
+        return;
+    int first, last, unused;
+    drawing.PathRange(firstPath, first, unused);
+    drawing.PathRange(lastPath, unused, last);
+    for (int i = first; i <= last; ++i)
+        DrawEntity(drawing.entities[i], colorIndex);
+}
+
 void myDraw::DrawPathPart(const Drw& drawing, int sequence, double part, double whole, int index)
 {
     double total = drawing.PathLength(sequence);

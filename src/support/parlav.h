@@ -26,6 +26,7 @@ public:
     bool osnapEnabled = true;      // object snap of the drawing tools
     double osnapRadius = 25.0;     // mm: capture radius of the object snap (distance at most this, within Epsilon)
     bool gridSnapEnabled = true;   // align the drawing tools' points to the grid when no object snap took place
+    bool reverseOpenPaths = true;  // the automatic order of the paths may run open paths the other way
 };
 
 // The one instance of the process, created by the main window after the program folder and the catalogue.

@@ -1,5 +1,6 @@
-// The program folder: the folder of the running executable, from which the program builds the paths of its
-// own files (data/, draw/, msg/, help/).
+// The program folder, from which the program builds the paths of its own files (data/, draw/, msg/, help/): the
+// folder of the running executable, unless the executable has set another one (the user's data folder of an
+// installed program) with SetProgDir.
 #pragma once
 
 #include <string>
@@ -16,9 +17,9 @@ bool FindProgDir();
 // (ProgDir unchanged) when the path holds no '/'. FindProgDir uses it; tests call it directly.
 bool ProgDirFromExecutable(const std::string& exePath);
 
-// Points ProgDir at folder (given without trailing '/') and keeps it there over later FindProgDir calls,
-// so that tests can run the program's file logic in a folder of their own. An empty folder lifts this:
-// ProgDir becomes empty and the next FindProgDir looks at the executable again.
+// Points ProgDir at folder (given without trailing '/') and keeps it there over later FindProgDir calls, so that
+// the executables can choose the folder and tests can run the program's file logic in a folder of their own. An
+// empty folder lifts this: ProgDir becomes empty and the next FindProgDir looks at the executable again.
 void SetProgDir(const std::string& folder);
 
 // ProgDir + "/data/" + name: the path of one of the program's data files.

@@ -1,5 +1,6 @@
 // The path optimisation dialog's controls at their fixed positions, their texts from the message catalogue, and
 // what happens when the dialog is shown and closed.
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
@@ -45,13 +46,14 @@ struct ControlText {
     int hintMsg;
 };
 constexpr ControlText ControlTexts[] = {
-    {"BitBtn6", 161, 162},    {"BitBtn5", 163, 164},    {"ManuJoinButton", 156, 157}, {"AutoJoinButton", 158, 159},
-    {"MinDistLbl", 160, -1},  {"BitBtn1", 165, 166},    {"BitBtn7", 269, 270},        {"BitBtn2", 167, 168},
-    {"BitBtn3", 169, 170},    {"BitBtn8", 282, 283},    {"BitBtn4", 171, 172},        {"CancelButton", 86, -1},
-    {"Label1", 284, -1},      {"Label2", 285, -1},      {"Label3", 286, -1},          {"Label4", 287, -1},
-    {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23}, {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
-    {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},  {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
-    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124},
+    {"BitBtn6", 161, 162},    {"BitBtn5", 163, 164},        {"ManuJoinButton", 156, 157}, {"AutoJoinButton", 158, 159},
+    {"MinDistLbl", 160, -1},  {"BitBtn1", 165, 166},        {"BitBtn7", 269, 270},        {"BitBtn2", 167, 168},
+    {"BitBtn3", 169, 170},    {"BitBtn8", 282, 283},        {"BitBtn4", 171, 172},        {"CancelButton", 86, -1},
+    {"Label1", 284, -1},      {"Label2", 285, -1},          {"Label3", 286, -1},          {"Label4", 287, -1},
+    {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23},     {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
+    {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},      {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
+    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123},     {"ToolButton8", -1, 124},     {"AniVel", -1, 327},
+    {"MinDistEdt", -1, 328},  {"ReverseOpenChk", 350, 351},
 };
 
 // An icon-only button is also named by its hint.
@@ -154,9 +156,13 @@ void F::CreateCommandColumn()
     Label4 = CreateLabel("Label4", "Sequenza percorsi", 336);
     BitBtn2 = CreateButton("BitBtn2", 356, &F::BitBtn2Click);
     BitBtn3 = CreateButton("BitBtn3", 388, &F::BitBtn3Click);
-    Label5 = CreateLabel("Label5", "Wizard", 428);
-    BitBtn8 = CreateButton("BitBtn8", 448, &F::BitBtn8Click);
-    BitBtn4 = CreateButton("BitBtn4", 500, &F::BitBtn4Click);
+    ReverseOpenChk = new QCheckBox("Inverti i percorsi aperti", this);
+    ReverseOpenChk->setObjectName("ReverseOpenChk");
+    ReverseOpenChk->setGeometry(ColumnLeft + 4, 418, ColumnWidth - 4, 22);
+    connect(ReverseOpenChk, &QCheckBox::clicked, this, &F::ReverseOpenChkClick);
+    Label5 = CreateLabel("Label5", "Wizard", 450);
+    BitBtn8 = CreateButton("BitBtn8", 470, &F::BitBtn8Click);
+    BitBtn4 = CreateButton("BitBtn4", 522, &F::BitBtn4Click);
 }
 
 QPushButton* F::CreateButton(const char* name, int top, void (TOttiSequForm::*command)())
@@ -210,6 +216,9 @@ void F::CreateSequenceDisplay()
     AniVel->setObjectName("AniVel");
     AniVel->setRange(SpeedMin, SpeedMax);
     AniVel->setPageStep(5);
+    // Position 1, the fastest, at the top: moving the bar up, by mouse, wheel or keys, speeds the display.
+    AniVel->setInvertedAppearance(true);
+    AniVel->setInvertedControls(true);
     AniVel->setValue(SpeedMin + (SpeedMax - SpeedMin) * 3 / 4);
     AniVel->setGeometry(RightLeft, AniVelImg->geometry().bottom() + 4, ToolSize, 120);
     SetHint(AniVel, "Accelera la visualizzazione della sequenza");
@@ -260,6 +269,7 @@ void F::FormShow()
     zoomRepeat.fill(0);
     const double distance = TheParLav ? TheParLav->minJoinDistance : 0.0;
     MinDistEdt->setText(ToQString(StrFormat("%.2f", distance)));
+    ReverseOpenChk->setChecked(!TheParLav || TheParLav->reverseOpenPaths);
     currentStep = 0;
     simCounter = 0;
     ticksPerStep = 4;

@@ -2,7 +2,7 @@
 // reverse, start point, order of the paths), shows it in its own preview, steps or animates through the paths, and
 // on Ok its copy replaces the drawing it was given. ottisequ.cpp: controls, texts, show and close;
 // ottisequ_commands.cpp: the commands and the picks on the preview; ottisequ_sequence.cpp: the sequence display,
-// the periodic update, the preview's painting and zoom; ottisequ_order.cpp: the automatic path order;
+// the periodic update, the preview's painting and zoom; ottisequ_order.cpp: the automatic path order and its option;
 // ottisequ_wiring.cpp: opening the dialog on a drawing window.
 #pragma once
 
@@ -15,6 +15,7 @@
 #include "render/mydraw.h"
 
 class PaintBox;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -81,8 +82,11 @@ public:
     void DisPaintBoxMouseUp(int x, int y);
     // One click of the manual join on path p, entity e.
     void ManualJoinStep(int p, int e);
-    // Orders the paths of workDrw for less travel between them (see OptimisePathOrder).
+    // Orders the paths of workDrw for less travel between them (Drw::OptimiseOrder), running open paths the other
+    // way where that helps when ReverseOpenChk is checked; the hourglass shows meanwhile.
     void OptimiseOrder();
+    // The operator's choice of ReverseOpenChk goes to the work data.
+    void ReverseOpenChkClick();
 
     // ---- Sequence display, periodic update, preview (ottisequ_sequence.cpp) ----
     void AdvanceStep();
@@ -140,6 +144,7 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QPushButton* BitBtn3 = nullptr;
+    QCheckBox* ReverseOpenChk = nullptr;  // under BitBtn3: the automatic order may reverse open paths
     QPushButton* BitBtn4 = nullptr;
     QPushButton* BitBtn5 = nullptr;
     QPushButton* BitBtn6 = nullptr;
@@ -194,12 +199,6 @@ private:
 
     bool closing = false;  // done() is closing the dialog
 };
-
-// Reorders the paths (whole, keeping their direction) so that the rapid travel from each path's end to the next
-// path's start is short: path 1 stays first, then each next path is the one whose start is nearest to the end of
-// the path before (lowest number on ties). The new order is kept only when its total travel is shorter than the
-// old one; returns whether the order changed (and then sets modified).
-bool OptimisePathOrder(Drw& drawing);
 
 // Opens the dialog modally on the window's drawing; on Ok the drawing takes the dialog's copy and the window fits
 // it into view and repaints. While open, the dialog's periodic update runs on the main window's timer.

@@ -1,5 +1,5 @@
 // The path optimisation dialog's commands: the minimum join distance, the automatic and manual joins, exploding,
-// the pick modes and what a click on the preview does in each, and the automatic order.
+// the pick modes and what a click on the preview does in each.
 #include <QCursor>
 #include <QLineEdit>
 
@@ -163,11 +163,6 @@ void F::BitBtn4Click()
     mode = ModeIdle;
     RedrawPreview();
     DisPaintBox->unsetCursor();
-}
-
-void F::OptimiseOrder()
-{
-    OptimisePathOrder(workDrw);
 }
 
 void F::DisPaintBoxMouseUp(int x, int y)

@@ -1,5 +1,6 @@
 // The path optimisation dialog's sequence display (stepping, automatic stepping, animation), its periodic update
 // with the enabling of the controls, the painting of the preview, and zoom and pan.
+#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,7 +161,8 @@ void F::UpdateControls()
          {static_cast<QWidget*>(ManuJoinButton), static_cast<QWidget*>(AutoJoinButton),
           static_cast<QWidget*>(MinDistEdt), static_cast<QWidget*>(MinDistLbl), static_cast<QWidget*>(BitBtn1),
           static_cast<QWidget*>(BitBtn2), static_cast<QWidget*>(BitBtn3), static_cast<QWidget*>(BitBtn5),
-          static_cast<QWidget*>(BitBtn6), static_cast<QWidget*>(BitBtn7), static_cast<QWidget*>(BitBtn8)})
+          static_cast<QWidget*>(BitBtn6), static_cast<QWidget*>(BitBtn7), static_cast<QWidget*>(BitBtn8),
+          static_cast<QWidget*>(ReverseOpenChk)})
         control->setEnabled(idle && !running);
     BitBtn4->setEnabled(!idle && !running);
     ModButton->setEnabled(idle);
@@ -171,23 +173,18 @@ void F::RedrawPreview()
 {
     if (!view)
         return;
-    DisPanel->lower();
-    DisPaintBox->raise();
     {
         PaintBurst burst(DisPaintBox);
         view->DrawBackground();
         if (animated && simCounter != 0) {
-            for (int path = 1; path < currentStep; ++path)
-                view->DrawPath(workDrw, path, 1);
-            for (int path = std::max(currentStep, 1); path <= workDrw.pathCount; ++path)
-                view->DrawPath(workDrw, path, -1);
+            view->DrawPaths(workDrw, 1, currentStep - 1, 1);
+            view->DrawPaths(workDrw, std::max(currentStep, 1), workDrw.pathCount, -1);
         } else {
             view->DrawDrawing(workDrw, currentStep, 1);
             if (mode == ModeManualJoin && firstJoinPath > 0)
                 view->DrawPath(workDrw, firstJoinPath, 1);
             if (mode == ModeOrder)
-                for (int path = 1; path < currentStep; ++path)
-                    view->DrawPath(workDrw, path, 1);
+                view->DrawPaths(workDrw, 1, currentStep - 1, 1);
         }
     }
     redrawRequest = 0;

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QJsonArray>
 
+#include <array>
+#include <vector>
+
 #include "cli_runner.h"
 
 namespace {
@@ -35,6 +38,18 @@ void ExpectChainedPaths(const QJsonObject& dump)
         EXPECT_EQ(e["jn"].toBool(), !last) << i;
     }
     EXPECT_EQ(path, dump["paths"].toInt());
+}
+
+// Writes a DXF file of single lines, each from (x1, y1) to (x2, y2).
+QString LinesDxf(const QString& path, const std::vector<std::array<double, 4>>& lines)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray text = "0\nSECTION\n2\nENTITIES\n";
+    for (const auto& [x1, y1, x2, y2] : lines)
+        text += QString("0\nLINE\n8\n0\n10\n%1\n20\n%2\n11\n%3\n21\n%4\n").arg(x1).arg(y1).arg(x2).arg(y2).toUtf8();
+    file.write(text + "0\nENDSEC\n0\nEOF\n");
+    return path;
 }
 
 }  // namespace
@@ -151,4 +166,39 @@ TEST(CliCommands, OptimiseRebuildsThePathsFromSingleEntities)
     }
     const QJsonObject tight = InfoAfter({"optimise", "--tolerance", "0.1", dxf}, folder.File("tight.dis"));
     EXPECT_EQ(tight["paths"].toInt(), 5);
+}
+
+// Three lines 2 and 10 mm apart once the second runs the other way: optimise orders them so unless told to keep
+// the directions, and reports the paths, the rapid travel and the time estimate before and after, the times those
+// that info gives for the input and the output.
+TEST(CliCommands, OptimiseOrdersThePathsAndReportsTravelAndTime)
+{
+    CliOutputFolder folder;
+    const QString dxf = LinesDxf(folder.File("lines.dxf"), {{0, 0, 10, 0}, {22, 0, 12, 0}, {32, 0, 42, 0}});
+    const double timeBefore = RunCli({"info", "--json", dxf}).Json()["time"].toDouble();
+    struct Case {
+        QStringList options;
+        double secondStart, travel;
+    };
+    const Case cases[] = {{{}, 12, 12}, {{"--keep-directions"}, 22, 32}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const QString output = folder.File("ordered.dis");
+        const CliResult result = RunCli(QStringList{"optimise", "--json"} + c.options + QStringList{dxf, output});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QJsonObject report = result.Json();
+        EXPECT_EQ(report["paths"].toObject()["before"].toInt(), 3);
+        EXPECT_EQ(report["paths"].toObject()["after"].toInt(), 3);
+        EXPECT_EQ(report["travel"].toObject()["before"].toDouble(), 32);
+        EXPECT_EQ(report["travel"].toObject()["after"].toDouble(), c.travel);
+        EXPECT_EQ(report["time"].toObject()["before"].toDouble(), timeBefore);
+        EXPECT_EQ(report["time"].toObject()["after"].toDouble(),
+                  RunCli({"info", "--json", output}).Json()["time"].toDouble());
+        const QJsonArray entities = RunCli({"dump", "--json", output}).Json()["entities"].toArray();
+        EXPECT_EQ(entities[1].toObject()["x1"].toDouble(), c.secondStart);
+    }
+    const CliResult text = RunCli({"optimise", dxf, folder.File("text.dis")});
+    EXPECT_EQ(text.out.toStdString(), "paths: 3 -> 3\nrapid travel: 32.0 mm -> 12.0 mm\ntime estimate: " +
+                                          QString::number(timeBefore, 'f', 1).toStdString() + " s -> " +
+                                          QString::number(timeBefore - 20.0 / 200, 'f', 1).toStdString() + " s\n");
 }

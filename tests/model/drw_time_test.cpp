@@ -21,16 +21,21 @@ TEST(DrwTime, FixedAllowancesMachiningAndPathChanges)
         const char* name;
         Drw drw;
         double expected;
+        double travel;  // mm between paths, RapidTravel
     };
     const Case cases[] = {
-        {"empty drawing", Drw(), 11.0},
-        {"one line of 100 mm", Drawing({MakeLine(0, 0, 100, 0)}, 1), 12.18},
-        {"two paths 200 mm apart", Drawing({MakeLine(0, 0, 100, 0, 1), MakeLine(100, 200, 200, 200, 2)}, 2), 21.36},
-        {"one path of two lines", Drawing(MakeChain({{0, 0}, {50, 0}, {50, 50}}, 1), 1), 12.18},
-        {"quarter arc of radius 100", Drawing({MakeArc(100, 0, 0, 100, 0, 0, false)}, 1), 11.0 + 50 * Pi / 100 * 1.18},
+        {"empty drawing", Drw(), 11.0, 0},
+        {"one line of 100 mm", Drawing({MakeLine(0, 0, 100, 0)}, 1), 12.18, 0},
+        {"two paths 200 mm apart", Drawing({MakeLine(0, 0, 100, 0, 1), MakeLine(100, 200, 200, 200, 2)}, 2), 21.36,
+         200},
+        {"one path of two lines", Drawing(MakeChain({{0, 0}, {50, 0}, {50, 50}}, 1), 1), 12.18, 0},
+        {"quarter arc of radius 100", Drawing({MakeArc(100, 0, 0, 100, 0, 0, false)}, 1), 11.0 + 50 * Pi / 100 * 1.18,
+         0},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_NEAR(c.drw.EstimateTime(100, 200), c.expected, 1e-9) << c.name;
+        EXPECT_EQ(c.drw.RapidTravel(), c.travel) << c.name;
+    }
 }
 
 TEST(DrwTime, SpeedsOfZeroOrLessCountAsOneTenth)

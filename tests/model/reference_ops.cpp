@@ -451,4 +451,69 @@ void PickPaths(const Drw& drw, double left, double bottom, double right, double 
     }
 }
 
+void NearestNeighbourOrder(Drw& drw, bool eitherWay)
+{
+    struct Ends {
+        int first, last;
+        double sx, sy, ex, ey;
+        bool turns;
+    };
+    std::vector<Ends> paths;
+    for (int p = 1; p <= drw.pathCount; p++) {
+        Ends ends{};
+        drw.PathRange(p, ends.first, ends.last);
+        if (ends.last < ends.first)
+            continue;
+        const Entity& a = drw.entities[ends.first];
+        const Entity& b = drw.entities[ends.last];
+        ends.sx = a.x1, ends.sy = a.y1, ends.ex = b.x2, ends.ey = b.y2;
+        ends.turns = eitherWay && !paths.empty() && !drw.IsPathClosed(p);
+        paths.push_back(ends);
+    }
+    if (paths.empty())
+        return;
+    std::vector<std::pair<int, bool>> order{{0, false}};
+    std::vector<bool> visited(paths.size(), false);
+    visited[0] = true;
+    double x = paths[0].ex, y = paths[0].ey;
+    while (order.size() < paths.size()) {
+        int best = -1;
+        bool reversed = false;
+        double bestDistance = 0;
+        for (size_t j = 0; j < paths.size(); j++) {
+            if (visited[j])
+                continue;
+            for (const bool atEnd : {false, true}) {
+                if (atEnd && !paths[j].turns)
+                    continue;
+                const double d =
+                    atEnd ? Distance(x, y, paths[j].ex, paths[j].ey) : Distance(x, y, paths[j].sx, paths[j].sy);
+                if (best < 0 || d < bestDistance) {
+                    best = static_cast<int>(j);
+                    reversed = atEnd;
+                    bestDistance = d;
+                }
+            }
+        }
+        visited[best] = true;
+        order.push_back({best, reversed});
+        x = reversed ? paths[best].sx : paths[best].ex;
+        y = reversed ? paths[best].sy : paths[best].ey;
+    }
+    std::vector<Entity> reordered;
+    for (size_t k = 0; k < order.size(); k++) {
+        for (int i = paths[order[k].first].first; i <= paths[order[k].first].last; i++) {
+            reordered.push_back(drw.entities[i]);
+            reordered.back().sequence = static_cast<int32_t>(k + 1);
+        }
+    }
+    drw.entities = std::move(reordered);
+    drw.pathCount = static_cast<int>(order.size());
+    for (size_t k = 0; k < order.size(); k++) {
+        if (order[k].second)
+            drw.ReversePath(static_cast<int>(k + 1));
+    }
+    drw.modified = true;
+}
+
 }  // namespace reference

@@ -41,4 +41,10 @@ void Simplify(Drw& drw, const Drw::ProgressCallback& progress);
 void PickPaths(const Drw& drw, double left, double bottom, double right, double top, std::vector<int>& paths,
                std::vector<int>* nearestEntities, bool single);
 
+// Path 1 first, then always the path not yet taken whose start (or, with eitherWay, the end of an open path) is
+// nearest to the end of the last one taken, lowest number and start first on ties, found by comparing every path;
+// the drawing rebuilt in that order, the paths entered at their end reversed. Without eitherWay it is the order
+// the path optimisation dialog gave before it had OptimiseOrder.
+void NearestNeighbourOrder(Drw& drw, bool eitherWay);
+
 }  // namespace reference

@@ -17,6 +17,8 @@ public:
         int width;
         uint8_t style;
         PenMode mode;
+
+        friend bool operator==(const Segment&, const Segment&) = default;
     };
     struct Shape {
         std::string kind;  // "rect", "frame", "ellipse", "text"

@@ -223,6 +223,23 @@ TEST(MyDrawPath, PartStopsAtTheTargetLengthWithoutArrow)
     EXPECT_TRUE(f.draw.showArrows) << "restored";
 }
 
+// A run of paths is drawn as each of them would be, in order; an empty run draws nothing.
+TEST(MyDrawPath, PathsOfARunAreDrawnAsEachPathInTurn)
+{
+    Fixture f(400, 100);
+    const Drw d = TwoPaths();
+    f.draw.DrawPath(d, 1, 1);
+    f.draw.DrawPath(d, 2, 1);
+    const auto each = f.canvas.segments;
+    f.canvas.Clear();
+    f.draw.DrawPaths(d, 1, 2, 1);
+    EXPECT_EQ(f.canvas.segments, each);
+    f.canvas.Clear();
+    f.draw.DrawPaths(d, 2, 1, 1);
+    f.draw.DrawPaths(d, 3, 9, 1);
+    EXPECT_TRUE(f.canvas.segments.empty());
+}
+
 TEST(MyDrawPath, PathEndsAreSquaresAtBothEndsOfEveryEntity)
 {
     Fixture f(400, 100);

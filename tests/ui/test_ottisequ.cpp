@@ -1,12 +1,14 @@
 // Tests of the path optimisation dialog: the join distance, joining and exploding with their reports, the pick
 // modes on the preview, the sequence display, the enabling of the controls, the automatic order, and opening the
 // dialog on a drawing window with Ok and Annulla.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
 #include "l10n/messaggi.h"
+#include "reachability.h"
 #include "support/parlav.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
@@ -448,6 +451,40 @@ private slots:
         QCOMPARE(dialog->currentStep, 3);
     }
 
+    // During an animation the controls beside the preview can be seen and reached, none over another.
+    void controlsBesideThePreviewAreReachable()
+    {
+        auto dialog = Open(Lines({{0, 0, 100, 0}, {0, 100, 10, 100}}));
+        Press(*dialog, dialog->Button("ToolButton34"));
+        dialog->UpdateControls();
+        QVERIFY_APART(dialog->DisPanel, dialog->ZoomToolBar, dialog->SequenzaToolBar, dialog->AniVelImg, dialog->AniVel,
+                      dialog->SelSequEdt, dialog->ModButton, dialog->CancelButton);
+        for (QToolBar* bar : {dialog->ZoomToolBar, dialog->SequenzaToolBar})
+            for (QToolButton* button : bar->findChildren<QToolButton*>())
+                if (button->objectName().startsWith("ToolButton") && button->isEnabled())
+                    QVERIFY_REACHABLE(button);
+        for (QWidget* control : std::initializer_list<QWidget*>{dialog->AniVel, dialog->AniVelImg, dialog->SelSequEdt,
+                                                                dialog->ModButton, dialog->CancelButton})
+            QVERIFY_REACHABLE(control);
+    }
+
+    // Set at its top pixel the speed bar draws the most of a path per tick; at the bottom the least.
+    void speedBarIsFastestAtTheTop()
+    {
+        auto dialog = Open(Lines({{0, 0, 100, 0}}));
+        Press(*dialog, dialog->Button("ToolButton34"));
+        dialog->UpdateControls();
+        const auto [top, bottom] = reachability::SliderEnds(dialog->AniVel);
+        QCOMPARE(top, TOttiSequForm::SpeedMin);
+        reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, dialog->AniVel->height() - 1));
+        Tick(*dialog, 1);
+        const int slow = dialog->animPos;
+        reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, 0));
+        Tick(*dialog, 1);
+        QVERIFY(dialog->animPos - slow > slow);
+        QVERIFY(bottom != top);
+    }
+
     // Held "Zoom in": the counter runs 1, 2, 3 and from then on each tick zooms again.
     void heldZoomRepeats()
     {
@@ -500,7 +537,7 @@ private slots:
     void automaticOrderKeepsAGoodOrder()
     {
         Drw drawing = Lines({{0, 0, 10, 0}, {20, 0, 30, 0}, {40, 0, 50, 0}});
-        QVERIFY(!OptimisePathOrder(drawing));
+        QVERIFY(!drawing.OptimiseOrder());
         QCOMPARE(drawing, Lines({{0, 0, 10, 0}, {20, 0, 30, 0}, {40, 0, 50, 0}}));
     }
 
@@ -516,13 +553,48 @@ private slots:
             if (e.sequence == 3)
                 drawing.AddEntity(e);
         drawing.pathCount = 3;
-        QVERIFY(OptimisePathOrder(drawing));
+        QVERIFY(drawing.OptimiseOrder());
         QCOMPARE(drawing.PathEntityCount(1), 4);
         QCOMPARE(drawing.entities[4].x1, 10.0);
         QCOMPARE(drawing.entities[5].x1, 500.0);
         QVERIFY(drawing.entities[3].joinedPrev && !drawing.entities[3].joinedNext);
         QVERIFY(PathsConsistent(drawing));
         QVERIFY(drawing.modified);
+    }
+
+    // The option sits under "Ottimizza automaticamente", where a click reaches it, shows its whole caption and starts
+    // checked; the operator's choice is kept by the work data for the next opening.
+    void reverseOpenPathsOption()
+    {
+        auto dialog = Open(Lines({{0, 0, 10, 0}}));
+        QCheckBox* box = dialog->ReverseOpenChk;
+        QCOMPARE(box->text(), QString("Inverti i percorsi aperti"));
+        QVERIFY(box->isChecked());
+        dialog->UpdateControls();
+        QVERIFY_REACHABLE(box);
+        QVERIFY_APART(dialog->BitBtn3, box, dialog->Label5, dialog->BitBtn8, dialog->BitBtn4);
+        QVERIFY(box->geometry().top() > dialog->BitBtn3->geometry().bottom());
+        QVERIFY(box->geometry().bottom() < dialog->Label5->geometry().top());
+        QVERIFY(box->sizeHint().width() <= box->width());
+        Press(*dialog, box);
+        QVERIFY(!TheParLav->reverseOpenPaths);
+        QVERIFY(!Open(Lines({{0, 0, 10, 0}}))->ReverseOpenChk->isChecked());
+    }
+
+    // Path 2 run backwards starts 2 mm from the end of path 1: the automatic order does so only with the option.
+    void automaticOrderReversesOpenPathsOnlyWithTheOption_data()
+    {
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("checked") << true;
+        QTest::newRow("unchecked") << false;
+    }
+    void automaticOrderReversesOpenPathsOnlyWithTheOption()
+    {
+        QFETCH(bool, reverse);
+        TheParLav->reverseOpenPaths = reverse;
+        auto dialog = Open(Lines({{0, 0, 10, 0}, {22, 0, 12, 0}, {32, 0, 42, 0}}));
+        Press(*dialog, dialog->BitBtn3);
+        QCOMPARE(dialog->workDrw.entities[1].x1, reverse ? 12.0 : 22.0);
     }
 
     // Through the drawing window: Annulla leaves its drawing as it was, Ok writes the dialog's copy back and fits it.

@@ -3,32 +3,34 @@
 
 #include <QCommandLineParser>
 
+#include "app/desktop/commandline.h"
 #include "geometry/mymath.h"
 #include "support/mytypeconversion.h"
 #include "support/text.h"
 
 namespace {
 
-// What a command takes: with json, the report option --json is required; with an output, the command writes the
-// file of outputExtension (".dis" or ".bmp").
-enum class ToleranceUse { None, Required, Optional };
+// What a command takes: the report option --json and the join distance --tolerance (none, required or optional),
+// --keep-directions (or not), and, with an output, the file of outputExtension (".dis" or ".bmp").
+enum class OptionUse { None, Required, Optional };
 
 struct CommandSpec {
     const char* name;
     CliCommand command;
-    bool json;
+    OptionUse json;
     const char* outputExtension;  // nullptr: no output file
-    ToleranceUse tolerance;
+    OptionUse tolerance;
+    bool keepDirections;
 };
 
 constexpr CommandSpec Commands[] = {
-    {"info", CliCommand::Info, true, nullptr, ToleranceUse::None},
-    {"dump", CliCommand::Dump, true, nullptr, ToleranceUse::None},
-    {"convert", CliCommand::Convert, false, ".dis", ToleranceUse::None},
-    {"bitmap", CliCommand::Bitmap, false, ".bmp", ToleranceUse::None},
-    {"simplify", CliCommand::Simplify, false, ".dis", ToleranceUse::None},
-    {"join", CliCommand::Join, false, ".dis", ToleranceUse::Required},
-    {"optimise", CliCommand::Optimise, false, ".dis", ToleranceUse::Optional},
+    {"info", CliCommand::Info, OptionUse::Required, nullptr, OptionUse::None, false},
+    {"dump", CliCommand::Dump, OptionUse::Required, nullptr, OptionUse::None, false},
+    {"convert", CliCommand::Convert, OptionUse::None, ".dis", OptionUse::None, false},
+    {"bitmap", CliCommand::Bitmap, OptionUse::None, ".bmp", OptionUse::None, false},
+    {"simplify", CliCommand::Simplify, OptionUse::None, ".dis", OptionUse::None, false},
+    {"join", CliCommand::Join, OptionUse::None, ".dis", OptionUse::Required, false},
+    {"optimise", CliCommand::Optimise, OptionUse::Optional, ".dis", OptionUse::Optional, true},
 };
 
 const char* const Description =
@@ -40,11 +42,23 @@ const char* const Description =
     "  bitmap IN OUT.bmp              export the 800 x 600 bitmap\n"
     "  simplify IN OUT.dis            simplify the drawing\n"
     "  join --tolerance MM IN OUT.dis join paths whose ends are within MM\n"
-    "  optimise [--tolerance MM] IN OUT.dis\n"
-    "                                 split every path, join again (MM, default the machine's join distance)\n"
+    "  optimise [--tolerance MM] [--keep-directions] [--json] IN OUT.dis\n"
+    "                                 split every path, join again (MM, default the machine's join distance) and\n"
+    "                                 order the paths for less rapid travel, open paths either way unless\n"
+    "                                 --keep-directions; prints the rapid travel and the time estimate before and\n"
+    "                                 after (--json: as one object)\n"
     "A DXF input takes --spline-tolerance MM: how far the arcs that replace its curves (SPLINE, ELLIPSE)\n"
     "may lie from them (default 0.01).\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
+
+// Whether an option's presence fits its use by the command; message says why not.
+bool OptionFits(const char* command, const char* option, OptionUse use, bool given, std::string& message)
+{
+    if (given ? use != OptionUse::None : use != OptionUse::Required)
+        return true;
+    message = StrFormat(given ? "%s takes no --%s" : "%s needs --%s", command, option);
+    return false;
+}
 
 const CommandSpec* FindCommand(const QString& name)
 {
@@ -64,16 +78,14 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
         message = StrFormat("%s takes %d file name(s)", entry.name, fileCount);
         return false;
     }
-    if (parser.isSet("json") != entry.json) {
-        message = StrFormat(entry.json ? "%s needs --json" : "%s takes no --json", entry.name);
+    const OptionUse keep = entry.keepDirections ? OptionUse::Optional : OptionUse::None;
+    if (!OptionFits(entry.name, "json", entry.json, parser.isSet("json"), message) ||
+        !OptionFits(entry.name, "tolerance", entry.tolerance, parser.isSet("tolerance"), message) ||
+        !OptionFits(entry.name, "keep-directions", keep, parser.isSet("keep-directions"), message))
         return false;
-    }
-    if (parser.isSet("tolerance") ? entry.tolerance == ToleranceUse::None : entry.tolerance == ToleranceUse::Required) {
-        message = StrFormat(
-            entry.tolerance == ToleranceUse::None ? "%s takes no --tolerance" : "%s needs --tolerance MM", entry.name);
-        return false;
-    }
     request.command = entry.command;
+    request.json = parser.isSet("json");
+    request.keepDirections = parser.isSet("keep-directions");
     request.input = files[0].toStdString();
     if (!FormatFromFileName(request.input, request.inputFormat)) {
         message = StrFormat("%s: the input must be a .dxf or .dis file", request.input.c_str());
@@ -131,10 +143,12 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
     parser.addOption(
         QCommandLineOption("spline-tolerance", "Largest distance in mm of the arcs from a DXF curve.", "MM"));
+    parser.addOption(QCommandLineOption("keep-directions", "Order the paths without running any the other way."));
     parser.addPositionalArgument("command", "info, dump, convert, bitmap, simplify, join or optimise.");
     parser.addPositionalArgument("files", "Input (.dxf or .dis), then output.", "FILE...");
     if (!parser.parse(arguments)) {
@@ -142,7 +156,12 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
         return ParseOutcome::UsageError;
     }
     if (parser.isSet("help")) {
-        message = parser.helpText().toStdString();
+        // Without an application object Qt names the program by a placeholder.
+        message = parser.helpText().replace("<executable_name>", "quorvia-cli").toStdString();
+        return ParseOutcome::Help;
+    }
+    if (parser.isSet("version")) {
+        message = VersionText("quorvia-cli");
         return ParseOutcome::Help;
     }
     const QStringList positional = parser.positionalArguments();

@@ -17,11 +17,14 @@ struct CliRequest {
     std::string output;                      // empty for info and dump
     bool hasTolerance = false;               // --tolerance given (join needs it, optimise may take it)
     double tolerance = 0.0;                  // mm, at least Epsilon
+    bool json = false;                       // --json given (info and dump need it, optimise may take it)
+    bool keepDirections = false;             // --keep-directions given (optimise only)
     double curveTolerance = CurveTolerance;  // --spline-tolerance: mm, for a DXF input
 };
 
 enum class ParseOutcome { Run, Help, UsageError };
 
-// Reads the arguments (the program name first). Run: request is filled. Help: message holds the help text.
+// Reads the arguments (the program name first). Run: request is filled. Help: message holds the help text, or
+// the version text for --version.
 // UsageError: message says what is wrong.
 ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, std::string& message);

@@ -48,19 +48,28 @@ void JoinAllPaths(Drw& drawing, double tolerance)
     MyMessageBox(StrFormat("%s %d", MsgText(MsgJoinedCount).c_str(), joins), MsgText(MsgJoinTitle), MsgStyleInfo);
 }
 
-// Splits every path into single entities and joins them again within tolerance, as the path optimisation's
-// "join and optimise all" does; the join count is not shown. Its last step, the automatic ordering of the paths,
-// keeps the order the join leaves, so nothing follows the join here.
-void OptimiseDrawing(Drw& drawing, double tolerance)
+// Splits every path into single entities, joins them again within tolerance and orders the paths, as the path
+// optimisation's "join and optimise all" does; the join count is not shown.
+void OptimiseDrawing(Drw& drawing, double tolerance, bool keepDirections)
 {
     drawing.ExplodePaths(-1);
     drawing.AutoJoin(tolerance, -1, -1, nullptr, nullptr);
+    drawing.OptimiseOrder(keepDirections);
 }
 
 // The machine's join distance, the default of optimise.
 double MachineJoinDistance()
 {
     return ParLav().minJoinDistance;
+}
+
+// Optimises the drawing, saves it and reports the figures before and after.
+int Optimise(Drw& drawing, const CliRequest& request)
+{
+    const OrderFigures before = FiguresOf(drawing);
+    OptimiseDrawing(drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance(), request.keepDirections);
+    const int saved = SaveDrawing(drawing, request.output);
+    return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
 }
 
 }  // namespace
@@ -79,9 +88,7 @@ int RunCommand(const CliRequest& request)
     case CliCommand::Join:
         JoinAllPaths(loaded.drawing, request.tolerance);
         return SaveDrawing(loaded.drawing, request.output);
-    case CliCommand::Optimise:
-        OptimiseDrawing(loaded.drawing, request.hasTolerance ? request.tolerance : MachineJoinDistance());
-        return SaveDrawing(loaded.drawing, request.output);
+    case CliCommand::Optimise: return Optimise(loaded.drawing, request);
     }
     return ExitUsage;
 }

@@ -2,21 +2,12 @@
 // readers. Usage errors exit with 2, files that cannot be read or written with 1.
 #include <cstdio>
 
-#include <QStringList>
-
+#include "app/desktop/commandline.h"
+#include "app/desktop/programfolder.h"
 #include "app/heap_policy.h"
 #include "cli_commands.h"
 #include "cli_messages.h"
 #include "l10n/messaggi.h"
-#include "support/progdir.h"
-
-static QStringList Arguments(int argc, char** argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 int main(int argc, char** argv)
 {
@@ -24,14 +15,15 @@ int main(int argc, char** argv)
     InstallCliMessageBoxHandler();
     CliRequest request;
     std::string message;
-    switch (ParseArguments(Arguments(argc, argv), request, message)) {
+    switch (ParseArguments(ArgumentList(argc, argv), request, message)) {
     case ParseOutcome::Help: std::fputs(message.c_str(), stdout); return ExitOk;
     case ParseOutcome::UsageError:
         std::fprintf(stderr, "quorvia-cli: %s\nTry 'quorvia-cli --help'.\n", message.c_str());
         return ExitUsage;
     case ParseOutcome::Run: break;
     }
-    FindProgDir();
+    // The application's program folder, so that both share the machine data and the texts.
+    SetUpProgramFolder();
     CreateMessageCatalogue();
     const int status = RunCommand(request);
     DestroyMessageCatalogue();

@@ -1,9 +1,10 @@
-// Builds the info and dump reports.
+// Builds the info, dump and optimise reports.
 #include "cli_report.h"
 
 #include "cli_json.h"
 #include "geometry/mymath.h"
 #include "support/parlav.h"
+#include "support/text.h"
 
 static double DrawingLength(const Drw& drawing)
 {
@@ -110,4 +111,32 @@ std::string DumpJson(const Drw& drawing)
     json.EndArray();
     json.EndObject();
     return json.Text() + '\n';
+}
+
+OrderFigures FiguresOf(const Drw& drawing)
+{
+    return {drawing.pathCount, drawing.RapidTravel(), drawing.EstimateTime(workSpeed, rapidSpeed)};
+}
+
+std::string OptimiseReport(const OrderFigures& before, const OrderFigures& after, bool json)
+{
+    if (!json)
+        return StrFormat("paths: %d -> %d\nrapid travel: %.1f mm -> %.1f mm\ntime estimate: %.1f s -> %.1f s\n",
+                         before.paths, after.paths, before.travel, after.travel, before.time, after.time);
+    JsonWriter report;
+    report.BeginObject();
+    const auto pair = [&report](const char* key, double a, double b) {
+        report.Key(key);
+        report.BeginObject();
+        report.Key("before");
+        report.Number(a);
+        report.Key("after");
+        report.Number(b);
+        report.EndObject();
+    };
+    pair("paths", before.paths, after.paths);
+    pair("travel", before.travel, after.travel);
+    pair("time", before.time, after.time);
+    report.EndObject();
+    return report.Text() + '\n';
 }
