@@ -1,6 +1,7 @@
 // The DXF generator of the import benchmark and the floor of reading such a file.
 #include "bench_dxf.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -164,6 +165,40 @@ std::string GenerateDxf(int entities, unsigned seed)
     // Items stop a little short of the count, which the last item may pass by a few entities.
     for (int given = 0; given < entities - 40;)
         given += WriteItem(out, random, at(random), at(random), blockSizes);
+    out.Pair(0, "ENDSEC");
+    out.Pair(0, "EOF");
+    return out.text;
+}
+
+std::string GenerateSplineDxf(int splines, int controlPoints, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    DxfWriter out;
+    out.Pair(0, "SECTION");
+    out.Pair(2, "ENTITIES");
+    for (int s = 0; s < splines; s++) {
+        out.Head("SPLINE", "AcDbSpline", StrFormat("LAYER_%d", s % 8));
+        out.Extrusion();
+        out.Int(70, 8);
+        out.Int(71, 3);
+        out.Int(72, controlPoints + 4);
+        out.Int(73, controlPoints);
+        out.Int(74, 0);
+        out.Real(42, 1e-7);
+        out.Real(43, 1e-7);
+        // A clamped cubic whose control points walk 2 to 4 mm at a time, turning a little at each step.
+        for (int k = 0; k < controlPoints + 4; k++)
+            out.Real(40, std::clamp(k - 3, 0, controlPoints - 3));
+        double x = 2000 * unit(random), y = 2000 * unit(random), heading = 6.283185307179586 * unit(random);
+        for (int k = 0; k < controlPoints; k++) {
+            out.Point(10, x, y);
+            heading += 0.8 * (unit(random) - 0.5);
+            const double step = 2 + 2 * unit(random);
+            x += step * std::cos(heading);
+            y += step * std::sin(heading);
+        }
+    }
     out.Pair(0, "ENDSEC");
     out.Pair(0, "EOF");
     return out.text;

@@ -8,6 +8,10 @@
 // each with handle, owner, subclass markers and layer, coordinates in full precision. Fixed seed.
 std::string GenerateDxf(int entities, unsigned seed);
 
+// The text of an ASCII DXF file of ENTITIES only: the given number of SPLINEs, clamped cubics of controlPoints
+// control points each, smooth curves of a few centimetres written as a drawing program does. Fixed seed.
+std::string GenerateSplineDxf(int splines, int controlPoints, unsigned seed);
+
 // Reads the file into memory, splits it into lines with memchr and converts every line with std::from_chars (group
 // codes as integers, values as doubles; text values fail at their first character). Returns the number of lines
 // converted, or -1 when the file cannot be read.

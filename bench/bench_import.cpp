@@ -1,5 +1,5 @@
 // The DXF import of a generated file of 1000, 10000 and 40000 entities, beside its floor (read, split with memchr,
-// from_chars on every line), in MB/s and entities/s.
+// from_chars on every line), in MB/s and entities/s; and of a file of 1000 SPLINEs.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -64,7 +64,31 @@ void BM_ImportFloor(benchmark::State& state)
     Report(state, sample);
 }
 
+// 1000 SPLINEs of 20 control points each, replaced by arcs within the default tolerance.
+void BM_ImportSplines(benchmark::State& state)
+{
+    static const DxfSample sample = [] {
+        DxfSample s;
+        s.path = (std::filesystem::temp_directory_path() / "quorvia-bench-splines.dxf").string();
+        const std::string text = GenerateSplineDxf(1000, 20, 7);
+        std::ofstream(s.path, std::ios::binary) << text;
+        s.bytes = static_cast<int64_t>(text.size());
+        Drw drawing;
+        ImportDxf(s.path, drawing);
+        s.entities = drawing.entityCount();
+        return s;
+    }();
+    for (auto _ : state) {
+        Drw drawing;
+        ImportDxf(sample.path, drawing);
+        benchmark::DoNotOptimize(drawing.entities.data());
+    }
+    Report(state, sample);
+    state.counters["entities"] = sample.entities;
+}
+
 }  // namespace
 
+BENCHMARK(BM_ImportSplines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportDxf)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportFloor)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);

@@ -13,6 +13,21 @@ namespace {
 
 std::function<void(int)> pendingProgress;
 int lastWarnings = 0;
+std::map<std::string, int> lastSkipped;
+
+// "Entità DXF non importate: HATCH 2, TEXT 5", or nothing when none was passed over.
+void LogSkipped(const std::map<std::string, int>& skipped)
+{
+    if (skipped.empty())
+        return;
+    std::string line = "Entità DXF non importate:";
+    const char* separator = " ";
+    for (const auto& [kind, count] : skipped) {
+        line += separator + kind + " " + std::to_string(count);
+        separator = ", ";
+    }
+    WriteEventLog(line);
+}
 
 // Puts fresh logs in place for its lifetime and then restores the previous ones, handing them what was written
 // meanwhile, so that an import never costs the program its logs.
@@ -52,7 +67,7 @@ void SetImportProgress(std::function<void(int)> callback)
     pendingProgress = std::move(callback);
 }
 
-void ImportDxf(const std::string& fileName, Drw& drawing)
+void ImportDxf(const std::string& fileName, Drw& drawing, double curveTolerance)
 {
     drawing.Clear();
     FindProgDir();
@@ -61,11 +76,19 @@ void ImportDxf(const std::string& fileName, Drw& drawing)
     if (pendingProgress)
         import.SetProgressCallback(std::move(pendingProgress));
     pendingProgress = nullptr;
+    import.SetCurveTolerance(curveTolerance);
     import.Import();
     lastWarnings = import.warnings;
+    lastSkipped = import.skipped;
+    LogSkipped(lastSkipped);
 }
 
 int GetImportWarnings()
 {
     return lastWarnings;
+}
+
+const std::map<std::string, int>& GetImportSkipped()
+{
+    return lastSkipped;
 }

@@ -1,20 +1,25 @@
 // ImportDxfClass: reads one ASCII DXF file as group-code/value pairs, walks its sections in file order and turns
-// each LINE, ARC, CIRCLE, LWPOLYLINE, POLYLINE and ELLIPSE (also those placed by an INSERT of a block) into one
-// path of lines and arcs of a drawing.
+// each LINE, ARC, CIRCLE, LWPOLYLINE, POLYLINE, ELLIPSE and SPLINE (also those placed by an INSERT of a block) into
+// one path of lines and arcs of a drawing.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "dxf/biarc.h"
+#include "dxf/importdxf.h"
 #include "model/drw.h"
 #include "support/filereadwrite.h"
 
 // Flags of ImportDxfClass::warnings: kinds of content that the import met but could not take over.
 constexpr int WarnCapacity = 1;  // the drawing refused an entity (it holds at most MaxEntities)
-constexpr int WarnSpline = 2;    // a SPLINE
+constexpr int WarnSpline = 2;    // a SPLINE that could not be converted
 constexpr int WarnText = 4;      // a TEXT or MTEXT
 constexpr int WarnSolid = 8;     // a SOLID or 3DSOLID
 
@@ -27,6 +32,15 @@ constexpr int MaxInsertDepth = 16;
 // INSERTs can ask for.
 constexpr int MaxEmptyExpansions = 10000;
 
+// Values of one kind (knots, weights, control or fit point coordinates) a SPLINE may hold; one with more is not
+// converted.
+constexpr int MaxSplineValues = 100000;
+// Entity kinds counted by name in skipped; the names of further kinds, and names that are not a kind's (too long,
+// or holding other characters than capital letters, digits and '_'), are counted under OtherKinds.
+constexpr int MaxSkippedKinds = 64;
+constexpr std::size_t MaxKindLength = 32;
+constexpr const char* OtherKinds = "(other)";
+
 class ImportDxfClass {
 public:
     // Opens fileName for reading (a file that cannot be opened shows FRW001); drawing is filled by Import.
@@ -36,6 +50,8 @@ public:
 
     // Called after each converted item with the number of items converted so far.
     void SetProgressCallback(std::function<void(int)> callback);
+    // The tolerance (mm) of the arcs that replace curves, for the next Import; at least MinCurveTolerance.
+    void SetCurveTolerance(double tolerance);
 
     // Reads the whole file into the drawing, adding to what it holds, and sets its pathCount to the number of
     // items converted. False, with nothing added, when the file could not be opened; true otherwise, whatever
@@ -43,6 +59,9 @@ public:
     bool Import();
 
     int warnings = 0;  // Warn* flags gathered by Import
+    // The entities passed over by Import, per kind (the DXF type, upper case): kinds that are not converted, and
+    // SPLINEs that could not be. Inside a block, once per placement of the block.
+    std::map<std::string, int> skipped;
 
 private:
     // One block of the BLOCKS section: where its pair 0/BLOCK starts and its base point.
@@ -57,6 +76,13 @@ private:
         double scaleX = 1.0, scaleY = 1.0, scaleZ = 1.0;
         double rotation = 0.0;  // radians, counter-clockwise
         double x = 0.0, y = 0.0, z = 0.0;
+
+        // The three steps of the placement, in this order.
+        void Scale(double& px, double& py, double& pz) const;
+        static void Rotate(double cosR, double sinR, double& px, double& py);
+        void Translate(double& px, double& py, double& pz) const;
+        // Where the placement puts the plane point (px, py).
+        void Map(double& px, double& py) const;
     };
     // A vertex of a polyline as read: position, bulge of the segment that starts at it, vertex flags.
     struct Vertex {
@@ -118,6 +144,8 @@ private:
     // Reads pairs up to the next one with code 0 inside a section; pairs with other codes are passed over.
     SectionStep NextSectionItem(bool blockMode);
     bool ReadEntities(bool blockMode);
+    // An entity whose kind (in valueLine) is not converted: its warning flag, if it has one, and its count.
+    void PassOver();
     bool ReadTables();
 
     // ---- Items (importdxfclass_items.cpp) ----
@@ -140,10 +168,17 @@ private:
     bool ImportLwPolyline();
     bool ImportPolyline();
     bool ImportEllipse();
+    bool ImportSpline();
     // Queues the four counter-clockwise quarter arcs of a circle, from (cx + r, cy).
     void QueueCircle(double cx, double cy, double cz, double r);
     // Queues the segments between the vertices (and back to the first when closed) and commits them.
     void CommitPolyline(bool closed, bool fromBelow);
+    // Queues the lines and arcs that replace a curve.
+    void QueueSegments(const std::vector<CurveSegment>& segments);
+    // The number of entities the drawing can still take.
+    int Room() const;
+    // Counts an entity of kind (the value line of its pair 0) in skipped.
+    void CountSkipped(std::string_view kind);
 
     // ---- Blocks and inserts (importdxfclass_blocks.cpp) ----
     bool ReadBlocks();
@@ -153,11 +188,16 @@ private:
     // gives the same) and places them. False, with nothing added, when the block is being expanded already (it
     // would insert itself), nesting is too deep, or too many expansions added nothing.
     bool ExpandBlock(int index, const Placement& placement);
-    // Reads block index through the converters, adding its entities unplaced, and keeps the reading for later
-    // inserts when nothing in it was refused.
-    void ReadBlock(int index);
-    // Moves the entities first..end-1 of the drawing from block coordinates to where the placement puts them.
+    // Reads block index through the converters, adding its entities unplaced (but for curves placed as they are
+    // approximated), and keeps the reading for later inserts when nothing in it was refused or placed.
+    void ReadBlock(int index, const Placement& placement);
+    // Moves the entities first..end-1 of the drawing from block coordinates to where the placement puts them,
+    // passing over those already placed.
     void PlaceEntities(int first, const Placement& placement);
+    // Where the placements of the blocks being expanded put the plane point (px, py) of the innermost block.
+    void MapToDrawing(double& px, double& py) const;
+    // Records that the entities first..end-1 (the last ones) are placed already.
+    void MarkPlaced(int first);
 
     // ---- Readings of blocks kept for later inserts (importdxfclass_blockcache.cpp) ----
     // What reading a block did, taken while nothing refused anything: its entities in block coordinates as the
@@ -165,18 +205,21 @@ private:
     // item, and its effects on the import's counters. Reading the block again gives the same whenever no
     // refusal can occur, since the reading depends on nothing else but the file.
     struct BlockReading {
-        std::vector<Entity> entities;  // sequence: path number minus that of the block's first item
-        int items = 0;                 // items converted (path numbers taken)
-        int emptyInside = 0;           // nested expansions that added nothing
-        int depthBelow = 0;            // levels of nested expansion below the block
-        std::vector<int> nested;       // the blocks expanded inside it, each once
+        std::vector<Entity> entities;        // sequence: path number minus that of the block's first item
+        int items = 0;                       // items converted (path numbers taken)
+        int emptyInside = 0;                 // nested expansions that added nothing
+        int depthBelow = 0;                  // levels of nested expansion below the block
+        std::vector<int> nested;             // the blocks expanded inside it, each once
+        std::map<std::string, int> skipped;  // entities passed over in it, per kind
     };
     // The state a reading of a block starts from, to tell what the reading did.
     struct ReadingStart {
         int first = 0;  // the block's first entity in the drawing
         int item = 0;   // path number of the block's first item
         int refused = 0, emptyExpansions = 0, deepest = 0;
-        std::size_t nestedFloor = 0;  // the enclosing reading's start in nestedBlocks
+        std::size_t nestedFloor = 0;         // the enclosing reading's start in nestedBlocks
+        std::size_t placedRanges = 0;        // the size of placed
+        std::map<std::string, int> skipped;  // skipped before the reading
     };
     ReadingStart BeginReading();
     // Keeps the reading of block index (when nothing was refused, it is the first one kept and the kept
@@ -198,6 +241,7 @@ private:
     Entity current;      // the entity being built
     int itemNumber = 1;  // path number of the next converted item
     std::function<void(int)> progress;
+    double curveTolerance = CurveTolerance;
 
     // Reading state.
     std::string codeLine, valueLine;
@@ -216,6 +260,10 @@ private:
     std::vector<Block> blocks;
     std::unordered_map<std::string, int> blockIndex;  // name as written -> first block of that name
     std::vector<int> expanding;                       // blocks being expanded, outermost first
+    std::vector<Placement> placements;                // their placements, outermost first
+    // Ranges [first, end) of entities added in drawing coordinates while blocks were expanded (the arcs of
+    // curves), in increasing order: placing the blocks around them passes them over.
+    std::vector<std::pair<int, int>> placed;
     int emptyExpansions = 0;
     int refusedExpansions = 0;  // expansions refused so far
     int deepestExpansion = 0;   // the greatest size of expanding within the current reading of a block

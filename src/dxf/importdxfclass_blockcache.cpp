@@ -15,6 +15,8 @@ ImportDxfClass::ReadingStart ImportDxfClass::BeginReading()
     start.emptyExpansions = emptyExpansions;
     start.deepest = std::exchange(deepestExpansion, static_cast<int>(expanding.size()) + 1);
     start.nestedFloor = std::exchange(nestedFloor, nestedBlocks.size());
+    start.placedRanges = placed.size();
+    start.skipped = skipped;
     return start;
 }
 
@@ -28,10 +30,12 @@ void ImportDxfClass::EndReading(int index, const ReadingStart& start)
     nestedFloor = start.nestedFloor;
     NoteExpanded(index, nested);
 
-    // A refused expansion or entity depends on where the block was inserted; such a reading is not kept.
+    // A refused expansion or entity depends on where the block was inserted, and so do curves approximated where
+    // the insert placed them; such a reading is not kept.
     const bool refused = refusedExpansions != start.refused || drawing.limitReached || readFailed;
+    const bool curvesPlaced = placed.size() != start.placedRanges;
     const int count = drawing.entityCount() - start.first;
-    if (refused || readings.contains(index) || keptEntities + count > MaxEntities)
+    if (refused || curvesPlaced || readings.contains(index) || keptEntities + count > MaxEntities)
         return;
     BlockReading& reading = readings[index];
     reading.entities.assign(drawing.entities.begin() + start.first, drawing.entities.end());
@@ -41,6 +45,12 @@ void ImportDxfClass::EndReading(int index, const ReadingStart& start)
     reading.emptyInside = emptyExpansions - start.emptyExpansions;
     reading.depthBelow = depthBelow;
     reading.nested = std::move(nested);
+    for (const auto& [kind, number] : skipped) {
+        const auto before = start.skipped.find(kind);
+        const int added = number - (before == start.skipped.end() ? 0 : before->second);
+        if (added > 0)
+            reading.skipped[kind] = added;
+    }
     keptEntities += count;
 }
 
@@ -73,6 +83,8 @@ void ImportDxfClass::CopyReading(int index, const BlockReading& reading)
     }
     for (int i = 0; i < reading.items; ++i)
         FinishItem();
+    for (const auto& [kind, number] : reading.skipped)
+        skipped[kind] += number;
     emptyExpansions += reading.emptyInside;
     deepestExpansion = std::max(deepestExpansion, static_cast<int>(expanding.size()) + 1 + reading.depthBelow);
     NoteExpanded(index, reading.nested);

@@ -126,26 +126,70 @@ bool ImportDxfClass::ExpandBlock(int index, const Placement& placement)
     if (const BlockReading* kept = ReusableReading(index))
         CopyReading(index, *kept);
     else
-        ReadBlock(index);
+        ReadBlock(index, placement);
     if (drawing.entityCount() == first)
         ++emptyExpansions;
     PlaceEntities(first, placement);
     return true;
 }
 
-void ImportDxfClass::ReadBlock(int index)
+void ImportDxfClass::ReadBlock(int index, const Placement& placement)
 {
     const int64_t resume = reader.GetPosition();
     const ReadingStart start = BeginReading();
     const int outerFloor = chainFloor;
     chainFloor = start.first;  // the block's entities are not chained with what lies outside it
     expanding.push_back(index);
+    placements.push_back(placement);
     reader.SeekTo(blocks[index].start);
     ReadEntities(true);  // a value that does not convert ends the block; what was converted stays
+    placements.pop_back();
     expanding.pop_back();
     chainFloor = outerFloor;
     reader.SeekTo(resume);
     EndReading(index, start);
+}
+
+void ImportDxfClass::Placement::Scale(double& px, double& py, double& pz) const
+{
+    px = (px - baseX) * scaleX;
+    py = (py - baseY) * scaleY;
+    pz = (pz - baseZ) * scaleZ;
+}
+
+void ImportDxfClass::Placement::Rotate(double cosR, double sinR, double& px, double& py)
+{
+    const double u = px;
+    px = u * cosR - py * sinR;
+    py = u * sinR + py * cosR;
+}
+
+void ImportDxfClass::Placement::Translate(double& px, double& py, double& pz) const
+{
+    px += x;
+    py += y;
+    pz += z;
+}
+
+void ImportDxfClass::Placement::Map(double& px, double& py) const
+{
+    double pz = 0;
+    Scale(px, py, pz);
+    if (!IsZero(rotation))
+        Rotate(std::cos(rotation), std::sin(rotation), px, py);
+    Translate(px, py, pz);
+}
+
+void ImportDxfClass::MapToDrawing(double& px, double& py) const
+{
+    for (auto p = placements.rbegin(); p != placements.rend(); ++p)
+        p->Map(px, py);
+}
+
+void ImportDxfClass::MarkPlaced(int first)
+{
+    if (first < drawing.entityCount())
+        placed.emplace_back(first, drawing.entityCount());
 }
 
 void ImportDxfClass::PlaceEntities(int first, const Placement& p)
@@ -154,27 +198,20 @@ void ImportDxfClass::PlaceEntities(int first, const Placement& p)
     const double cosR = std::cos(p.rotation), sinR = std::sin(p.rotation);
     // A mirror image (one of the two plane scale factors negative) turns every arc the other way.
     const bool mirrored = p.scaleX * p.scaleY < 0;
-    auto scale = [&p](double& x, double& y, double& z) {
-        x = (x - p.baseX) * p.scaleX;
-        y = (y - p.baseY) * p.scaleY;
-        z = (z - p.baseZ) * p.scaleZ;
-    };
-    auto rotate = [cosR, sinR](double& x, double& y) {
-        const double u = x;
-        x = u * cosR - y * sinR;
-        y = u * sinR + y * cosR;
-    };
-    auto translate = [&p](double& x, double& y, double& z) {
-        x += p.x;
-        y += p.y;
-        z += p.z;
-    };
+    // The ranges placed already, from the first that ends after first.
+    auto skip = std::upper_bound(placed.begin(), placed.end(), first,
+                                 [](int index, const std::pair<int, int>& range) { return index < range.second; });
     for (int i = first; i < drawing.entityCount(); ++i) {
+        if (skip != placed.end() && i >= skip->first) {
+            i = skip->second - 1;
+            ++skip;
+            continue;
+        }
         Entity& e = drawing.entities[i];
-        scale(e.x1, e.y1, e.z1);
-        scale(e.x2, e.y2, e.z2);
+        p.Scale(e.x1, e.y1, e.z1);
+        p.Scale(e.x2, e.y2, e.z2);
         if (e.isArc) {
-            scale(e.xc, e.yc, e.zc);
+            p.Scale(e.xc, e.yc, e.zc);
             // A scale that differs along x and y would make the arc elliptical: the centre moves so that the
             // arc stays circular through its scaled ends.
             if (!IsEqual(p.scaleX, p.scaleY))
@@ -183,16 +220,16 @@ void ImportDxfClass::PlaceEntities(int first, const Placement& p)
                 e.clockwise = !e.clockwise;
         }
         if (rotated) {
-            rotate(e.x1, e.y1);
-            rotate(e.x2, e.y2);
+            Placement::Rotate(cosR, sinR, e.x1, e.y1);
+            Placement::Rotate(cosR, sinR, e.x2, e.y2);
             if (e.isArc) {
-                rotate(e.xc, e.yc);
+                Placement::Rotate(cosR, sinR, e.xc, e.yc);
                 SnapCentreToBisector(e.x1, e.y1, e.x2, e.y2, e.xc, e.yc);
             }
         }
-        translate(e.x1, e.y1, e.z1);
-        translate(e.x2, e.y2, e.z2);
+        p.Translate(e.x1, e.y1, e.z1);
+        p.Translate(e.x2, e.y2, e.z2);
         if (e.isArc)
-            translate(e.xc, e.yc, e.zc);
+            p.Translate(e.xc, e.yc, e.zc);
     }
 }

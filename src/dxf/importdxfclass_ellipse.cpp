@@ -1,25 +1,41 @@
-// The ELLIPSE converter of ImportDxfClass: the elliptical arc is cut at every multiple of π/8 of its parameter
-// and each piece becomes a biarc (two circular arcs), all in one path.
+// The ELLIPSE converter of ImportDxfClass: the elliptical arc, cut at every multiple of π/8 of its parameter,
+// becomes one path of arcs within the curve tolerance (a line for a piece that runs straight).
 #include <cmath>
 
+#include "dxf/curvearcs.h"
 #include "dxf/ellipsearcs.h"
 #include "dxf/importdxfclass.h"
 
 namespace {
 
-// The frame of one ellipse: points given along its axes (major axis along x) are placed in the drawing.
-struct EllipseFrame {
-    double cx, cy;      // centre
+// An ellipse with semi-axes a (along the major axis) and b, its parameter t giving the point (a cos t, b sin t) of
+// its own frame, placed in the drawing.
+class EllipseCurve : public PlaneCurve {
+public:
+    EllipseCurve(double a, double b, double cx, double cy, double axisAngle, bool mirrored)
+        : a(a), b(b), centre{cx, cy}, cosA(std::cos(axisAngle)), sinA(std::sin(axisAngle)), mirrored(mirrored)
+    {
+    }
+
+    CurvePoint At(std::size_t, double t) const override
+    {
+        const double c = std::cos(t), s = std::sin(t);
+        return {centre + Turned(a * c, b * s), Turned(-a * s, b * c)};
+    }
+
+private:
+    // A vector of the ellipse's frame in the drawing's directions.
+    Vec2 Turned(double u, double v) const
+    {
+        if (mirrored)
+            v = -v;
+        return {u * cosA - v * sinA, u * sinA + v * cosA};
+    }
+
+    double a, b;
+    Vec2 centre;
     double cosA, sinA;  // direction of the major axis
     bool mirrored;      // the minor axis points the other way (extrusion direction -z)
-
-    void Place(double& x, double& y) const
-    {
-        const double u = x;
-        const double v = mirrored ? -y : y;
-        x = cx + u * cosA - v * sinA;
-        y = cy + u * sinA + v * cosA;
-    }
 };
 
 }  // namespace
@@ -54,38 +70,12 @@ bool ImportDxfClass::ImportEllipse()
     // direction (-1, 0, 0) has always been read the same way.
     const bool mirrored = common.FromBelow() || (IsEqual(common.extrusionX, -1) && IsEqual(common.extrusionY, 0) &&
                                                  IsEqual(common.extrusionZ, 0));
-    const EllipseFrame frame{cx, cy, std::cos(axisAngle), std::sin(axisAngle), mirrored};
-
-    auto queueArc = [this, mirrored](double xs, double ys, double xe, double ye, double xc, double yc) {
-        Entity& arc = QueueEntity();
-        arc.x1 = xs, arc.y1 = ys, arc.x2 = xe, arc.y2 = ye, arc.xc = xc, arc.yc = yc;
-        arc.isArc = true;
-        arc.clockwise = mirrored;
-    };
+    const EllipseCurve ellipse(a, b, cx, cy, axisAngle, mirrored);
     std::vector<double> cuts;
     SplitEllipseRange(startParameter, endParameter, cuts);
-    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-        const double t0 = cuts[i], t1 = cuts[i + 1];
-        double x0 = a * std::cos(t0), y0 = b * std::sin(t0);
-        double x1 = a * std::cos(t1), y1 = b * std::sin(t1);
-        const double alpha0 = NormalizeAngle(VectorAngle(b * std::cos(t0), -a * std::sin(t0)), false);
-        const double alpha1 = NormalizeAngle(VectorAngle(b * std::cos(t1), -a * std::sin(t1)), false);
-        double mx = 0, my = 0, c1x = 0, c1y = 0, c2x = 0, c2y = 0;
-        const bool arcs = Biarc(alpha0, alpha1, x0, y0, x1, y1, mx, my, c1x, c1y, c2x, c2y);
-        frame.Place(x0, y0);
-        frame.Place(x1, y1);
-        if (!arcs) {
-            // A flat piece (no biarc exists): a straight line keeps the path one chain.
-            Entity& line = QueueEntity();
-            line.x1 = x0, line.y1 = y0, line.x2 = x1, line.y2 = y1;
-            continue;
-        }
-        frame.Place(mx, my);
-        frame.Place(c1x, c1y);
-        frame.Place(c2x, c2y);
-        queueArc(x0, y0, mx, my, c1x, c1y);
-        queueArc(mx, my, x1, y1, c2x, c2y);
-    }
+    std::vector<CurveSegment> segments;
+    CurveToArcs(ellipse, cuts, curveTolerance, static_cast<std::size_t>(Room()), segments);
+    QueueSegments(segments);
     CommitItem(false);
     FinishItem();
     return true;

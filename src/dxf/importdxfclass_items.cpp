@@ -1,7 +1,10 @@
 // The items of ImportDxfClass: an item's entities are queued while its pairs are read and go into the drawing as
 // one path once the item is complete, so that an item that fails or is passed over leaves no trace; lines and
 // arcs are then turned to follow the entity before them head to tail.
+#include <algorithm>
+
 #include "dxf/importdxfclass.h"
+#include "support/text.h"
 
 void ImportDxfClass::BeginItem()
 {
@@ -74,4 +77,34 @@ void ImportDxfClass::ChainWithPrevious()
         drawing.ReverseChain(n - 1);
         drawing.ReverseChain(n);
     }
+}
+
+void ImportDxfClass::QueueSegments(const std::vector<CurveSegment>& segments)
+{
+    for (const CurveSegment& s : segments) {
+        Entity& e = QueueEntity();
+        e.x1 = s.start.x, e.y1 = s.start.y, e.x2 = s.end.x, e.y2 = s.end.y;
+        if (s.isArc) {
+            e.xc = s.centre.x, e.yc = s.centre.y;
+            e.isArc = true;
+            e.clockwise = s.clockwise;
+        }
+    }
+}
+
+int ImportDxfClass::Room() const
+{
+    return drawing.limitReached ? 0 : MaxEntities - drawing.entityCount();
+}
+
+void ImportDxfClass::CountSkipped(std::string_view kind)
+{
+    auto nameCharacter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; };
+    std::string name;
+    if (kind.size() <= MaxKindLength)
+        name = AnsiUpper(std::string(kind));
+    if (name.empty() || !std::all_of(name.begin(), name.end(), nameCharacter) ||
+        (!skipped.contains(name) && static_cast<int>(skipped.size()) >= MaxSkippedKinds))
+        name = OtherKinds;
+    ++skipped[name];
 }

@@ -100,6 +100,11 @@ void ImportDxfClass::SetProgressCallback(std::function<void(int)> callback)
     progress = std::move(callback);
 }
 
+void ImportDxfClass::SetCurveTolerance(double tolerance)
+{
+    curveTolerance = tolerance >= MinCurveTolerance ? tolerance : MinCurveTolerance;
+}
+
 bool ImportDxfClass::Import()
 {
     if (reader.openFailed)
@@ -109,6 +114,8 @@ bool ImportDxfClass::Import()
     blockIndex.clear();
     readings.clear();
     keptEntities = 0;
+    placed.clear();
+    skipped.clear();
     ReserveForFile();
     if (IsBinaryDxf()) {
         ShowError(StrFormat("DXF001: il file %s è un DXF binario: si possono importare solo file DXF in formato testo",
@@ -341,17 +348,24 @@ bool ImportDxfClass::ReadEntities(bool blockMode)
             converted = ImportPolyline();
         else if (ValueIs("ELLIPSE"))
             converted = ImportEllipse();
+        else if (ValueIs("SPLINE"))
+            converted = ImportSpline();
         else if (ValueIs("INSERT"))
             converted = ImportInsert();
-        else if (ValueIs("SPLINE"))
-            warnings |= WarnSpline;
-        else if (ValueIs("TEXT") || ValueIs("MTEXT"))
-            warnings |= WarnText;
-        else if (ValueIs("SOLID") || ValueIs("3DSOLID"))
-            warnings |= WarnSolid;
+        else if (!ValueIs("SEQEND") && !ValueIs("BLOCK") && !ValueIs("ENDBLK"))
+            PassOver();
         if (!converted)
             return false;
     }
+}
+
+void ImportDxfClass::PassOver()
+{
+    if (ValueIs("TEXT") || ValueIs("MTEXT"))
+        warnings |= WarnText;
+    else if (ValueIs("SOLID") || ValueIs("3DSOLID"))
+        warnings |= WarnSolid;
+    CountSkipped(valueLine);
 }
 
 bool ImportDxfClass::ReadTables()

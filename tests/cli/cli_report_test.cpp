@@ -55,6 +55,7 @@ TEST(CliReport, InfoOfDrawingFile)
     // 11 s fixed, the length at 100 mm/s plus 18 %, one change of path: 7 s and the rapid move at 200 mm/s.
     EXPECT_NEAR(info["time"].toDouble(), 11 + length / 100 * 1.18 + 7 + std::hypot(20.0, 2.5) / 200, 1e-12);
     EXPECT_EQ(info["warnings"].toInt(-1), 0);
+    EXPECT_TRUE(info["skipped"].isObject() && info["skipped"].toObject().isEmpty());
 }
 
 // mixed.dxf: a square of four separate lines (paths 1-4), a circle of radius 10 about (100, 15) on layer "FORI"
@@ -73,6 +74,7 @@ TEST(CliReport, InfoOfDxfFile)
     const double rapid = std::hypot(110.0, 15.0) + std::hypot(60.0, 15.0) + (Float603 - 60) + std::hypot(70.0, 50.0);
     EXPECT_NEAR(info["time"].toDouble(), 11 + length / 100 * 1.18 + 7 * 7 + rapid / 200, 1e-12);
     EXPECT_EQ(info["warnings"].toInt(-1), 4);  // a TEXT
+    EXPECT_EQ(info["skipped"].toObject(), (QJsonObject{{"TEXT", 1}}));
 }
 
 TEST(CliReport, InfoOfDxfWithNothingImportable)
@@ -85,6 +87,39 @@ TEST(CliReport, InfoOfDxfWithNothingImportable)
     EXPECT_EQ(info["length"].toDouble(-1), 0);
     EXPECT_EQ(info["time"].toDouble(), 11);
     EXPECT_EQ(info["warnings"].toInt(-1), 4);
+}
+
+// splines.dxf: three SPLINEs and a TEXT. A rational quadratic circle of radius 25 (50 pi long), the quadratic with
+// control points (0, 200), (50, 300), (100, 200) (the parabola x = 100 t, y = 200 + 200 t (1 - t)), and a degree 1
+// SPLINE through (0, 100), (30, 110), (50, 95), (80, 120).
+TEST(CliReport, InfoOfDxfWithSplinesGivesTheirArcsAndLength)
+{
+    const CliResult result = RunCli({"info", "--json", Fixture("cli/splines.dxf")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject info = result.Json();
+    EXPECT_EQ(info["warnings"].toInt(-1), 4);  // the TEXT only: no SPLINE warning
+    EXPECT_EQ(info["paths"].toInt(-1), 3);
+    EXPECT_EQ(info["lines"].toInt(-1), 3);
+    EXPECT_GE(info["arcs"].toInt(-1), 8);
+    EXPECT_EQ(info["skipped"].toObject(), (QJsonObject{{"TEXT", 1}}));
+    // The parabola's length: the integral of sqrt(100^2 + u^2) du / 400 for u from -200 to 200.
+    const double a = 100, u = 200;
+    const double parabola = (u * std::hypot(a, u) + a * a * std::log((u + std::hypot(a, u)) / a)) / 400;
+    const double zigzag = std::hypot(30.0, 10.0) + std::hypot(20.0, 15.0) + std::hypot(30.0, 25.0);
+    const double length = 50 * Pi + parabola + zigzag;
+    EXPECT_NEAR(info["length"].toDouble(), length, 1e-3 * length);
+}
+
+TEST(CliReport, SplineToleranceSetsHowCloseTheArcsKeep)
+{
+    const CliResult fine = RunCli({"info", "--json", Fixture("dxf/spline_inserts.dxf")});
+    const CliResult coarse = RunCli({"info", "--json", "--spline-tolerance", "0.5", Fixture("dxf/spline_inserts.dxf")});
+    ASSERT_EQ(fine.exitCode, 0) << fine.err.toStdString();
+    ASSERT_EQ(coarse.exitCode, 0) << coarse.err.toStdString();
+    EXPECT_LT(coarse.Json()["entities"].toInt(), fine.Json()["entities"].toInt() / 2);
+    EXPECT_EQ(coarse.Json()["paths"].toInt(), fine.Json()["paths"].toInt());
+    EXPECT_NEAR(coarse.Json()["length"].toDouble(), fine.Json()["length"].toDouble(),
+                1e-2 * fine.Json()["length"].toDouble());
 }
 
 // The dump's exact text, which other programs read: every field of every entity, in storage order.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dxf/biarc.h"
 #include "dxf/ellipsearcs.h"
 #include "geometry/mymath.h"
 
@@ -71,28 +72,36 @@ class EllipseArcsBiarc : public ::testing::TestWithParam<BiarcCase> {};
 TEST_P(EllipseArcsBiarc, TouchesTheEllipseAtBothEndsAndJoinsSmoothly)
 {
     const BiarcCase& c = GetParam();
-    const double x0 = c.a * std::cos(c.t0), y0 = c.b * std::sin(c.t0);
-    const double x1 = c.a * std::cos(c.t1), y1 = c.b * std::sin(c.t1);
-    const double alpha0 = NormalizeAngle(VectorAngle(c.b * std::cos(c.t0), -c.a * std::sin(c.t0)), false);
-    const double alpha1 = NormalizeAngle(VectorAngle(c.b * std::cos(c.t1), -c.a * std::sin(c.t1)), false);
-    double mx, my, c1x, c1y, c2x, c2y;
-    ASSERT_TRUE(Biarc(alpha0, alpha1, x0, y0, x1, y1, mx, my, c1x, c1y, c2x, c2y));
-    const double r1 = std::hypot(x0 - c1x, y0 - c1y);
-    const double r2 = std::hypot(x1 - c2x, y1 - c2y);
-    EXPECT_NEAR(std::hypot(mx - c1x, my - c1y), r1, 1e-9 * (1 + r1));
-    EXPECT_NEAR(std::hypot(mx - c2x, my - c2y), r2, 1e-9 * (1 + r2));
+    auto point = [&c](double t) { return Vec2{c.a * std::cos(t), c.b * std::sin(t)}; };
+    auto tangent = [&c](double t) {
+        const Vec2 d{-c.a * std::sin(t), c.b * std::cos(t)};
+        return (1 / Length(d)) * d;
+    };
+    const Vec2 p0 = point(c.t0), p1 = point(c.t1), t0 = tangent(c.t0), t1 = tangent(c.t1);
+    std::vector<Vec2> along;
+    for (int j = 1; j < 8; ++j)
+        along.push_back(point(c.t0 + (c.t1 - c.t0) * j / 8));
+    CurveSegment first, second;
+    ASSERT_TRUE(Biarc(p0, t0, p1, t1, along, first, second));
+    ASSERT_TRUE(first.isArc && second.isArc);
+    const Vec2 m = first.end;
+    EXPECT_EQ(second.start.x, m.x);
+    EXPECT_EQ(second.start.y, m.y);
+    const double r1 = Length(p0 - first.centre);
+    const double r2 = Length(p1 - second.centre);
+    EXPECT_NEAR(Length(m - first.centre), r1, 1e-9 * (1 + r1));
+    EXPECT_NEAR(Length(m - second.centre), r2, 1e-9 * (1 + r2));
     // Tangency at the ends: the radius is perpendicular to the tangent direction.
-    EXPECT_NEAR(((x0 - c1x) * std::cos(alpha0) + (y0 - c1y) * std::sin(alpha0)) / r1, 0, 1e-9);
-    EXPECT_NEAR(((x1 - c2x) * std::cos(alpha1) + (y1 - c2y) * std::sin(alpha1)) / r2, 0, 1e-9);
+    EXPECT_NEAR(Dot(p0 - first.centre, t0) / r1, 0, 1e-9);
+    EXPECT_NEAR(Dot(p1 - second.centre, t1) / r2, 0, 1e-9);
     // One tangent at M: M, C1 and C2 on one line.
-    const double cross = (c1x - mx) * (c2y - my) - (c1y - my) * (c2x - mx);
-    EXPECT_NEAR(cross / (r1 * r2), 0, 1e-9);
+    EXPECT_NEAR(Cross(first.centre - m, second.centre - m) / (r1 * r2), 0, 1e-9);
     // The junction lies near the ellipse (a piece of an eighth of π bends little).
-    const double onEllipse = (mx * mx) / (c.a * c.a) + (my * my) / (c.b * c.b);
+    const double onEllipse = (m.x * m.x) / (c.a * c.a) + (m.y * m.y) / (c.b * c.b);
     EXPECT_NEAR(onEllipse, 1, 0.01);
-    // Both arcs turn left, as the counter-clockwise ellipse does: each centre lies left of the travel.
-    EXPECT_GT(std::cos(alpha0) * (c1y - y0) - std::sin(alpha0) * (c1x - x0), 0);
-    EXPECT_GT(std::cos(alpha1) * (c2y - y1) - std::sin(alpha1) * (c2x - x1), 0);
+    // Both arcs turn left, as the counter-clockwise ellipse does.
+    EXPECT_FALSE(first.clockwise);
+    EXPECT_FALSE(second.clockwise);
 }
 
 std::vector<BiarcCase> GridPieces()
@@ -108,12 +117,26 @@ std::vector<BiarcCase> GridPieces()
 
 INSTANTIATE_TEST_SUITE_P(Pieces, EllipseArcsBiarc, ::testing::ValuesIn(GridPieces()));
 
-TEST(EllipseArcsBiarcFailure, FlatPieceHasNoBiarc)
+TEST(EllipseArcsBiarcFailure, FlatPieceGivesTwoLines)
 {
-    // Tangent directions along the chord: no circle touches the line at both ends.
-    double mx, my, c1x, c1y, c2x, c2y;
-    EXPECT_FALSE(Biarc(0, 0, 0, 0, 10, 0, mx, my, c1x, c1y, c2x, c2y));
-    EXPECT_FALSE(Biarc(HalfPi, HalfPi, 0, 0, 0, 10, mx, my, c1x, c1y, c2x, c2y));
+    // Tangent directions along the chord: no circle touches the line at both ends, the two halves are lines.
+    CurveSegment first, second;
+    const Vec2 alongX[] = {{5, 0}}, alongY[] = {{0, 5}};
+    ASSERT_TRUE(Biarc({0, 0}, {1, 0}, {10, 0}, {1, 0}, alongX, first, second));
+    EXPECT_FALSE(first.isArc || second.isArc);
+    EXPECT_EQ(first.end.x, 5);
+    ASSERT_TRUE(Biarc({0, 0}, {0, 1}, {0, 10}, {0, 1}, alongY, first, second));
+    EXPECT_FALSE(first.isArc || second.isArc);
+}
+
+TEST(EllipseArcsBiarcFailure, PieceThatBendsTooMuchHasNoBiarc)
+{
+    // A half turn from one end to the other: each arc would turn by more than a quarter turn.
+    CurveSegment first, second;
+    const Vec2 halfTurn[] = {{1, 0.5}}, loop[] = {{4, 4}};
+    EXPECT_FALSE(Biarc({0, 0}, {0, 1}, {0, 1}, {0, -1}, halfTurn, first, second));
+    // Coinciding ends.
+    EXPECT_FALSE(Biarc({3, 3}, {1, 0}, {3, 3}, {0, 1}, loop, first, second));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// ImportDxf, SetImportProgress and GetImportWarnings: the driver's clearing, warnings, progress callback, capacity
-// and logs.
+// ImportDxf, SetImportProgress, GetImportWarnings and GetImportSkipped: the driver's clearing, warnings, progress
+// callback, capacity, entities passed over and logs.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,20 @@ TEST_F(ImportDxfDriver, DrawingThatDoesNotFitWarnsOnceAndKeepsReading)
     ASSERT_EQ(recorder.Count(), 1u);
     EXPECT_EQ(recorder.Messages()[0].text, "DRW011: Raggiunto il numero limite di entità di un disegno (40000)");
     EXPECT_EQ(recorder.Messages()[0].title, "AVVISO");
+}
+
+TEST_F(ImportDxfDriver, EntitiesPassedOverAreCountedAndLoggedInOneLine)
+{
+    Drw drawing;
+    ImportDxf(DxfFixture("spline_curves.dxf"), drawing);
+    EXPECT_EQ(GetImportSkipped(), (std::map<std::string, int>{{"HATCH", 1}, {"TEXT", 1}}));
+    ASSERT_FALSE(recorder.EventLines().empty());
+    EXPECT_EQ(recorder.EventLines().back(), "Entità DXF non importate: HATCH 1, TEXT 1");
+    // Nothing passed over: no line, and the counts of the import before are gone.
+    const std::size_t lines = recorder.EventLines().size();
+    ImportDxf(DxfFixture("circle.dxf"), drawing);
+    EXPECT_TRUE(GetImportSkipped().empty());
+    EXPECT_EQ(recorder.EventLines().size(), lines);
 }
 
 TEST_F(ImportDxfDriver, LogsInPlaceBeforeTheImportAreBackAfterItWithItsLines)

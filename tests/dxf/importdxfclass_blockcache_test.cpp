@@ -3,6 +3,7 @@
 // end: that insert is refused and adds nothing, but a reading with a refusal is never kept, so every insert of
 // the reference reads its block from the file.
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,7 @@ std::string Dxf(const std::string& blocks, const std::string& entities)
 struct Outcome {
     Drw drawing;
     int warnings = 0;
+    std::map<std::string, int> skipped;
     std::vector<int> progress;
     std::vector<std::string> messages;
 };
@@ -114,6 +116,7 @@ protected:
         EXPECT_EQ(kept.drawing.pathCount, reference.drawing.pathCount);
         EXPECT_EQ(kept.drawing.limitReached, reference.drawing.limitReached);
         EXPECT_EQ(kept.warnings, reference.warnings);
+        EXPECT_EQ(kept.skipped, reference.skipped);
         EXPECT_EQ(kept.progress, reference.progress);
         EXPECT_EQ(kept.messages, reference.messages);
         return kept;
@@ -132,6 +135,7 @@ private:
     });
     EXPECT_TRUE(import.Import());
     outcome.warnings = import.warnings;
+    outcome.skipped = import.skipped;
     outcome.messages = recorder.Texts();
     return outcome;
 }
@@ -169,6 +173,27 @@ TEST_F(ImportDxfClassBlockCache, NestedMirroredScaledAndArrayedCopiesEqualFreshR
     });
     EXPECT_EQ(outcome.warnings, WarnText);
     EXPECT_GT(outcome.drawing.entityCount(), 2000);
+}
+
+TEST_F(ImportDxfClassBlockCache, SplinesAreApproximatedWhereEachInsertPutsThemAndPassedOverEntitiesCounted)
+{
+    // LEAF holds a line, a cubic SPLINE and a TEXT, PLAIN a line and a HATCH; each is inserted with different
+    // placements, LEAF also inside PLAIN.
+    Outcome outcome = ExpectSameAsReference([](bool selfInsert) {
+        const std::string spline = Pair(0, "SPLINE") + Pair(8, "Leaf") + Pair(70, "8") + Pair(71, "3") +
+                                   "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n" +
+                                   "10\n0\n20\n0\n10\n4\n20\n6\n10\n9\n20\n-2\n10\n12\n20\n3\n";
+        const std::string leaf = Line(0, 0, 5, 0) + spline + Pair(0, "TEXT") + Pair(1, "x");
+        const std::string plain = Line(0, 0, 1, 1) + Pair(0, "HATCH") + InsertText({"LEAF", 2, 2, 1, 1, 45});
+        std::string entities;
+        for (const Insert& insert :
+             {Insert{"LEAF", 10, 10, 1, 1, 0}, Insert{"LEAF", 30, 10, -1, 1, 0}, Insert{"LEAF", 50, 10, 3, 0.5, 20},
+              Insert{"PLAIN", 0, 40, 1, 1, 0}, Insert{"PLAIN", 20, 40, 2, 2, 90}})
+            entities += InsertText(insert);
+        return Dxf(Block("LEAF", 0, 0, leaf, selfInsert) + Block("PLAIN", 0, 0, plain, selfInsert), entities);
+    });
+    EXPECT_EQ(outcome.skipped, (std::map<std::string, int>{{"HATCH", 2}, {"TEXT", 5}}));
+    EXPECT_EQ(outcome.drawing.pathCount, 3 * 2 + 2 * 3);
 }
 
 TEST_F(ImportDxfClassBlockCache, DrawingFilledDuringAnInsertEndsAsWhenEveryInsertReadsItsBlock)

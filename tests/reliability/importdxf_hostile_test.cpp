@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -200,6 +201,52 @@ TEST_F(ImportDxfHostile, LayerNamesThatAreNotUtf8)
     const Drw loaded = SaveAndLoad(drw);
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(loaded.entities[i].layer, drw.entities[i].layer);
+}
+
+// SPLINEs whose counts lie, with more values than a SPLINE may hold, a degree of 2^31-1, coordinates near the
+// single-precision limit, weights that differ by 60 orders of magnitude, or a curve a hundred metres long at the
+// least tolerance: each imports what it can within the capacity, or nothing with the SPLINE warning, in bounded time.
+TEST_F(ImportDxfHostile, SplinesBeyondAnyDrawing)
+{
+    auto spline = [](const std::string& groups) { return Pair(0, "SPLINE") + Pair(8, "S") + groups; };
+    const std::string knots = "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n";
+    auto points = [](double a, double b) {
+        return Pair(10, "0") + Pair(20, "0") + Pair(10, std::to_string(a)) + Pair(20, std::to_string(b)) +
+               Pair(10, std::to_string(b)) + Pair(20, std::to_string(-a)) + Pair(10, std::to_string(a)) +
+               Pair(20, std::to_string(a));
+    };
+    for (const std::string count : {"-1", "2147483647", "99999999999"}) {
+        SCOPED_TRACE(count);
+        const Drw drw = Import(
+            Section("ENTITIES", spline(Pair(71, "3") + Pair(72, count) + Pair(73, count) + knots + points(10, 20))));
+        EXPECT_EQ(drw.entityCount(), 0);
+        EXPECT_EQ(GetImportWarnings(), WarnSpline);
+    }
+    std::string many = Pair(71, "1");
+    for (int i = 0; i <= MaxSplineValues; i++)
+        many += "40\n" + std::to_string(i) + "\n";
+    EXPECT_EQ(Import(Section("ENTITIES", spline(many + points(1, 2)))).entityCount(), 0);
+    EXPECT_EQ(Import(Section("ENTITIES", spline(Pair(71, "2147483647") + knots + points(1, 2)))).entityCount(), 0);
+    EXPECT_EQ(GetImportSkipped().at("SPLINE"), 1);
+
+    // Finite curves, however far out or bent, end within the capacity.
+    const Drw far = Import(Section("ENTITIES", spline(Pair(71, "3") + knots + points(3e38, -3e38))));
+    EXPECT_LE(far.entityCount(), MaxEntities);
+    const Drw weighted = Import(Section("ENTITIES", spline(Pair(71, "3") + knots + points(50, 80) + Pair(41, "1e-30") +
+                                                           Pair(41, "1e30") + Pair(41, "1") + Pair(41, "1e-30"))));
+    EXPECT_GT(weighted.entityCount(), 0);
+    EXPECT_EQ(GetImportWarnings(), 0);
+    std::string wave = Pair(71, "3");
+    for (int i = 0; i < 2003 + 4; i++)
+        wave += "40\n" + std::to_string(std::clamp(i - 3, 0, 2000)) + "\n";
+    for (int i = 0; i < 2003; i++)
+        wave += Pair(10, std::to_string(50 * i)) + Pair(20, std::to_string(i % 2 ? 50 : -50));
+    Drw full = MakeDrawing({2, 2});
+    ImportDxf(folder.WriteFile("wave.dxf", Section("ENTITIES", spline(wave) + spline(wave))), full, MinCurveTolerance);
+    EXPECT_TRUE(CheckInvariants(full, true));
+    EXPECT_EQ(full.entityCount(), MaxEntities);
+    EXPECT_EQ(GetImportWarnings(), WarnCapacity);
+    EXPECT_EQ(full.pathCount, 2);
 }
 
 // A million lines: the drawing keeps the first 40000, the capacity is reported once, and memory stays bounded

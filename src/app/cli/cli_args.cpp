@@ -60,6 +60,8 @@ const char* const Description =
     "                                 travel and the time estimate before and after\n"
     "  export [--page A4|A3] IN OUT   export as OUT's extension says: .png, .svg, .pdf (on an A4 or A3 page)\n"
     "                                 or .bmp (the 800 x 600 bitmap)\n"
+    "A DXF input takes --spline-tolerance MM: how far the arcs that replace its curves (SPLINE, ELLIPSE)\n"
+    "may lie from them (default 0.01).\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
 
 // Whether an option's presence fits its use by the command; message says why not.
@@ -138,7 +140,26 @@ bool ReadBridge(const QCommandLineParser& parser, CliRequest& request, std::stri
     const std::string text = parser.value("bridge").toStdString();
     request.bridge = TextToDouble(text, false, true);
     if (ConversionFailed || !(request.bridge >= 0.0) || !std::isfinite(request.bridge)) {
-        message = StrFormat("--bridge %s: lunghezza dei ponti non ammessa.", text.c_str());
+        message = StrFormat("--bridge %s: a length of at least 0 mm is needed", text.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The curve tolerance of --spline-tolerance: a number of at least MinCurveTolerance mm, for a DXF input.
+bool ReadCurveTolerance(const QCommandLineParser& parser, CliRequest& request, std::string& message)
+{
+    if (!parser.isSet("spline-tolerance"))
+        return true;
+    const std::string text = parser.value("spline-tolerance").toStdString();
+    if (request.inputFormat != DrawingFormat::Dxf) {
+        message = "--spline-tolerance applies to a DXF input only";
+        return false;
+    }
+    request.curveTolerance = TextToDouble(text, false, true);
+    if (ConversionFailed || !(request.curveTolerance >= MinCurveTolerance)) {
+        message = StrFormat("--spline-tolerance %s: a tolerance of at least %g mm is needed", text.c_str(),
+                            MinCurveTolerance);
         return false;
     }
     return true;
@@ -154,6 +175,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
     parser.addVersionOption();
     parser.addOption(QCommandLineOption("json", "Print the report as JSON."));
     parser.addOption(QCommandLineOption("tolerance", "Join distance in mm.", "MM"));
+    parser.addOption(
+        QCommandLineOption("spline-tolerance", "Largest distance in mm of the arcs from a DXF curve.", "MM"));
     parser.addOption(QCommandLineOption("keep-directions", "Order the paths without running any the other way."));
     parser.addOption(QCommandLineOption("page", "Page of the PDF export: A4 (default) or A3.", "SIZE"));
     parser.addOption(QCommandLineOption("bridge", "Longest bridge between parts in mm (continuous).", "MM"));
@@ -181,7 +204,8 @@ ParseOutcome ParseArguments(const QStringList& arguments, CliRequest& request, s
         return ParseOutcome::UsageError;
     }
     if (!CheckRequest(*entry, parser, request, message) || !ReadTolerance(parser, request, message) ||
-        !ReadExportPage(parser, request, message) || !ReadBridge(parser, request, message))
+        !ReadExportPage(parser, request, message) || !ReadBridge(parser, request, message) ||
+        !ReadCurveTolerance(parser, request, message))
         return ParseOutcome::UsageError;
     return ParseOutcome::Run;
 }

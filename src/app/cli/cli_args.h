@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "cli_load.h"
+#include "dxf/importdxf.h"
 
 enum class CliCommand { Info, Dump, Convert, Bitmap, Simplify, Join, Optimise, Continuous, Export };
 
@@ -20,6 +21,7 @@ struct CliRequest {
     bool keepDirections = false;  // --keep-directions given (optimise only)
     bool a3Page = false;          // export: the PDF on an A3 page (--page A3) rather than A4
     double bridge = 0.0;          // mm, --bridge (continuous only): parts this near are joined; 0 for none
+    double curveTolerance = CurveTolerance;  // --spline-tolerance: mm, for a DXF input
 };
 
 enum class ParseOutcome { Run, Help, UsageError };

@@ -93,7 +93,7 @@ int Continuous(Drw& drawing, const CliRequest& request)
 int RunCommand(const CliRequest& request)
 {
     LoadedDrawing loaded;
-    if (!LoadDrawing(request.input, request.inputFormat, loaded))
+    if (!LoadDrawing(request.input, request.inputFormat, request.curveTolerance, loaded))
         return ExitFileError;
     switch (request.command) {
     case CliCommand::Info: return Print(InfoJson(request.input, loaded));

@@ -41,19 +41,21 @@ const char* FormatName(DrawingFormat format)
 
 // The import reports a file it cannot read with an error box and leaves the drawing empty; those boxes are
 // what tells a failed import from an empty drawing.
-static bool ImportDxfFile(const std::string& path, LoadedDrawing& loaded)
+static bool ImportDxfFile(const std::string& path, double curveTolerance, LoadedDrawing& loaded)
 {
     const int errorsBefore = ErrorBoxCount();
-    ImportDxf(path, loaded.drawing);
+    ImportDxf(path, loaded.drawing, curveTolerance);
     loaded.warnings = GetImportWarnings();
+    loaded.skipped = GetImportSkipped();
     return ErrorBoxCount() == errorsBefore;
 }
 
-bool LoadDrawing(const std::string& path, DrawingFormat format, LoadedDrawing& loaded)
+bool LoadDrawing(const std::string& path, DrawingFormat format, double curveTolerance, LoadedDrawing& loaded)
 {
     loaded.format = format;
     loaded.warnings = 0;
+    loaded.skipped.clear();
     if (format == DrawingFormat::Dxf)
-        return ImportDxfFile(path, loaded);
+        return ImportDxfFile(path, curveTolerance, loaded);
     return loaded.drawing.Load(path);
 }

@@ -1,6 +1,7 @@
 // Reading the tool's input: a DXF file through the import, or a drawing file (.dis), chosen by the extension.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "model/drw.h"
@@ -21,9 +22,11 @@ const char* FormatName(DrawingFormat format);
 struct LoadedDrawing {
     Drw drawing;
     DrawingFormat format = DrawingFormat::Dis;
-    int warnings = 0;  // the import's Warn* flags; 0 for a drawing file
+    int warnings = 0;                    // the import's Warn* flags; 0 for a drawing file
+    std::map<std::string, int> skipped;  // the entities the import passed over, per kind; none for a drawing file
 };
 
-// Fills loaded from the file. False when the file could not be read: the reader's own message has then gone to
-// stderr (a missing or unreadable file, a binary DXF file, a damaged drawing file).
-bool LoadDrawing(const std::string& path, DrawingFormat format, LoadedDrawing& loaded);
+// Fills loaded from the file, a DXF file's curves replaced by arcs within curveTolerance (mm). False when the file
+// could not be read: the reader's own message has then gone to stderr (a missing or unreadable file, a binary DXF
+// file, a damaged drawing file).
+bool LoadDrawing(const std::string& path, DrawingFormat format, double curveTolerance, LoadedDrawing& loaded);

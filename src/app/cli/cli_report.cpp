@@ -61,6 +61,13 @@ std::string InfoJson(const std::string& file, const LoadedDrawing& loaded)
     json.Number(drawing.EstimateTime(workSpeed, rapidSpeed));
     json.Key("warnings");
     json.Integer(loaded.warnings);
+    json.Key("skipped");
+    json.BeginObject();
+    for (const auto& [kind, count] : loaded.skipped) {
+        json.Key(kind);
+        json.Integer(count);
+    }
+    json.EndObject();
     json.EndObject();
     return json.Text() + '\n';
 }

@@ -7,7 +7,8 @@
 #include "cli_load.h"
 
 // One object: file, format, entities, lines, arcs, paths, layers, extents {found, minX, minY, maxX, maxY},
-// length (mm, sum of the entity lengths), time (s, the machining time estimate at the machine speeds), warnings.
+// length (mm, sum of the entity lengths), time (s, the machining time estimate at the machine speeds), warnings,
+// skipped {kind: count} (the entities the import passed over; empty for a drawing file).
 std::string InfoJson(const std::string& file, const LoadedDrawing& loaded);
 
 // {paths, entities: [{x1, y1, x2, y2, xc, yc, arc, cw, layer, seq, jp, jn}]}, one entity per line, in storage
