@@ -152,3 +152,25 @@ TEST(CliCommands, OptimiseRebuildsThePathsFromSingleEntities)
     const QJsonObject tight = InfoAfter({"optimise", "--tolerance", "0.1", dxf}, folder.File("tight.dis"));
     EXPECT_EQ(tight["paths"].toInt(), 5);
 }
+
+// Drawing files whose path count was damaged: one below the entities' numbers is refused by every command; one far
+// beyond them reads as the paths the entities hold, and every command then works on it.
+TEST(CliCommands, DamagedPathCountsAreRefusedOrClosedUp)
+{
+    CliOutputFolder folder;
+    const QString output = folder.File("out.dis");
+    const QStringList commands[] = {{"join", "--tolerance", "0.5"}, {"simplify"}, {"optimise"}, {"info", "--json"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const QStringList target = command[0] == "info" ? QStringList{} : QStringList{output};
+        const CliResult refused = RunCli(command + QStringList{Fixture("dis/pathcount_minus5.dis")} + target);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.err.contains("ERRORE: DRW005")) << refused.err.toStdString();
+        const CliResult read = RunCli(command + QStringList{Fixture("dis/pathcount_2e9.dis")} + target);
+        ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+        if (target.isEmpty())
+            EXPECT_EQ(read.Json()["paths"].toInt(), 2);
+        else
+            ExpectChainedPaths(RunCli({"dump", "--json", output}).Json());
+    }
+}
