@@ -72,12 +72,19 @@ void TMDIChild::ZoomExtents()
     RepaintDrawing();
 }
 
+// A switch, not a table of member pointers: GCC 12's bounds sanitizer miscompiles indexing such a table in a class
+// with several bases (the index it checks, and then the call, go wrong).
 void TMDIChild::RunRepeat(int index)
 {
-    static constexpr void (TMDIChild::*commands[RepeatCount])() = {&TMDIChild::ZoomIn,    &TMDIChild::ZoomOut,
-                                                                   &TMDIChild::ZoomLeft,  &TMDIChild::ZoomUp,
-                                                                   &TMDIChild::ZoomRight, &TMDIChild::ZoomDown};
-    (this->*commands[index])();
+    switch (index) {
+    case RepeatZoomIn: ZoomIn(); break;
+    case RepeatZoomOut: ZoomOut(); break;
+    case RepeatLeft: ZoomLeft(); break;
+    case RepeatUp: ZoomUp(); break;
+    case RepeatRight: ZoomRight(); break;
+    case RepeatDown: ZoomDown(); break;
+    default: break;
+    }
 }
 
 bool TMDIChild::WheelAt(int x, int y, int delta)
