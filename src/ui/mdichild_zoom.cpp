@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <array>
+
 #include "support/text.h"
 #include "ui/mdichild.h"
 #include "ui/paintbox.h"
@@ -72,19 +74,14 @@ void TMDIChild::ZoomExtents()
     RepaintDrawing();
 }
 
-// A switch, not a table of member pointers: GCC 12's bounds sanitizer miscompiles indexing such a table in a class
-// with several bases (the index it checks, and then the call, go wrong).
+// A std::array, not a built-in array: GCC 12's bounds sanitizer miscompiles indexing a built-in array of member
+// pointers in a class with several bases (the index it checks, and then the call, go wrong).
 void TMDIChild::RunRepeat(int index)
 {
-    switch (index) {
-    case RepeatZoomIn: ZoomIn(); break;
-    case RepeatZoomOut: ZoomOut(); break;
-    case RepeatLeft: ZoomLeft(); break;
-    case RepeatUp: ZoomUp(); break;
-    case RepeatRight: ZoomRight(); break;
-    case RepeatDown: ZoomDown(); break;
-    default: break;
-    }
+    static constexpr std::array<void (TMDIChild::*)(), RepeatCount> commands = {
+        &TMDIChild::ZoomIn, &TMDIChild::ZoomOut,   &TMDIChild::ZoomLeft,
+        &TMDIChild::ZoomUp, &TMDIChild::ZoomRight, &TMDIChild::ZoomDown};
+    (this->*commands[index])();
 }
 
 bool TMDIChild::WheelAt(int x, int y, int delta)
