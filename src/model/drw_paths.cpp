@@ -236,7 +236,8 @@ bool Drw::MovePath(int from, int to)
     if (at <= first)
         std::rotate(entities.begin() + at, entities.begin() + first, entities.begin() + (last + 1));
     else
-        std::rotate(entities.begin() + first, entities.begin() + (last + 1), entities.begin() + at + (last - first + 1));
+        std::rotate(entities.begin() + first, entities.begin() + (last + 1),
+                    entities.begin() + at + (last - first + 1));
     modified = true;
     return true;
 }
