@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
   breeze-icon-theme
-  xvfb
+  xvfb qt6-translations-l10n
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include "ui/mainform.h"
 #include "ui/qtmessagebox.h"
 #include "ui/widetext.h"
+#include "ui/windowplacement.h"
 
 int main(int argc, char* argv[])
 {
@@ -26,10 +27,15 @@ int main(int argc, char* argv[])
 
     TMainForm mainForm;
     QApplication::setWindowIcon(QIcon(":/icons/quorvia.svg"));
-    const QRect screen = mainForm.screen()->availableGeometry();
-    mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
-                    std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
-    mainForm.show();
+    // On a small screen every pixel counts: the frame starts maximised; on a large one it takes four fifths.
+    if (StartMaximised(mainForm.screen()->size())) {
+        mainForm.showMaximized();
+    } else {
+        const QRect screen = mainForm.screen()->availableGeometry();
+        mainForm.resize(std::max(TMainForm::MinWidth, screen.width() * 4 / 5),
+                        std::max(TMainForm::MinHeight, screen.height() * 4 / 5));
+        mainForm.show();
+    }
     const QStringList arguments = QApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i)
         mainForm.OpenFileByExtension(ToStdString(arguments[i]));

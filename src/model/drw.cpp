@@ -213,7 +213,14 @@ bool Drw::DeletePath(int path)
     entities.erase(entities.begin() + first, entities.begin() + (last + 1));
     pathCount--;
     modified = true;
+    LiftLimitWhenRoom();
     return true;
+}
+
+void Drw::LiftLimitWhenRoom()
+{
+    if (entityCount() < MaxEntities)
+        limitReached = false;
 }
 
 int Drw::DeletePaths(const std::vector<int>& paths)
@@ -246,6 +253,7 @@ int Drw::DeletePaths(const std::vector<int>& paths)
     entities.resize(kept);
     pathCount -= deleted;
     modified = true;
+    LiftLimitWhenRoom();
     return deleted;
 }
 

@@ -55,6 +55,7 @@ public:
     };
 
     // Set when an add or insert was refused for capacity; while set, every add and insert is refused silently.
+    // Deleting paths lifts it once the drawing has room again.
     bool limitReached = false;
     std::vector<Entity> entities;  // the entities in machining order; never more than MaxEntities
     int pathCount = 0;             // paths are numbered 1..pathCount
@@ -119,7 +120,7 @@ public:
     // n < 1 or s < 1. The records may be entities of this same drawing.
     bool InsertPath(const Entity* items, int n);
     // Removes the entities of the path and numbers the later paths down by one. A number outside 1..pathCount is
-    // ignored (returns false).
+    // ignored (returns false). A deletion that leaves room lifts limitReached (as does DeletePaths).
     bool DeletePath(int path);
     // Removes the listed paths (numbers as they are before the call) in one pass over the drawing and numbers the
     // rest down to close the gaps: the drawing DeletePath gives when the listed paths are deleted one by one, each
@@ -136,6 +137,8 @@ public:
                     double& maxY) const;
     // Numbers of lines and of arcs in the drawing.
     void CountLinesArcs(int& lines, int& arcs) const;
+    // Whether every start, end and arc centre coordinate is a finite number (drw_transform.cpp).
+    bool AllFinite() const;
 
     // ---- Layer table (drwlayer.cpp) ---------------------------------------------------------------------------
     // Names are equal when they are equal after AnsiUpper.
@@ -280,6 +283,8 @@ private:
     // Whether n more entities may be added; when they do not fit, the first time shows the capacity warning
     // "<code>: Raggiunto il numero limite ..." and sets limitReached.
     bool HasRoomFor(int n, const char* code);
+    // Lifts limitReached when the drawing holds fewer than MaxEntities entities.
+    void LiftLimitWhenRoom();
     // Stores a new entity and marks the drawing modified; with ensureLayer also adds its layer to the table.
     void Store(const Entity& entity, bool ensureLayer);
     // Continues the last entity with the end point, arc flag and centre of next (the shared part of the appends).

@@ -122,6 +122,11 @@ double AxisScale(double newMax, double min, double max)
 
 }  // namespace
 
+bool Drw::AllFinite() const
+{
+    return std::all_of(entities.begin(), entities.end(), IsFinite);
+}
+
 void Drw::MirrorX()
 {
     double minX, minY, maxX, maxY;

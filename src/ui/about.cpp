@@ -16,13 +16,15 @@ namespace {
 
 constexpr int LogoSize = 128;
 
-void AddLine(QWidget* parent, const char* text, int top, int pointSize)
+QLabel* AddLine(QWidget* parent, const char* name, int top, int pointSize)
 {
-    auto* line = new QLabel(text, parent);
+    auto* line = new QLabel(parent);
+    line->setObjectName(name);
     line->setGeometry(200, top, 380, 26);
     QFont font = line->font();
     font.setPointSize(pointSize);
     line->setFont(font);
+    return line;
 }
 
 }  // namespace
@@ -42,9 +44,9 @@ TAboutForm::TAboutForm(QWidget* owner) : QDialog(owner)
     logo->setPixmap(QIcon(":/icons/quorvia.svg").pixmap(LogoSize, LogoSize));
     logo->setGeometry(8, 8, LogoSize, LogoSize);
 
-    AddLine(this, "QUORVIA", 28, 16);
-    AddLine(this, "Preparazione di disegni per macchine da cucire", 64, 10);
-    AddLine(this, "Disegni DXF, percorsi di lavorazione e simulazione", 90, 10);
+    AddLine(this, "ProgramName", 28, 16)->setText("QUORVIA");
+    PurposeLbl = AddLine(this, "PurposeLbl", 64, 10);
+    ContentLbl = AddLine(this, "ContentLbl", 90, 10);
     VerLbl = new QLabel(this);
     VerLbl->setObjectName("VerLbl");
     VerLbl->setGeometry(200, 130, 380, 26);
@@ -70,7 +72,9 @@ void TAboutForm::FormShow()
 {
     setWindowTitle(ToQString(MsgText(82)));
     TeleAssBtn->setText(ToQString(MsgText(83)));
-    VerLbl->setText(ToQString(StrFormat("VERSIONE PROGRAMMA : %s", ProgramVersion)));
+    PurposeLbl->setText(ToQString(MsgText(319)));
+    ContentLbl->setText(ToQString(MsgText(320)));
+    VerLbl->setText(ToQString(MsgText(321) + StrFormat(" : %s", ProgramVersion)));
 }
 
 void TAboutForm::TeleAssBtnClick()

@@ -16,11 +16,14 @@ public:
 
     explicit TAboutForm(QWidget* owner = nullptr);
 
-    // Takes the caption and the assistance button's text from the message catalogue and fills the version label.
+    // Takes the caption, the two lines on the program, the version label and the assistance button's text from the
+    // message catalogue.
     void FormShow();
     // Shows the remote-assistance dialog modally.
     void TeleAssBtnClick();
 
+    QLabel* PurposeLbl = nullptr;  // what the program is for
+    QLabel* ContentLbl = nullptr;  // what it works with
     QLabel* VerLbl = nullptr;
     QPushButton* TeleAssBtn = nullptr;
     QPushButton* ExitButton = nullptr;

@@ -12,4 +12,6 @@ public:
 
 protected:
     void ApplyOperation(Drw& drawing, const int* count, const int* paths) const override;
+    // A copy that does not fit the drawing's capacity whole: the copy would be cut short part way.
+    std::string Refusal(const Drw& drawing, const int* count, const int* paths) const override;
 };

@@ -6,6 +6,23 @@
 #include "render/mydraw.h"
 #include "ui/drawtool_figures.h"
 
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+// A figure is added only when all its values are finite numbers: typed points far apart can make a radius or a
+// centre overflow.
+bool AllFinite(std::initializer_list<double> values)
+{
+    for (double value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 void DrawTool::Start(ToolMode newMode, myDraw& renderer)
 {
     if (newMode == ToolMode::None) {
@@ -75,8 +92,10 @@ void DrawTool::FinishSegment(double x, double y, Drw& drawing, myDraw& renderer)
     const bool newPath = mode == ToolMode::Line || polyFirst;
     const bool poly = IsPoly();
     Stop(&renderer);
-    AppendLineSegment(drawing, ax, ay, cx, cy, newPath);
-    if (poly)
+    if (!AllFinite({ax, ay, cx, cy}))
+        return;
+    // A segment refused for capacity ends a polyline too: its later clicks could add nothing.
+    if (AppendLineSegment(drawing, ax, ay, cx, cy, newPath) && poly)
         ContinueChain(ToolMode::Polyline, x, y, renderer);
 }
 
@@ -90,10 +109,9 @@ void DrawTool::FinishArc(double x, double y, Drw& drawing, myDraw& renderer)
     const bool poly = IsPoly();
     Stop(&renderer);
     // Three points on one line make no arc: nothing is added and the tool has ended.
-    if (!found)
+    if (!found || !AllFinite({ax, ay, cx, cy, xc, yc}))
         return;
-    AppendArcSegment(drawing, ax, ay, cx, cy, xc, yc, cw, newPath);
-    if (poly)
+    if (AppendArcSegment(drawing, ax, ay, cx, cy, xc, yc, cw, newPath) && poly)
         ContinueChain(ToolMode::Polyarc, x, y, renderer);
 }
 
@@ -103,7 +121,8 @@ void DrawTool::FinishRectangle(double x, double y, Drw& drawing, myDraw& rendere
     double ax, ay, cx, cy;
     renderer.GetPreviewPoints(ax, ay, cx, cy);
     Stop(&renderer);
-    AppendRectangle(drawing, ax, ay, cx, cy);
+    if (AllFinite({ax, ay, cx, cy}))
+        AppendRectangle(drawing, ax, ay, cx, cy);
 }
 
 void DrawTool::FinishCircle(double x, double y, Drw& drawing, myDraw& renderer)
@@ -112,7 +131,8 @@ void DrawTool::FinishCircle(double x, double y, Drw& drawing, myDraw& renderer)
     double mx, my, r;
     renderer.GetPreviewCircle(mx, my, r);
     Stop(&renderer);
-    AppendCircle(drawing, mx, my, r);
+    if (AllFinite({mx, my, r, mx - r, mx + r}))
+        AppendCircle(drawing, mx, my, r);
 }
 
 void DrawTool::ContinueChain(ToolMode polyMode, double x, double y, myDraw& renderer)

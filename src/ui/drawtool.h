@@ -19,7 +19,7 @@ enum class ClickResult {
     Ignored,   // no tool, or a stage the tool does not have
     Advanced,  // the point was taken and the tool waits for the next one
     Finished,  // the figure's last point: the figure was appended (unless refused) and the tool ended or, for
-               // polylines and polyarcs, waits for the next segment's end
+               // polylines and polyarcs whose segment was appended, waits for the next segment's end
 };
 
 // New figures go on this layer.
@@ -39,7 +39,8 @@ public:
     // No tool, stage None; the renderer's previews (when there is a renderer) are forgotten, not erased.
     void Stop(myDraw* renderer);
     // The next point (x, y) in mm for the active tool; see ClickResult. A finished line, arc, rectangle or circle
-    // becomes a new path on DrawToolLayer; polyline and polyarc segments extend the path being drawn.
+    // becomes a new path on DrawToolLayer; polyline and polyarc segments extend the path being drawn. A figure
+    // with a coordinate or radius that is not a finite number is not added, and the tool ends.
     ClickResult Click(double x, double y, Drw& drawing, myDraw& renderer);
     // The preview of the active tool follows the cursor pixel (px, py); snapped shows the snap marker there.
     void Track(int px, int py, bool snapped, myDraw& renderer) const;

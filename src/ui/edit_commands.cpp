@@ -12,6 +12,7 @@
 #include "ui/rediment.h"
 #include "ui/ridimensionadrw.h"
 #include "ui/selentity.h"
+#include "ui/stepnames.h"
 
 namespace {
 
@@ -27,24 +28,26 @@ bool RunPreviewForm(TMDIChild& child, PreviewForm& form)
     return ok;
 }
 
-// After an edit: the counts follow the drawing, which is fitted into view and repainted.
-void ShowEditedDrawing(TMDIChild& child)
+// After an edit: the counts follow the drawing, which is fitted into view and repainted; the change is one step
+// of the history named by catalogue entry stepName.
+void ShowEditedDrawing(TMDIChild& child, int stepName)
 {
     child.UpdateInfoPanel();
     child.FitDrawing();
     child.RepaintDrawing();
+    child.RecordStep(stepName, StepView::Fit);
 }
 
 // The move, copy and resize entity dialogs share their road.
 template <typename Form>
-void RunEditEntForm(TMDIChild& child)
+void RunEditEntForm(TMDIChild& child, int stepName)
 {
     Form form(&child);
     form.Setup(child.drawing);
     if (!RunPreviewForm(child, form))
         return;
     form.ApplyResult(child.drawing);
-    ShowEditedDrawing(child);
+    ShowEditedDrawing(child, stepName);
 }
 
 void OnActive(TMainForm& mainForm, void (*command)(TMDIChild&))
@@ -66,20 +69,20 @@ void DeleteEntitiesCommand(TMDIChild& child)
     form.GetSelection(count, paths);
     // The numbers are those of the unchanged drawing; DeletePaths removes them all in one pass.
     child.drawing.DeletePaths(paths);
-    ShowEditedDrawing(child);
+    ShowEditedDrawing(child, StepDeleteEntities);
 }
 
 void MoveEntitiesCommand(TMDIChild& child)
 {
-    RunEditEntForm<TMoveEntForm>(child);
+    RunEditEntForm<TMoveEntForm>(child, StepMoveEntities);
 }
 void CopyEntitiesCommand(TMDIChild& child)
 {
-    RunEditEntForm<TCopyEntForm>(child);
+    RunEditEntForm<TCopyEntForm>(child, StepCopyEntities);
 }
 void ResizeEntitiesCommand(TMDIChild& child)
 {
-    RunEditEntForm<TRedimEntForm>(child);
+    RunEditEntForm<TRedimEntForm>(child, StepResizeEntities);
 }
 
 void ResizeDrawingCommand(TMDIChild& child)
@@ -93,6 +96,7 @@ void ResizeDrawingCommand(TMDIChild& child)
     child.drawing.ResizeDrawing(maxX, maxY, "");
     child.FitDrawing();
     child.RepaintDrawing();
+    child.RecordStep(StepResizeDrawing, StepView::Fit);
 }
 
 void DeleteEntitiesCommand(TMainForm& mainForm)

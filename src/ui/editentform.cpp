@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "l10n/messaggi.h"
+#include "support/mymessagebox.h"
 #include "support/mytypeconversion.h"
 #include "support/text.h"
 #include "ui/paintbox.h"
@@ -37,11 +38,18 @@ EditEntForm::EditEntForm(QWidget* owner, const Texts& texts, QSize client, QSize
     RadioButton5 = new QRadioButton(GroupBox3);
     RadioButton5->setObjectName("RadioButton5");
     RadioButton5->setGeometry(12, 26, columnWidth - 24, 24);
-    connect(RadioButton5, &QRadioButton::clicked, this, &EditEntForm::RadioButton5Click);
+    // Only a change of choice acts: a click on the button already chosen keeps the picks.
+    connect(RadioButton5, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton5Click();
+    });
     RadioButton6 = new QRadioButton(GroupBox3);
     RadioButton6->setObjectName("RadioButton6");
     RadioButton6->setGeometry(12, 56, columnWidth - 24, 24);
-    connect(RadioButton6, &QRadioButton::clicked, this, &EditEntForm::RadioButton6Click);
+    connect(RadioButton6, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton6Click();
+    });
 
     ModButton = new QPushButton(this);
     ModButton->setObjectName("ModButton");
@@ -102,9 +110,13 @@ void EditEntForm::FormShow()
         const QSignalBlocker quiet(parameter.edit);
         parameter.edit->setText(ToQString(StrFormat("%.2f", parameter.initial)));
     }
-    RadioButton5->setChecked(true);
+    {
+        const QSignalBlocker quiet(RadioButton5);
+        RadioButton5->setChecked(true);
+    }
     DisPaintBox->unsetCursor();
     selectedPaths.clear();
+    refusalShown = false;
     redrawRequest = 1;
     active = true;
 }
@@ -123,12 +135,19 @@ void EditEntForm::RecomputePreview()
     if (!view || !sourceDrw)
         return;
     workDrw = *sourceDrw;
-    if (RadioButton6->isChecked()) {
+    const bool picked = RadioButton6->isChecked();
+    if (picked)
         previewList = selectedPaths;
-        const int count = static_cast<int>(previewList.size());
-        ApplyOperation(workDrw, &count, previewList.data());
-    } else {
-        ApplyOperation(workDrw, nullptr, nullptr);
+    const int count = static_cast<int>(previewList.size());
+    const int* countArg = picked ? &count : nullptr;
+    const int* pathsArg = picked ? previewList.data() : nullptr;
+    const std::string refusal = Refusal(workDrw, countArg, pathsArg);
+    if (refusal.empty()) {
+        ApplyOperation(workDrw, countArg, pathsArg);
+    } else if (!refusalShown) {
+        // Set first: the message box runs the timer, whose updates come back here.
+        refusalShown = true;
+        MyMessageBox(refusal, MsgText(227), MsgStyleWarning);
     }
     PaintPicture([this] {
         view->DrawDrawing(workDrw, 0, -1);
@@ -158,10 +177,40 @@ bool EditEntForm::PickingOn() const
 
 void EditEntForm::ModButtonClick()
 {
-    for (const Parameter& parameter : parameters)
-        *parameter.value = TextToDouble(ToStdString(parameter.edit->text()), true, true);
+    for (const Parameter& parameter : parameters) {
+        const double value = TextToDouble(ToStdString(parameter.edit->text()), true, true);
+        if (ConversionFailed) {
+            parameter.edit->setFocus();
+            return;
+        }
+        *parameter.value = value;
+    }
     selectedOnly = RadioButton6->isChecked();
+    if (sourceDrw && !ResultUsable())
+        return;
     accept();
+}
+
+std::string EditEntForm::Refusal(const Drw&, const int*, const int*) const
+{
+    return {};
+}
+
+bool EditEntForm::ResultUsable() const
+{
+    const int count = SelectedCount();
+    std::string refusal =
+        Refusal(*sourceDrw, selectedOnly ? &count : nullptr, selectedOnly ? selectedPaths.data() : nullptr);
+    if (refusal.empty()) {
+        Drw trial = *sourceDrw;
+        ApplyResult(trial);
+        if (!trial.AllFinite())
+            refusal = MsgText(323);  // ED001: the coordinates would not be finite
+    }
+    if (refusal.empty())
+        return true;
+    MyMessageBox(refusal, MsgText(227), MsgStyleWarning);
+    return false;
 }
 
 void EditEntForm::PickedResult(int& count, std::vector<int>& paths) const

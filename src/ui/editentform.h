@@ -23,10 +23,13 @@ public:
     void Setup(const Drw& drawing);
     // The preview drawing rebuilt from the source with the current parameters, then painted.
     void RecomputePreview();
-    // Confirming: the edits converted with their messages (a text that is not a number gives 0), the choice of
-    // picked paths taken, the dialog closed with Ok.
+    // Confirming: the edits converted with their messages; a text that is not a number keeps the dialog open with
+    // its edit focused. The choice of picked paths is taken; an operation that cannot be applied whole (Refusal)
+    // or that would give coordinates that are not finite numbers is refused with a warning, the dialog staying
+    // open. Otherwise the dialog closes with Ok.
     void ModButtonClick();
-    // "all paths" and "picked paths only"; the latter starts an empty pick list.
+    // "all paths" and "picked paths only"; a switch to the latter starts an empty pick list (choosing the button
+    // that is already chosen changes nothing).
     void RadioButton5Click();
     void RadioButton6Click();
     // Applies the confirmed operation to drawing: to the picked paths when selectedOnly (none when nothing was
@@ -57,6 +60,10 @@ protected:
     // The dialog's drawing operation with its current parameters on a selection (count and paths absent: every
     // path), as the drawing defines them.
     virtual void ApplyOperation(Drw& drawing, const int* count, const int* paths) const = 0;
+    // Why the operation with the current parameters cannot be applied whole to drawing on the selection (count and
+    // paths absent: every path), as a message for the operator; empty when it can. The preview shows such a
+    // refusal once per dialog and leaves the drawing unchanged.
+    virtual std::string Refusal(const Drw& drawing, const int* count, const int* paths) const;
     // The picks that the result carries: the list when selectedOnly, else none.
     void PickedResult(int& count, std::vector<int>& paths) const;
 
@@ -75,10 +82,14 @@ private:
     };
     // Every edit converted without messages, as the operator types.
     void ParametersEdited();
+    // Confirming: the operation on a copy of the source drawing is applicable whole and gives finite coordinates;
+    // otherwise a warning says why.
+    bool ResultUsable() const;
     // Caption, button, group and radio texts from the message catalogue.
     void ApplyTexts();
 
     Texts texts;
     int columnLeft = 0, columnWidth = 0;
     std::vector<Parameter> parameters;
+    bool refusalShown = false;  // the preview has shown the operation's refusal
 };

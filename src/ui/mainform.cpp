@@ -1,18 +1,22 @@
 // The main window's start-up and shut-down, the opening of drawing windows, and files dropped on the frame.
 #include "ui/mainform.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "l10n/messaggi.h"
@@ -20,8 +24,12 @@
 #include "support/parlav.h"
 #include "support/progdir.h"
 #include "ui/mdichild.h"
+#include "ui/qttranslations.h"
+#include "ui/recentfiles.h"
+#include "ui/recovery.h"
 #include "ui/samepath.h"
 #include "ui/widetext.h"
+#include "ui/windowplacement.h"
 
 namespace {
 
@@ -35,7 +43,7 @@ std::string LowerExtension(const std::string& path)
 
 std::string ShowDxfOpenDialog(QWidget* parent, const std::string& folder)
 {
-    QString file = QFileDialog::getOpenFileName(parent, "SELEZIONA FILE .DXF", ToQString(folder), "File dxf (*.dxf)");
+    QString file = QFileDialog::getOpenFileName(parent, ToQString(MsgText(329)), ToQString(folder), "File dxf (*.dxf)");
     return ToStdString(file);
 }
 
@@ -60,6 +68,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 
     CreateCommands();
     CreateMenus();
+    CreateFileSubmenus();
     CreateToolBar();
     ApplyTexts();
     chooseDxfFile = [this](const std::string& folder) { return ShowDxfOpenDialog(this, folder); };
@@ -77,18 +86,22 @@ TMainForm::~TMainForm()
     CloseProgram();
 }
 
-// The program folder, the catalogue, the logs (kept also in files of the data folder) and the work data.
+// The program folder, the logs (kept also in files of the data folder), the catalogue with Qt's own texts in the
+// same language, and the work data.
 void TMainForm::StartServices()
 {
     FindProgDir();
-    CreateMessageCatalogue();
+    // The logs come first, so that the faults of the message file read next are written to ErrorLog.
     ErrorLog = std::make_unique<Log>("ERR");
     EventLog = std::make_unique<Log>("EV");
     ErrorLog->SetFile(DataFilePath("error.log"));
     EventLog->SetFile(DataFilePath("event.log"));
     WriteEventLog("AVVIO PROGRAMMA");
+    CreateMessageCatalogue();
+    ApplyQtTranslations(StoredLanguage());
     TheParLav = std::make_unique<ParLav>();
     TheParLav->Load();
+    PruneRecoveryCopies(QDateTime::currentSecsSinceEpoch());
 }
 
 QMdiSubWindow* TMainForm::FindSubWindow(const std::string& path) const
@@ -118,10 +131,33 @@ TMDIChild* TMainForm::OpenDrawingWindow(const std::string& path, bool imported)
         // Three quarters of the frame, so that a drawing is seen large and the next window still fits beside it.
         window->resize(MDIClient->viewport()->size() * 3 / 4);
         window->setWindowIcon(QIcon(":/icons/quorvia.svg"));
+        KeepFrameShortcuts(window);
         window->show();
+        // The frame places each new window a little further on; it stays inside, where its counts are seen.
+        window->setGeometry(PlaceInside(window->geometry(), MDIClient->viewport()->rect()));
     }
     ShowSubWindow(window);
+    AddRecentFile(path);
     return qobject_cast<TMDIChild*>(window->widget());
+}
+
+// A sub-window's own menu closes it with Ctrl+W too, which makes the frame's key ambiguous so that neither acts:
+// the frame's commands keep their keys alone.
+void TMainForm::KeepFrameShortcuts(QMdiSubWindow* window) const
+{
+    if (!window->systemMenu())
+        return;
+    for (QAction* action : window->systemMenu()->actions()) {
+        QList<QKeySequence> kept;
+        for (const QKeySequence& key : action->shortcuts()) {
+            const bool held = std::any_of(CommandTable().begin(), CommandTable().end(), [&key](const CommandSpec& c) {
+                return QKeySequence::listFromString(QString(c.shortcut)).contains(key);
+            });
+            if (!held)
+                kept.append(key);
+        }
+        action->setShortcuts(kept);
+    }
 }
 
 bool TMainForm::OpenFileByExtension(const std::string& path)

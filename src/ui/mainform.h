@@ -2,7 +2,8 @@
 // command tool bar from one command table, opens drawing windows, drives them with one 120 ms timer, enables
 // its commands from the active drawing window's state and shuts the program down in order.
 // mainform.cpp: start-up, opening windows, shut-down, drops; mainform_commands.cpp: the command table, menus,
-// tool bar and the frame's own commands; mainform_timer.cpp: the timer tick and the enabling of the commands.
+// tool bar and the frame's own commands; mainform_timer.cpp: the timer tick and the enabling of the commands;
+// mainform_files.cpp: the recent files and the recovered drawings of the "&File" menu.
 #pragma once
 
 #include <QMainWindow>
@@ -107,6 +108,22 @@ public:
     void RettangoloItemClick();
     void CerchioItemClick();
     void StopdisegnoItemClick();
+    // Undo and redo ("Modifica").
+    void AnnullaItemClick();
+    void RipetiItemClick();
+
+    // ---- "File recenti" and "Disegni recuperati" in the "&File" menu (mainform_files.cpp) ----
+    // Fills both submenus from the recent files and the recovery copies, with their captions; an empty one is
+    // disabled. Runs whenever the "&File" menu opens.
+    void UpdateFileSubmenus();
+    // Opens a recent file by its extension; a file no longer found is taken off the list with a message.
+    void OpenRecentFile(const std::string& path);
+    // Opens a recovery copy in a drawing window of its own, as a drawing never saved.
+    void OpenRecoveredDrawing(const std::string& path);
+    // Asks, then removes every recovery copy.
+    void DeleteRecoveredDrawings();
+    QMenu* RecentMenu = nullptr;
+    QMenu* RecoveredMenu = nullptr;
 
     // ---- Timer (mainform_timer.cpp) ----
     // One tick: every shown drawing window's Tick, the open preview dialogs, then UpdateCommands. A tick that
@@ -170,7 +187,12 @@ private:
     void ForwardToActive(void (TMDIChild::*command)());
     QMdiSubWindow* FindSubWindow(const std::string& path) const;
     void TileWindows(bool horizontal);
+    // Drops from the sub-window's own menu the keys that the frame's commands hold.
+    void KeepFrameShortcuts(QMdiSubWindow* window) const;
     void StartServices();
+    void CreateFileSubmenus();
+    // The undo and redo entries name their steps.
+    void UpdateHistoryTexts();
 
     // Enabling rules (mainform_timer.cpp).
     bool Always() const { return true; }
@@ -185,6 +207,8 @@ private:
     bool ActiveStop() const;
     bool ActiveTool() const;
     bool ActiveStopTool() const;
+    bool ActiveUndo() const;
+    bool ActiveRedo() const;
 
     struct PreviewDialog {
         QWidget* dialog;

@@ -17,6 +17,7 @@
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
 #include "ui/widetext.h"
+#include "ui/windowplacement.h"
 
 using M = TMainForm;
 
@@ -32,10 +33,8 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"SaveAsFile", 46, "", 47, "", "document-save-as", "Ctrl+Shift+S", &M::SaveAsFileExecute, &M::ActiveNotRunning,
          false},
         {"FileClose", 44, "", 45, "", "document-close", "Ctrl+W", &M::FileCloseExecute, &M::HasWindow, false},
-        {"ChiudiTutti", -1, "Chiudi tutti", -1, "Chiudi tutti i disegni", "window-close", "", &M::ChiudiTuttiExecute,
-         &M::HasWindow, false},
-        {"EsportabitmapItem", 311, "", -1, "Esporta immagine bitmap", "image-bmp", "", &M::EsportabitmapItemClick,
-         &M::ActiveRule, false},
+        {"ChiudiTutti", 313, "", 314, "", "window-close", "", &M::ChiudiTuttiExecute, &M::HasWindow, false},
+        {"EsportabitmapItem", 311, "", 322, "", "image-bmp", "", &M::EsportabitmapItemClick, &M::ActiveRule, false},
         {"EliminadisegnoItem", 64, "", -1, "", "edit-delete", "", &M::EliminadisegnoItemClick, &M::Always, false},
         {"FileExit", 48, "", 49, "", "application-exit", "Ctrl+Q", &M::FileExitExecute, &M::Always, false},
         // "Visualizza"
@@ -58,7 +57,11 @@ const std::vector<M::CommandSpec>& M::CommandTable()
         {"EnableOsnapItem", -1, "Osnap", -1, "Osnap", "snap-intersection", "", &M::EnableOsnapItemClick, &M::Always,
          true},
         {"GrigliaItem", 296, "", 297, "", "view-grid", "", &M::GrigliaItemClick, &M::Always, true},
-        // "Modifica": the dialogs (move, copy, delete, resize entities, resize drawing) and the drawing commands
+        // "Modifica": undo and redo, the dialogs (move, copy, delete, resize entities, resize drawing) and the
+        // drawing commands
+        {"AnnullaItem", 330, "", 332, "", "edit-undo", "Ctrl+Z", &M::AnnullaItemClick, &M::ActiveUndo, false},
+        {"RipetiItem", 331, "", 333, "", "edit-redo", "Ctrl+Shift+Z; Ctrl+Y", &M::RipetiItemClick, &M::ActiveRedo,
+         false},
         {"SpostaAction", 20, "", 21, "", "transform-move", "", &M::SpostaActionExecute, &M::ActiveNotRunning, false},
         {"CopiaAction", 14, "", 15, "", "edit-copy", "", &M::CopiaActionExecute, &M::ActiveNotRunning, false},
         {"DelEntAction", 18, "", 19, "", "edit-delete", "", &M::DelEntActionExecute, &M::ActiveNotRunning, false},
@@ -111,15 +114,16 @@ const std::vector<M::MenuSpec>& M::MenuTable()
          {"ZoomPiuItem", "ZoomMenoItem", "ZoomAllItem", "|", "ZoomSinistraItem", "ZoomAltoItem", "ZoomDestraItem",
           "ZoomBassoItem", "|", "ZoomAllTuttiItem"}},
         {"DisegnaMenu",
-         -1,
-         "Disegna",
+         312,
+         "",
          {"LineaItem", "PolilineaItem", "ArcItem", "PoliarcItem", "RettangoloItem", "CerchioItem", "|",
           "StopdisegnoItem", "|", "EnableOsnapItem", "GrigliaItem"}},
         {"ModificaMenu",
          72,
          "",
-         {"SpostaAction", "CopiaAction", "DelEntAction", "RidimEntAct", "Ridimensiona", "|", "SpecchiaY", "SpecchiaX",
-          "RuotaCW", "RuotaCCW", "|", "SimpleDrwMenu", "|", "RipristinaDrw"}},
+         {"AnnullaItem", "RipetiItem", "|", "SpostaAction", "CopiaAction", "DelEntAction", "RidimEntAct",
+          "Ridimensiona", "|", "SpecchiaY", "SpecchiaX", "RuotaCW", "RuotaCCW", "|", "SimpleDrwMenu", "|",
+          "RipristinaDrw"}},
         {"PercorsiMenu",
          74,
          "",
@@ -156,8 +160,9 @@ void M::CreateCommands()
         action->setObjectName(entry.name);
         action->setIcon(CommandIcon(entry.icon));
         action->setCheckable(entry.checkable);
+        // Several shortcuts are separated by "; ".
         if (entry.shortcut[0])
-            action->setShortcut(QKeySequence(QString(entry.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString(entry.shortcut)));
         if (entry.command) {
             auto command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
@@ -348,7 +353,8 @@ void M::WindowMinimizeAllExecute()
 }
 
 // Horizontal tiling stacks the windows that are not minimised one above the other, each the full width of the
-// frame; vertical tiling puts them side by side, each the full height.
+// frame; vertical tiling puts them side by side, each the full height. Windows that would be smaller than their
+// minimum size go in further columns (rows), all inside the frame.
 void M::TileWindows(bool horizontal)
 {
     std::vector<QMdiSubWindow*> windows;
@@ -359,16 +365,10 @@ void M::TileWindows(bool horizontal)
     }
     if (windows.empty())
         return;
-    const QRect area = MDIClient->viewport()->rect();
-    const int n = static_cast<int>(windows.size());
-    for (int i = 0; i < n; ++i) {
+    const std::vector<QRect> places = TileRects(static_cast<int>(windows.size()), MDIClient->viewport()->rect(),
+                                                QSize(TMDIChild::MinWidth, TMDIChild::MinHeight), horizontal);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
-        if (horizontal) {
-            int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
-            windows[i]->setGeometry(0, top, area.width(), bottom - top);
-        } else {
-            int left = area.width() * i / n, right = area.width() * (i + 1) / n;
-            windows[i]->setGeometry(left, 0, right - left, area.height());
-        }
+        windows[i]->setGeometry(places[i]);
     }
 }

@@ -1,8 +1,12 @@
 // The main window's entries that run a command of the active drawing window: saving, export, mirror, rotate,
-// simplify and restore (menus "&File" and "Modifica"), the simulation (menu "Percorsi") and the drawing tools
-// (menu "Disegna").
+// simplify, restore, undo and redo (menus "&File" and "Modifica"), the simulation (menu "Percorsi") and the
+// drawing tools (menu "Disegna").
+#include <QAction>
+
+#include "l10n/messaggi.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
+#include "ui/widetext.h"
 
 void TMainForm::ForwardToActive(void (TMDIChild::*command)())
 {
@@ -103,4 +107,25 @@ void TMainForm::CerchioItemClick()
 void TMainForm::StopdisegnoItemClick()
 {
     ForwardToActive(&TMDIChild::ToolButton39Click);
+}
+
+void TMainForm::AnnullaItemClick()
+{
+    ForwardToActive(&TMDIChild::Undo);
+}
+void TMainForm::RipetiItemClick()
+{
+    ForwardToActive(&TMDIChild::Redo);
+}
+
+// The entries name the active window's steps ("Annulla Specchia in X"); plain without an active window.
+void TMainForm::UpdateHistoryTexts()
+{
+    TMDIChild* child = Active() ? ActiveChild() : nullptr;
+    const QString undo = ToQString(child ? child->UndoCaption() : MsgText(330));
+    const QString redo = ToQString(child ? child->RedoCaption() : MsgText(331));
+    if (Action("AnnullaItem")->text() != undo)
+        Action("AnnullaItem")->setText(undo);
+    if (Action("RipetiItem")->text() != redo)
+        Action("RipetiItem")->setText(redo);
 }

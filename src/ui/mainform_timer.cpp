@@ -28,6 +28,7 @@ void TMainForm::UpdateCommands()
 {
     for (const CommandSpec& entry : CommandTable())
         Action(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
+    UpdateHistoryTexts();
 }
 
 void TMainForm::AddPreviewDialog(QWidget* dialog, std::function<void()> update)
@@ -79,4 +80,12 @@ bool TMainForm::ActiveTool() const
 bool TMainForm::ActiveStopTool() const
 {
     return Active() && ActiveChild()->StopToolRule();
+}
+bool TMainForm::ActiveUndo() const
+{
+    return Active() && ActiveChild()->UndoRule();
+}
+bool TMainForm::ActiveRedo() const
+{
+    return Active() && ActiveChild()->RedoRule();
 }

@@ -47,7 +47,8 @@ TMDIChild::TMDIChild(const std::string& path, bool isImported, QWidget* parent)
     : QWidget(parent), filePath(path), baseName(std::filesystem::path(path).stem().string()), imported(isImported)
 {
     setObjectName("MDIChild");
-    setWindowTitle(ToQString(filePath));
+    // "[*]": the caption marks a modified drawing.
+    setWindowTitle(ToQString(filePath) + "[*]");
     setFocusPolicy(Qt::StrongFocus);
     CreateControls();
 }
@@ -85,8 +86,6 @@ void TMDIChild::FormShow()
 
 void TMDIChild::LoadOrImport()
 {
-    DisPanel->lower();
-    DisPaintBox->raise();
     renderer =
         std::make_unique<myDraw>(DisPaintBox->GetCanvas(), DisPaintBox->width(), DisPaintBox->height(), true, false);
     renderer->SetColors(BackgroundColor, FrameColor, PenColor, GridColor, AxesColor);
@@ -105,6 +104,7 @@ void TMDIChild::LoadOrImport()
     UpdateInfoPanel();
     FitDrawing();
     repaintRequested = 1;
+    StartHistory();
 }
 
 void TMDIChild::ShowImportMessages(int warnings)
@@ -128,6 +128,10 @@ void TMDIChild::Tick()
     }
     SimulationTick();
     UpdateButtons();
+    if (++recoveryTickCount >= RecoveryTicks) {
+        recoveryTickCount = 0;
+        KeepRecoveryCopy(false);
+    }
 }
 
 void TMDIChild::keyPressEvent(QKeyEvent* event)
@@ -148,6 +152,9 @@ void TMDIChild::FormKeyPress(int key)
 
 void TMDIChild::closeEvent(QCloseEvent* event)
 {
+    // Closing never asks: changes that no file holds go to the recovery copy.
+    if (shown)
+        KeepRecoveryCopy(true);
     shown = false;
     renderer.reset();
     event->accept();

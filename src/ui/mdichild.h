@@ -2,7 +2,8 @@
 // shows it through its renderer in a paint box, and carries the zoom, simulation, editing and drawing-tool
 // buttons. Its parts live in mdichild.cpp (life cycle, loading, ticks), mdichild_layout.cpp (controls and their
 // positions), mdichild_paint.cpp (painting, info panel, time label) and mdichild_zoom.cpp (zoom, pan, wheel,
-// mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp.
+// mouse read-out); the simulation and the drawing commands add mdichild_simulation.cpp and mdichild_commands.cpp,
+// the undo history and the recovery copy mdichild_history.cpp.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include "render/mydraw.h"
 #include "ui/drawtool.h"
 #include "ui/edit_commands.h"
+#include "ui/history.h"
 #include "ui/simulation.h"
 
 class PaintBox;
@@ -107,10 +109,40 @@ public:
     // Simplifies with the progress gauge, logs and shows the entity counts before and after.
     void SimplifyDrawing();
 
+    // ---- Undo, redo and the recovery copy (mdichild_history.cpp) ----
+    // Starts the history afresh on the drawing just loaded or imported (a recovery copy counts as never saved).
+    void StartHistory();
+    // After a command: a change of the drawing becomes one step named by catalogue entry nameMsg (stepnames.h);
+    // undoing or redoing it fits the view or keeps it, as the command did. A command that changed nothing adds none.
+    void RecordStep(int nameMsg, StepView view);
+    // After a drawing tool's figure: each figure is one step, and a polyline or polyarc is one step for all its
+    // segments (nextSegment: the segment continues the figure of the last step).
+    void RecordFigure(ToolMode mode, bool nextSegment);
+    // Take back the last step / do the undone step again, refreshing counts, picture and time label; refused
+    // while the simulation runs or a drawing tool is active.
+    void Undo();
+    void Redo();
+    // After a successful save (previousPath: the file the window showed before): the state saved is the one the
+    // file holds, the recovery copies of the drawing go, and the file heads the recent files.
+    void DrawingSaved(const std::string& previousPath);
+    // After the drawing was read again from its file (restore).
+    void DrawingReread();
+    // Writes the recovery copy when the drawing has changes that no file holds and the copy lacks them; removes
+    // the copy when no longer needed. Runs once a minute (RecoveryTicks) and when the window closes (closing: a
+    // write that failed for the same state is tried again).
+    void KeepRecoveryCopy(bool closing);
+    bool UndoRule() const { return !IsRunning() && !ToolActive() && history.CanUndo(); }
+    bool RedoRule() const { return !IsRunning() && !ToolActive() && history.CanRedo(); }
+    // The entries' captions: "Annulla" / "Ripeti", followed by the step's name when there is one.
+    std::string UndoCaption() const;
+    std::string RedoCaption() const;
+
+    static constexpr int RecoveryTicks = 60000 / 120;  // ticks of the main window's timer in a minute
+
     // ---- Layout (mdichild_layout.cpp) ----
     // Places every control from the window's outer size and resizes the renderer.
     void ArrangeControls();
-    // Hints of the buttons from the message catalogue.
+    // Hints of the buttons from the message catalogue; the counts' panel fitted to the captions' language.
     void ApplyHints();
     // Enabled state of every button by its rule (a button whose command is not wired stays disabled).
     void UpdateButtons();
@@ -123,6 +155,11 @@ public:
     void UpdateTimeLabel();
     // "%dh: %02dm : %02ds" with hours, else "%dm : %02ds", of a time in seconds (truncated).
     static std::string FormatTime(double seconds);
+    // The info panel's counts, by kind: entities, lines, arcs, paths. A caption comes from the catalogue (the
+    // Italian text while there is none); a count shows as "caption: number".
+    static constexpr int CountKinds = 4;
+    static QString CountCaption(int kind);
+    static QString CountText(int kind, int count);
 
     // ---- Zoom and pan (mdichild_zoom.cpp) ----
     void ZoomIn();
@@ -164,6 +201,10 @@ public:
 
     // The drawing tool, its stage and whether a polyline or polyarc segment starts a new path.
     DrawTool drawTool;
+
+    DrawingHistory history;
+    bool recovered = false;    // the window shows a recovery copy: saving asks for a name
+    std::string recoveryPath;  // the window's own recovery copy; empty while it has none
 
     // ---- Components (objectName = the component name) ----
     QFrame* DisPanel = nullptr;
@@ -223,6 +264,8 @@ private:
     void CreateControls();
     QToolBar* CreateToolBar(const char* name, std::initializer_list<const char*> buttons);
     void CreateInfoControls();
+    // The counts' font and lines, so that every count up to the capacity shows whole; the panel's size follows.
+    void FitInfoPanel();
     void ConnectButton(QToolButton* button, const ButtonSpec& entry);
     // The outer size of the window: its sub-window frame when it has one, else itself.
     QSize OuterSize() const;
@@ -233,5 +276,16 @@ private:
     // Cross cursor and typed-point panel while a tool is active, normal cursor and no panel otherwise.
     void ShowToolControls();
 
-    bool formShown = false;  // FormShow has run
+    // Refreshes the window after an undo or redo of step.
+    void ShowHistoryState(const HistoryStep& step);
+    // The caption's mark and the recovery copy follow the history.
+    void FollowHistory();
+    // The undo and redo buttons' hints name their steps.
+    void UpdateHistoryHints();
+
+    bool formShown = false;         // FormShow has run
+    bool figureStepOpen = false;    // the last step is a polyline's or polyarc's that may still grow
+    uint64_t recoveryStateId = 0;   // the history state the recovery copy holds; 0: none written
+    uint64_t recoveryFailedId = 0;  // the history state whose copy could not be written
+    int recoveryTickCount = 0;
 };

@@ -9,19 +9,24 @@
 #include "render/bitmapexport.h"
 #include "support/log.h"
 #include "support/mymessagebox.h"
-#include "support/progdir.h"
 #include "support/text.h"
+#include "ui/archivefolder.h"
 #include "ui/mdichild.h"
 #include "ui/savefiledialog.h"
+#include "ui/stepnames.h"
 #include "ui/waitcursor.h"
 #include "ui/widetext.h"
 
 namespace {
 
-// The archive folder the save dialogs open in.
+// The archive folder the save dialogs open in: the one the chooser and the browser show, so that a drawing just
+// saved is found there; without a trailing '/'.
 std::string DrawFolder()
 {
-    return ProgDir + "/draw";
+    std::string folder = ShownArchiveFolder();
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }
 
 // The bitmap file for a chosen name: kept when it ends in ".bmp" in any letter case, else ".bmp" is appended
@@ -36,13 +41,15 @@ std::string BitmapFileName(const std::string& chosen)
 
 void TMDIChild::SaveDrawing()
 {
-    if (imported) {
+    // A recovered copy is saved under a name of the operator's choice, never over the copy.
+    if (imported || recovered) {
         SaveDrawingAs();
         return;
     }
     WaitCursor waitCursor;
     // Save writes a complete new file before it replaces the old one, so the old one is never deleted first.
-    drawing.Save(filePath);
+    if (drawing.Save(filePath))
+        DrawingSaved(filePath);
 }
 
 void TMDIChild::SaveDrawingAs()
@@ -57,24 +64,33 @@ void TMDIChild::SaveDrawingAs()
     // The window takes the new name only when the drawing is really there (Save has reported a failure otherwise).
     if (!drawing.Save(chosen))
         return;
+    const std::string previousPath = filePath;
     filePath = chosen;
-    setWindowTitle(ToQString(filePath));
+    setWindowTitle(ToQString(filePath) + "[*]");
     imported = false;
+    DrawingSaved(previousPath);
 }
 
 void TMDIChild::RestoreDrawing()
 {
     drawing.Clear();
+    bool reread = true;
     if (imported) {
+        std::error_code error;
+        reread = std::filesystem::is_regular_file(filePath, error);
         SetImportProgress([](int) {});
         ImportDxf(filePath, drawing);  // the import's warnings were shown when the window opened
     } else {
-        drawing.Load(filePath);
+        reread = drawing.Load(filePath);
     }
     UpdateInfoPanel();
     step = 0;
     FitDrawing();
     RepaintDrawing();
+    // A failed reading is a step too, so that undo gives back the drawing it emptied.
+    RecordStep(StepRestore, StepView::Fit);
+    if (reread)
+        DrawingReread();
 }
 
 void TMDIChild::ExportBitmap()
@@ -93,12 +109,14 @@ void TMDIChild::MirrorDrawingX()
 {
     drawing.MirrorX();
     RepaintDrawing();
+    RecordStep(StepMirrorX, StepView::Keep);
 }
 
 void TMDIChild::MirrorDrawingY()
 {
     drawing.MirrorY();
     RepaintDrawing();
+    RecordStep(StepMirrorY, StepView::Keep);
 }
 
 void TMDIChild::RotateDrawingCW()
@@ -106,6 +124,7 @@ void TMDIChild::RotateDrawingCW()
     drawing.RotateCW();
     FitDrawing();
     RepaintDrawing();
+    RecordStep(StepRotateCW, StepView::Fit);
 }
 
 void TMDIChild::RotateDrawingCCW()
@@ -113,6 +132,7 @@ void TMDIChild::RotateDrawingCCW()
     drawing.RotateCCW();
     FitDrawing();
     RepaintDrawing();
+    RecordStep(StepRotateCCW, StepView::Fit);
 }
 
 void TMDIChild::SimplifyDrawing()
@@ -138,6 +158,7 @@ void TMDIChild::SimplifyDrawing()
         // The counts on the panel follow the drawing.
         UpdateInfoPanel();
         repaintRequested = 1;
+        RecordStep(StepSimplify, StepView::Keep);
     }
     MyMessageBox(
         StrFormat("%s: %d \n%s: %d", MsgText(304).c_str(), before, MsgText(305).c_str(), drawing.entityCount()),

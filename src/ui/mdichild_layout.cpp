@@ -1,5 +1,6 @@
 // The drawing window's controls: the button table (names, hints, icons, commands, enabling rules), the tool bars
 // built from it, the labels and panels, their fixed positions, and the enabled state of the buttons.
+#include <QApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "l10n/messaggi.h"
 #include "ui/mdichild.h"
@@ -27,7 +30,11 @@ namespace {
 constexpr int ButtonSize = 22;  // pixels, square
 constexpr int IconSize = 16;
 constexpr int ToolBarTop = 4;
-constexpr int AniVelLength = 100;  // pixels of the speed track bar
+constexpr int AniVelLength = 100, AniVelMinLength = 40;          // pixels of the speed track bar
+constexpr int InfoWidth = 72, InfoMarginX = 1, InfoMarginY = 2;  // pixels of the counts' panel
+// Point sizes of the counts: the largest that shows every count whole on one line; below the smallest a count
+// takes a second line.
+constexpr int InfoPointSize = 8, InfoMinPointSize = 6;
 
 }  // namespace
 
@@ -43,7 +50,7 @@ const std::vector<C::ButtonSpec>& C::ButtonTable()
         {"ToolButton5", 122, "Zoom alto", "arrow-up", &C::ZoomUp, &C::Always, RepeatUp},
         {"ToolButton7", 123, "Zoom destra", "arrow-right", &C::ZoomRight, &C::Always, RepeatRight},
         {"ToolButton8", 124, "Zoom basso", "arrow-down", &C::ZoomDown, &C::Always, RepeatDown},
-        {"ToolButton24", -1, "Esporta immagine bitmap", "image-bmp", &C::ExportBitmap, &C::Always, -1},
+        {"ToolButton24", 322, "Esporta immagine bitmap", "image-bmp", &C::ExportBitmap, &C::Always, -1},
         // SequenzaToolBar: the simulation commands, then the path optimisation dialog
         {"ToolButton9", 39, "Passo successivo", "media-skip-forward", &C::ToolButton9Click, &C::StepRule, -1},
         {"ToolButton11", 23, "Passo precedente", "media-skip-backward", &C::ToolButton11Click, &C::StepRule, -1},
@@ -67,6 +74,8 @@ const std::vector<C::ButtonSpec>& C::ButtonTable()
          -1},
         {"ToolButton14", 221, "Ripristina disegno iniziale", "document-revert", &C::RestoreDrawing, &C::NotRunning, -1},
         {"ToolButton18", 222, "Salva disegno", "document-save", &C::SaveDrawing, &C::SaveRule, -1},
+        {"UndoButton", 332, "Annulla", "edit-undo", &C::Undo, &C::UndoRule, -1},
+        {"RedoButton", 333, "Ripeti", "edit-redo", &C::Redo, &C::RedoRule, -1},
         // DrawToolBar: the interactive drawing tools
         {"ToolButton31", 291, "Linea", "draw-line", &C::ToolButton31Click, &C::ToolRule, -1},
         {"ToolButton41", 307, "Polilinea", "draw-polyline", &C::ToolButton41Click, &C::ToolRule, -1},
@@ -98,9 +107,10 @@ void C::CreateControls()
                                                 "ToolButton5", "ToolButton7", "ToolButton8", "|", "ToolButton24"});
     SequenzaToolBar = CreateToolBar("SequenzaToolBar", {"ToolButton9", "ToolButton11", "ToolButton21", "ToolButton34",
                                                         "ToolButton19", "ToolButton22", "|", "ToolButton33"});
-    ModToolBar = CreateToolBar(
-        "ModToolBar", {"ToolButton30", "ToolButton35", "ToolButton20", "ToolButton27", "ToolButton17", "ToolButton13",
-                       "ToolButton12", "ToolButton15", "ToolButton16", "ToolButton14", "ToolButton18"});
+    ModToolBar =
+        CreateToolBar("ModToolBar", {"ToolButton30", "ToolButton35", "ToolButton20", "ToolButton27", "ToolButton17",
+                                     "ToolButton13", "ToolButton12", "ToolButton15", "ToolButton16", "ToolButton14",
+                                     "ToolButton18", "|", "UndoButton", "RedoButton"});
     DrawToolBar = CreateToolBar("DrawToolBar", {"ToolButton31", "ToolButton41", "ToolButton36", "ToolButton42",
                                                 "ToolButton37", "ToolButton40", "ToolButton39"});
     CreateInfoControls();
@@ -149,6 +159,9 @@ void C::CreateInfoControls()
     AniVel->setObjectName("AniVel");
     AniVel->setRange(SpeedMin, SpeedMax);
     AniVel->setPageStep(20);
+    // Position 1, the fastest, at the top: moving the bar up, by mouse, wheel or keys, speeds the animation.
+    AniVel->setInvertedAppearance(true);
+    AniVel->setInvertedControls(true);
     AniVel->setValue(SpeedStart);
     AniVel->resize(20, AniVelLength);
     AniVel->hide();
@@ -161,18 +174,15 @@ void C::CreateInfoControls()
     InfoPanel = new QFrame(this);
     InfoPanel->setObjectName("InfoPanel");
     auto* infoLayout = new QVBoxLayout(InfoPanel);
-    infoLayout->setContentsMargins(2, 2, 2, 2);
+    infoLayout->setContentsMargins(InfoMarginX, InfoMarginY, InfoMarginX, InfoMarginY);
     infoLayout->setSpacing(0);
-    QFont small = font();
-    small.setPointSize(8);
     for (auto [label, name] : {std::pair{&EntitaLbl, "EntitaLbl"}, std::pair{&LineeLbl, "LineeLbl"},
                                std::pair{&ArchiLbl, "ArchiLbl"}, std::pair{&SequenzeLbl, "SequenzeLbl"}}) {
         *label = new QLabel(InfoPanel);
         (*label)->setObjectName(name);
-        (*label)->setFont(small);
         infoLayout->addWidget(*label);
     }
-    InfoPanel->resize(72, 4 * QFontMetrics(small).height() + 4);
+    FitInfoPanel();
 
     QuoteMouseLbl = new QLabel(this);
     QuoteMouseLbl->setObjectName("QuoteMouseLbl");
@@ -190,6 +200,11 @@ void C::CreateInfoControls()
     XYPanel = new QFrame(DisPanel);
     XYPanel->setObjectName("XYPanel");
     XYPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The picture's panel is black throughout; the typed-point panel and its edits take the usual colours, so
+    // that the edits and what is typed in them can be seen.
+    QPalette usual = QApplication::palette(XYPanel);
+    usual.setResolveMask(~QPalette::ResolveMask(0));  // every colour its own, none inherited from the panel
+    XYPanel->setPalette(usual);
     XYPanel->setAutoFillBackground(true);
     XEdt = new QLineEdit(XYPanel);
     XEdt->setObjectName("XEdt");
@@ -210,6 +225,28 @@ void C::CreateInfoControls()
     SimplifyDrwGauge->hide();
 }
 
+// The counts may reach the drawing's capacity: the font is the largest whose widest caption with that count fits the
+// panel's width, else the smallest with the count on a second line. The panel's height follows.
+void C::FitInfoPanel()
+{
+    const int width = InfoWidth - 2 * InfoMarginX;
+    QFont font = this->font();
+    bool fits = false;
+    for (int size = InfoPointSize; size >= InfoMinPointSize && !fits; --size) {
+        font.setPointSize(size);
+        fits = true;
+        for (int kind = 0; kind < CountKinds; ++kind)
+            fits = fits && QFontMetrics(font).horizontalAdvance(CountText(kind, MaxEntities)) <= width;
+    }
+    const int lines = fits ? 1 : 2;
+    for (QLabel* label : {EntitaLbl, LineeLbl, ArchiLbl, SequenzeLbl}) {
+        label->setFont(font);
+        label->setWordWrap(!fits);
+        label->setFixedHeight(lines * QFontMetrics(font).height());
+    }
+    InfoPanel->resize(InfoWidth, 4 * lines * QFontMetrics(font).height() + 2 * InfoMarginY);
+}
+
 QSize C::OuterSize() const
 {
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
@@ -228,11 +265,15 @@ void C::ArrangeControls()
     DrawToolBar->move(ZoomToolBar->x() - DrawToolBar->width() - 3, ToolBarTop);
     ModToolBar->move(DrawToolBar->x() - ModToolBar->width() - 3, ToolBarTop);
     SequenzaToolBar->move(DrawToolBar->x(), DrawToolBar->geometry().bottom() + 1 + 3);
-    VelAniImg->move(SequenzaToolBar->x() + 4, SequenzaToolBar->geometry().bottom() + 1 + 22);
-    AniVel->move(SequenzaToolBar->x() + 1, VelAniImg->geometry().bottom() + 1 - 8);
+    InfoPanel->move(panel.left() - 3 - InfoPanel->width(), panel.bottom() + 1 - InfoPanel->height());
+    // The speed bar and its picture stand in the free column under the zoom bar, the bar ending above the counts.
+    VelAniImg->move(ZoomToolBar->x() + (ZoomToolBar->width() - VelAniImg->width()) / 2,
+                    ZoomToolBar->geometry().bottom() + 1 + 12);
+    const int aniVelTop = VelAniImg->geometry().bottom() + 1 + 4;
+    AniVel->setGeometry(ZoomToolBar->x() + 1, aniVelTop, AniVel->width(),
+                        std::clamp(InfoPanel->y() - 4 - aniVelTop, AniVelMinLength, AniVelLength));
 
     DisPaintBox->resize(panel.width() - 3, panel.height() - 3);
-    InfoPanel->move(panel.left() - 3 - InfoPanel->width(), panel.bottom() + 1 - InfoPanel->height());
     XYPanel->move(panel.width() - XYPanel->width() - 5, 5);
     SimplifyDrwGauge->setGeometry(panel.left() + DisPaintBox->x(),
                                   panel.top() + DisPaintBox->y() + DisPaintBox->height() + 3, DisPaintBox->width(),
@@ -257,6 +298,12 @@ void C::resizeEvent(QResizeEvent* event)
 
 void C::ApplyHints()
 {
+    // The counts' captions may have changed language; a panel of another height takes its place again.
+    const int infoHeight = InfoPanel->height();
+    FitInfoPanel();
+    UpdateInfoPanel();
+    if (shown && InfoPanel->height() != infoHeight)
+        ArrangeControls();
     for (const ButtonSpec& entry : ButtonTable()) {
         if (entry.hintMsg < 0)
             continue;
@@ -274,6 +321,7 @@ void C::UpdateButtons()
 {
     for (const ButtonSpec& entry : ButtonTable())
         Button(entry.name)->setEnabled(entry.command != nullptr && (this->*entry.rule)());
+    UpdateHistoryHints();
     const bool animating = AnimationRunning();
     AniVel->setVisible(animating);
     VelAniImg->setVisible(animating);

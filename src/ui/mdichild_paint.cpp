@@ -2,6 +2,7 @@
 // view, and the info panel and time label.
 #include <QLabel>
 
+#include "l10n/messaggi.h"
 #include "support/myutl.h"
 #include "support/parlav.h"
 #include "support/text.h"
@@ -13,8 +14,6 @@ void TMDIChild::RepaintDrawing()
 {
     if (!renderer)
         return;
-    DisPanel->lower();
-    DisPaintBox->raise();
     {
         PaintBurst burst(DisPaintBox);
         renderer->DrawBackground();
@@ -54,14 +53,37 @@ void TMDIChild::FitDrawing()
         renderer->FitDrawing(drawing, 0.1);
 }
 
+namespace {
+
+// The counts' captions: catalogue entry and the Italian text that stands while there is no catalogue.
+struct CountCaptionText {
+    int msg;
+    const char* fixed;
+};
+constexpr CountCaptionText CountCaptions[TMDIChild::CountKinds] = {
+    {315, "Entità"}, {316, "Linee"}, {317, "Archi"}, {318, "Percorsi"}};
+
+}  // namespace
+
+QString TMDIChild::CountCaption(int kind)
+{
+    const QString text = ToQString(MsgText(CountCaptions[kind].msg));
+    return text.isEmpty() ? QString::fromUtf8(CountCaptions[kind].fixed) : text;
+}
+
+QString TMDIChild::CountText(int kind, int count)
+{
+    return CountCaption(kind) + QString(": %1").arg(count);
+}
+
 void TMDIChild::UpdateInfoPanel()
 {
     int lines = 0, arcs = 0;
     drawing.CountLinesArcs(lines, arcs);
-    EntitaLbl->setText(ToQString(StrFormat("Entità: %d", drawing.entityCount())));
-    LineeLbl->setText(ToQString(StrFormat("Linee: %d", lines)));
-    ArchiLbl->setText(ToQString(StrFormat("Archi: %d", arcs)));
-    SequenzeLbl->setText(ToQString(StrFormat("Percorsi: %d", drawing.pathCount)));
+    EntitaLbl->setText(CountText(0, drawing.entityCount()));
+    LineeLbl->setText(CountText(1, lines));
+    ArchiLbl->setText(CountText(2, arcs));
+    SequenzeLbl->setText(CountText(3, drawing.pathCount));
 }
 
 void TMDIChild::UpdateTimeLabel()

@@ -13,13 +13,16 @@ void TMDIChild::ToolButton11Click()
     PreviousStep();
 }
 
+// A simulation ends the drawing tool: no point may be added while it runs.
 void TMDIChild::ToolButton21Click()
 {
+    StopTool(true);
     StartSimulation(false);
 }
 
 void TMDIChild::ToolButton34Click()
 {
+    StopTool(true);
     StartSimulation(true);
 }
 

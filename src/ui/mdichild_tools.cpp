@@ -30,8 +30,10 @@ SnappedPoint SnappedCursor(const TMDIChild& child, int x, int y)
 
 void TMDIChild::StartTool(ToolMode mode)
 {
-    if (!renderer)
+    if (!renderer || IsRunning())
         return;
+    // A drawing left full by an earlier operation refuses silently; each tool reports its own refusal once.
+    drawing.limitReached = false;
     drawTool.Start(mode, *renderer);
     ShowToolControls();
 }
@@ -49,22 +51,29 @@ void TMDIChild::ShowToolControls()
 {
     const bool active = ToolActive();
     XYPanel->setVisible(active);
-    if (active)
+    if (active) {
+        // The typed-point panel lies over the picture and must stay reachable above it.
+        XYPanel->raise();
         DisPaintBox->setCursor(Qt::CrossCursor);
-    else
+    } else {
         DisPaintBox->unsetCursor();
+    }
 }
 
+// While a simulation runs the drawing is not edited.
 void TMDIChild::ClickPoint(double x, double y)
 {
-    if (!renderer)
+    if (!renderer || IsRunning())
         return;
+    const ToolMode mode = drawTool.Mode();
+    const bool nextSegment = (mode == ToolMode::Polyline || mode == ToolMode::Polyarc) && !drawTool.PolyFirst();
     DisPaintBox->BeginPaint();
     const ClickResult result = drawTool.Click(x, y, drawing, *renderer);
     DisPaintBox->EndPaint();
     if (result == ClickResult::Finished) {
         UpdateInfoPanel();
         repaintRequested = 1;
+        RecordFigure(mode, nextSegment);
     }
     ShowToolControls();
 }

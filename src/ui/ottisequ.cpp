@@ -51,7 +51,8 @@ constexpr ControlText ControlTexts[] = {
     {"Label1", 284, -1},      {"Label2", 285, -1},      {"Label3", 286, -1},          {"Label4", 287, -1},
     {"ToolButton9", -1, 39},  {"ToolButton11", -1, 23}, {"ToolButton21", -1, 11},     {"ToolButton34", -1, 7},
     {"ToolButton19", -1, 3},  {"ToolButton22", -1, 1},  {"ToolButton3", -1, 120},     {"ToolButton4", -1, 121},
-    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124},
+    {"ToolButton5", -1, 122}, {"ToolButton7", -1, 123}, {"ToolButton8", -1, 124},     {"AniVel", -1, 327},
+    {"MinDistEdt", -1, 328},
 };
 
 // An icon-only button is also named by its hint.
@@ -210,6 +211,9 @@ void F::CreateSequenceDisplay()
     AniVel->setObjectName("AniVel");
     AniVel->setRange(SpeedMin, SpeedMax);
     AniVel->setPageStep(5);
+    // Position 1, the fastest, at the top: moving the bar up, by mouse, wheel or keys, speeds the display.
+    AniVel->setInvertedAppearance(true);
+    AniVel->setInvertedControls(true);
     AniVel->setValue(SpeedMin + (SpeedMax - SpeedMin) * 3 / 4);
     AniVel->setGeometry(RightLeft, AniVelImg->geometry().bottom() + 4, ToolSize, 120);
     SetHint(AniVel, "Accelera la visualizzazione della sequenza");

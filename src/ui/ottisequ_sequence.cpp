@@ -171,8 +171,6 @@ void F::RedrawPreview()
 {
     if (!view)
         return;
-    DisPanel->lower();
-    DisPaintBox->raise();
     {
         PaintBurst burst(DisPaintBox);
         view->DrawBackground();

@@ -3,6 +3,7 @@
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
 #include "ui/ottisequ.h"
+#include "ui/stepnames.h"
 
 void OpenPathOptimisation(TMDIChild& child)
 {
@@ -20,6 +21,8 @@ void OpenPathOptimisation(TMDIChild& child)
     child.UpdateInfoPanel();
     child.FitDrawing();
     child.RepaintDrawing();
+    // The whole session of the dialog is one step.
+    child.RecordStep(StepOptimisePaths, StepView::Fit);
 }
 
 void TMDIChild::ToolButton33Click()

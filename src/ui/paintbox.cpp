@@ -1,6 +1,8 @@
 // PaintBox: the back buffer's life (allocation on resize) and its copy to the screen.
 #include "ui/paintbox.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -27,6 +29,14 @@ void PaintBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), image, event->rect());
+}
+
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(), event->globalPosition(),
+                      event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(this, &press);
+    event->setAccepted(press.isAccepted());
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event)

@@ -29,6 +29,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A second press within the double-click time arrives as a double click; it is passed on as the press it is,
+    // so that whoever watches the box's presses sees every click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -121,7 +121,7 @@ void PreviewForm::CreateView(bool axisLayerPen)
     view->SetSelColor(1, SelectionColor);
     view->SetMargins(ViewMargin, ViewMargin, ViewMargin, ViewMargin);
     if (axisLayerPen)
-        view->AddLayerPen(AxisLayer, AxesColor, 1, PenStyleSolid);
+        view->AddLayerPen(AxisLayer, AxesColor, 1, PenStyleDashed);
     view->ShowAxes(false);
     view->ShowGrid(false);
     ZoomExtents();
@@ -141,8 +141,6 @@ void PreviewForm::ZoomExtents()
 
 void PreviewForm::BeginPreviewPaint()
 {
-    DisPanel->lower();
-    DisPaintBox->raise();
     DisPaintBox->BeginPaint();
 }
 
@@ -234,7 +232,7 @@ void PreviewForm::ZoomDown()
 
 bool PreviewForm::WheelAt(int x, int y, int delta)
 {
-    if (!view || x <= 0 || y <= 0 || x >= DisPaintBox->width() || y >= DisPaintBox->height())
+    if (!view || delta == 0 || x <= 0 || y <= 0 || x >= DisPaintBox->width() || y >= DisPaintBox->height())
         return false;
     view->ZoomAt(delta < 0 ? ZoomOutFactor : ZoomInFactor, x, y);
     Refresh();

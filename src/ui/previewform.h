@@ -37,7 +37,7 @@ public:
     void ZoomRight();
     void ZoomDown();
     // The wheel at pixel (x, y) of the preview: towards the user (delta < 0) zooms out about it, else in; nothing
-    // outside the preview. Returns whether it zoomed.
+    // outside the preview, nor for a wheel without vertical movement (delta 0). Returns whether it zoomed.
     bool WheelAt(int x, int y, int delta);
 
     // The picked path numbers in the order they were picked, without repeats.
@@ -92,7 +92,7 @@ protected:
 
 private:
     void CreateZoomToolBar(QPoint at);
-    // Around one repaint of the paint box: the panel behind the paint box, the burst of drawing opened and closed.
+    // Around one repaint of the paint box: the burst of drawing opened and closed.
     void BeginPreviewPaint();
     void EndPreviewPaint();
     // The rubber band: press starts it, moves drag it, release ends it and picks the paths it crosses.

@@ -38,7 +38,10 @@ int QtMessageBox(const std::string& text, const std::string& title, int style)
     box.setObjectName("MyMessageBox");
     if (style == MsgStyleQuestion)
         box.setDefaultButton(QMessageBox::Yes);
+    // A box shown during a long operation waits for the operator: the hourglass gives way meanwhile.
+    QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     box.exec();
+    QApplication::restoreOverrideCursor();
     // A question closed without an answer (Escape, the window's close button) counts as No.
     QAbstractButton* clicked = box.clickedButton();
     if (!clicked)

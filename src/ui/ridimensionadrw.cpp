@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 
 #include "l10n/messaggi.h"
@@ -142,8 +143,38 @@ void TRidimForm::ModButtonClick()
     if (ConversionFailed)
         return;
     scaleEntities = ScalaCB->isChecked();
-    if (ShrinkAllowed())
+    if (SizeUsable() && ShrinkAllowed())
         accept();
+}
+
+bool TRidimForm::SizeUsable() const
+{
+    // An axis with extent needs a size above zero: zero would collapse it onto its edge, a negative size turn it
+    // over (and arcs into their complements).
+    if ((origWidth >= Epsilon && newWidth < Epsilon) || (origHeight >= Epsilon && newHeight < Epsilon)) {
+        MyMessageBox(MsgText(324), MsgText(227), MsgStyleWarning);  // ED002
+        return false;
+    }
+    if (!ResultFinite()) {
+        MyMessageBox(MsgText(323), MsgText(227), MsgStyleWarning);  // ED001
+        return false;
+    }
+    return true;
+}
+
+bool TRidimForm::ResultFinite() const
+{
+    double maxX = 0, maxY = 0;
+    GetResult(maxX, maxY);
+    const bool scalesFinite = std::isfinite(newWidth / std::max(origWidth, Epsilon)) &&
+                              std::isfinite(newHeight / std::max(origHeight, Epsilon));
+    if (!scalesFinite || !std::isfinite(maxX) || !std::isfinite(maxY))
+        return false;
+    // The resize leaves a drawing unchanged, and unmodified, when a coordinate would not be finite.
+    Drw trial = workDrw;
+    trial.modified = false;
+    trial.ResizeDrawing(maxX, maxY, "");
+    return trial.modified || trial.entities.empty();
 }
 
 bool TRidimForm::ShrinkAllowed()

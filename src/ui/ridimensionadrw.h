@@ -35,7 +35,9 @@ public:
     void XEdtChange();
     void YEdtChange();
     // Confirming: both edits converted with their messages; a text that does not convert keeps the dialog open.
-    // Shrinking without "Scala entità del disegno" is refused with a warning when the drawing would not fit.
+    // A size of zero or less on an axis that has extent, and a size that would give coordinates that are not
+    // finite numbers, are refused with a warning, the dialog staying open. Shrinking without "Scala entità del
+    // disegno" is refused with a warning when the drawing would not fit.
     void ModButtonClick();
 
     double newWidth = 0, newHeight = 0;  // mm
@@ -60,6 +62,9 @@ private:
     bool ProportionDefined() const;
     // Shows value in edit with two decimals, without firing the edit's change.
     static void ShowValue(QLineEdit* edit, double value);
+    // Whether the new size is above zero and gives finite coordinates; otherwise a warning says why.
+    bool SizeUsable() const;
+    bool ResultFinite() const;
     // Whether the new size leaves the drawing inside it, or the operator allowed scaling.
     bool ShrinkAllowed();
 };

@@ -233,8 +233,7 @@ TEST_P(DrwCapacity, FirstRefusalWarnsOnceAndLaterAddsAreRefusedSilently)
     EXPECT_TRUE(drw.limitReached);
     ExpectOneWarning(recorder, CapacityText(GetParam().code));
 
-    // Also after entities were removed, the limit stays until the drawing is cleared.
-    ASSERT_TRUE(drw.DeletePath(1));
+    // While the drawing is full every later add is refused without a word.
     const Entity line = MakeLine(0, 0, 1, 1, drw.pathCount + 1);
     EXPECT_FALSE(drw.AddEntity(line));
     EXPECT_FALSE(drw.AddLine(0, 0, 1, 1, "0", drw.pathCount + 1, false, false));
@@ -242,8 +241,29 @@ TEST_P(DrwCapacity, FirstRefusalWarnsOnceAndLaterAddsAreRefusedSilently)
     EXPECT_FALSE(drw.AppendLine(2, 2, 0));
     EXPECT_FALSE(drw.AppendArc(2, 2, 0, 1, 2, 0, true));
     EXPECT_FALSE(drw.InsertPath(&line, 1));
-    EXPECT_EQ(drw.entityCount(), MaxEntities - 1);
+    EXPECT_EQ(drw.entityCount(), MaxEntities);
     EXPECT_EQ(recorder.Messages().size(), 1u);
+
+    // Deleting a path makes room: the limit is lifted, the drawing takes an entity again and warns when full again.
+    ASSERT_TRUE(drw.DeletePath(1));
+    EXPECT_FALSE(drw.limitReached);
+    EXPECT_TRUE(drw.AppendLine(2, 2, 0));
+    EXPECT_FALSE(drw.AppendLine(3, 3, 0));
+    EXPECT_EQ(recorder.Messages().size(), 2u);
+}
+
+TEST(Drw, DeletingPathsOfAFullDrawingLiftsTheLimit)
+{
+    MessageRecorder recorder;
+    Drw drw;
+    AddSingleLinePaths(drw, MaxEntities);
+    EXPECT_FALSE(drw.AppendLine(5, 5, 0));
+    ASSERT_TRUE(drw.limitReached);
+    EXPECT_EQ(drw.DeletePaths({}), 0);
+    EXPECT_TRUE(drw.limitReached);
+    EXPECT_EQ(drw.DeletePaths({2, 5}), 2);
+    EXPECT_FALSE(drw.limitReached);
+    EXPECT_TRUE(drw.AppendLine(5, 5, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -165,6 +165,22 @@ TEST(DrwTransform, SelectionRulesOfMovePaths)
     }
 }
 
+TEST(DrwTransform, AllFiniteLooksAtEveryCoordinate)
+{
+    Drw drw;
+    EXPECT_TRUE(drw.AllFinite());
+    drw.AddArc(0, 0, 2, 0, 1, 0, true, "0", 1, false, false);
+    drw.pathCount = 1;
+    EXPECT_TRUE(drw.AllFinite());
+    for (double Entity::*field : {&Entity::x1, &Entity::y1, &Entity::x2, &Entity::y2, &Entity::xc, &Entity::yc}) {
+        Drw broken = drw;
+        broken.entities[0].*field = std::numeric_limits<double>::infinity();
+        EXPECT_FALSE(broken.AllFinite());
+        broken.entities[0].*field = std::nan("");
+        EXPECT_FALSE(broken.AllFinite());
+    }
+}
+
 TEST(DrwTransform, MoveByNothingDoesNothing)
 {
     Drw drw = MakeDrawing({2, 2});

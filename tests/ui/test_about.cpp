@@ -65,18 +65,27 @@ private slots:
         QTest::addColumn<QString>("messages");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("purpose");
+        QTest::addColumn<QString>("version");
         QTest::newRow("italian") << ""
                                  << "INFORMAZIONI"
-                                 << "Tele assistenza";
-        QTest::newRow("english") << "82=INFORMATION\n83=Remote assistance\n"
-                                 << "INFORMATION"
-                                 << "Remote assistance";
+                                 << "Tele assistenza"
+                                 << "Preparazione di disegni per macchine da cucire"
+                                 << "VERSIONE PROGRAMMA : 1.0";
+        QTest::newRow("english")
+            << "82=INFORMATION\n83=Remote assistance\n319=Preparing drawings\n321=PROGRAM VERSION\n"
+            << "INFORMATION"
+            << "Remote assistance"
+            << "Preparing drawings"
+            << "PROGRAM VERSION : 1.0";
     }
     void textsFromTheCatalogueAndAFixedVersion()
     {
         QFETCH(QString, messages);
         QFETCH(QString, caption);
         QFETCH(QString, button);
+        QFETCH(QString, purpose);
+        QFETCH(QString, version);
         if (!messages.isEmpty())
             progDir->WriteFile("msg/cad.msg", messages.toStdString());
         CreateMessageCatalogue();
@@ -84,7 +93,8 @@ private slots:
         form.show();
         QCOMPARE(form.windowTitle(), caption);
         QCOMPARE(form.TeleAssBtn->text(), button);
-        QCOMPARE(form.VerLbl->text(), QString("VERSIONE PROGRAMMA : 1.0"));
+        QCOMPARE(form.PurposeLbl->text(), purpose);
+        QCOMPARE(form.VerLbl->text(), version);
         QCOMPARE(form.size(), QSize(603, 275));
     }
 
@@ -116,6 +126,19 @@ private slots:
         OnNextModal<TAboutForm>(seen);
         mainForm.Action("HelpAbout")->trigger();
         QVERIFY(seen);
+        mainForm.CloseProgram();
+    }
+
+    // Help without a program for the help file says so, with the file's path.
+    void helpWithoutAProgramSaysSo()
+    {
+        TMainForm mainForm;
+        shellSucceeds = false;
+        mainForm.HelpExecute();
+        QCOMPARE(recorder->Count(), std::size_t(1));
+        const std::string text = recorder->Messages()[0].text;
+        QVERIFY(text.rfind("CH002:", 0) == 0);
+        QVERIFY(text.find(progDir->Path() + "/help/help.pdf") != std::string::npos);
         mainForm.CloseProgram();
     }
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 
@@ -12,6 +14,7 @@
 #include "common/temp_prog_dir.h"
 #include "entity_dialog_helpers.h"
 #include "l10n/messaggi.h"
+#include "reachability.h"
 #include "ui/copyent.h"
 #include "ui/moveent.h"
 #include "ui/rediment.h"
@@ -178,6 +181,9 @@ private slots:
         QTest::mouseClick(form->ModButton, Qt::LeftButton);
         QCOMPARE(recorder->Count(), 1u);
         QVERIFY(recorder->Messages()[0].text.rfind("MTC002:", 0) == 0);
+        // The dialog stays open with the edit to correct focused.
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->focusWidget(), edit);
         form->ApplyResult(source);
         QVERIFY(SameEntities(source, Rows(3)));
         QVERIFY(!source.modified);
@@ -230,6 +236,118 @@ private slots:
         QCOMPARE(form->SelectedCount(), 1);  // kept while "all" is chosen, unused
         QTest::mouseClick(form->RadioButton6, Qt::LeftButton);
         QCOMPARE(form->SelectedCount(), 0);
+    }
+
+    // The zoom tool bar, the edits and the buttons beside each dialog's preview can be reached.
+    void controlsBesideThePreviewAreReachable()
+    {
+        const std::vector<std::unique_ptr<EditEntForm>> forms = [this] {
+            std::vector<std::unique_ptr<EditEntForm>> all;
+            all.push_back(Open<TMoveEntForm>());
+            all.push_back(Open<TCopyEntForm>());
+            all.push_back(Open<TRedimEntForm>());
+            return all;
+        }();
+        for (const auto& form : forms) {
+            for (QToolButton* button : form->ZoomToolBar->findChildren<QToolButton*>())
+                if (button->objectName().startsWith("ToolButton"))
+                    QVERIFY_REACHABLE(button);
+            for (QWidget* control : form->findChildren<QLineEdit*>())
+                QVERIFY_REACHABLE(control);
+            for (QWidget* control : std::initializer_list<QWidget*>{form->RadioButton5, form->RadioButton6,
+                                                                    form->ModButton, form->CancelButton})
+                QVERIFY_REACHABLE(control);
+            QVERIFY_APART(form->ZoomToolBar, form->DisPanel, form->GroupBox3, form->ModButton, form->CancelButton);
+        }
+    }
+
+    // Clicking "selected" again, or Space on it, keeps the picks: only a switch from "all" starts a new list.
+    void choosingSelectedAgainKeepsThePicks()
+    {
+        auto form = Open<TMoveEntForm>();
+        QTest::mouseClick(form->RadioButton6, Qt::LeftButton);
+        DragAround(*form, 50, 50);
+        QCOMPARE(form->SelectedCount(), 1);
+        QTest::mouseClick(form->RadioButton6, Qt::LeftButton);
+        QTest::keyClick(form->RadioButton6, Qt::Key_Space);
+        QCOMPARE(form->selectedPaths, std::vector<int>({2}));
+    }
+
+    // A rubber band started by a second press within the double-click time (a double click) picks as any other.
+    void quickSecondPressPicksToo()
+    {
+        auto form = Open<TMoveEntForm>();
+        QTest::mouseClick(form->RadioButton6, Qt::LeftButton);
+        DragAround(*form, 50, 50);
+        int px1 = 0, py1 = 0, px2 = 0, py2 = 0;
+        form->view->ToPixel(45, -5, px1, py1);
+        form->view->ToPixel(55, 5, px2, py2);
+        QTest::mouseDClick(form->DisPaintBox, Qt::LeftButton, {}, QPoint(px1, py1));
+        QTest::mouseMove(form->DisPaintBox, QPoint(px2, py2));
+        QTest::mouseRelease(form->DisPaintBox, Qt::LeftButton, {}, QPoint(px2, py2));
+        QCOMPARE(form->selectedPaths, std::vector<int>({2, 1}));
+    }
+
+    // A copy that does not fit the capacity whole: the preview says so once and shows the drawing uncopied; Ok
+    // refuses it and the dialog stays open.
+    void copyPastTheCapacityIsRefusedWhole()
+    {
+        source = Rows(MaxEntities / 2 + 1);
+        auto form = Open<TCopyEntForm>();
+        Type(form->XEdt, "10");
+        form->ZoomIn();
+        form->PeriodicUpdate();
+        QCOMPARE(recorder->Count(), 1u);
+        QVERIFY(recorder->Messages()[0].text.rfind("ED003:", 0) == 0);
+        QCOMPARE(form->workDrw.entityCount(), MaxEntities / 2 + 1);
+        QTest::mouseClick(form->ModButton, Qt::LeftButton);
+        QCOMPARE(recorder->Count(), 2u);
+        QVERIFY(form->isVisible());
+        // A copy of some paths that fits is made (the rows are a few pixels apart at this scale).
+        QTest::mouseClick(form->RadioButton6, Qt::LeftButton);
+        DragAround(*form, 50, 500, 1000);
+        QVERIFY(form->SelectedCount() > 0);
+        QTest::mouseClick(form->ModButton, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        form->ApplyResult(source);
+        QCOMPARE(source.entityCount(), MaxEntities / 2 + 1 + form->SelectedCount());
+        QVERIFY(!source.limitReached);
+    }
+
+    // Values whose result holds coordinates that are not finite numbers are refused, the dialog staying open.
+    void resultsBeyondTheFiniteNumbersAreRefused_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("move") << "move"
+                              << "1,7e308";
+        QTest::newRow("copy") << "copy"
+                              << "1,7e308";
+        QTest::newRow("resize") << "resize"
+                                << "1e300";
+    }
+    void resultsBeyondTheFiniteNumbersAreRefused()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, value);
+        source = Drw();
+        source.AddLine(1e308, 0, 1.5e308, 1, "0", ++source.pathCount, false, false);
+        source.AddLine(-1e308, 0, 0, 1, "0", ++source.pathCount, false, false);
+        std::unique_ptr<EditEntForm> form;
+        if (dialog == "resize") {
+            auto redim = Open<TRedimEntForm>();
+            Type(redim->PercEdt, value);
+            form = std::move(redim);
+        } else {
+            auto offset = dialog == "move" ? std::unique_ptr<OffsetEntForm>(Open<TMoveEntForm>())
+                                           : std::unique_ptr<OffsetEntForm>(Open<TCopyEntForm>());
+            Type(offset->XEdt, value);
+            form = std::move(offset);
+        }
+        QTest::mouseClick(form->ModButton, Qt::LeftButton);
+        QCOMPARE(recorder->Count(), 1u);
+        QVERIFY(recorder->Messages()[0].text.rfind("ED001:", 0) == 0);
+        QVERIFY(form->isVisible());
     }
 
     void copyAppendsMovedCopiesUnlessTheOffsetIsZero()

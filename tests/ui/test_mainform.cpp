@@ -1,15 +1,20 @@
 // Tests of the main window: start-up texts and menus, the import command with its folder memory, reusing an open
 // window, the enabling rules, the snap switches, the timer's re-entrancy guard and the shut-down.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -17,9 +22,11 @@
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
 #include "l10n/messaggi.h"
+#include "support/log.h"
 #include "support/parlav.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
+#include "ui/qttranslations.h"
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -242,6 +249,79 @@ private slots:
         QVERIFY(form->OpenFileByExtension(WriteDxf("upper.DXF")));
         QCOMPARE(form->DrawingWindows().size(), 1u);
         QVERIFY(form->DrawingWindows()[0]->imported);
+    }
+
+    // Ctrl+W is the frame's "Chiudi" alone (the sub-windows' own menus drop it) and closes the active window.
+    void ctrlWClosesTheActiveWindow()
+    {
+        form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        form->OpenDrawingWindow(WriteDxf("two.dxf"), true);
+        form->ExecuteTimer();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keySequence(form.get(), QKeySequence("Ctrl+W"));
+        QCOMPARE(form->DrawingWindows().size(), 1u);
+    }
+
+    // New windows open inside the frame, and six windows tiled either way stay inside it.
+    void windowsOpenAndTileInsideTheFrame()
+    {
+        form->resize(1100, 760);
+        const QRect frame = form->MDIClient->viewport()->rect();
+        for (int i = 0; i < 6; ++i) {
+            TMDIChild* child = form->OpenDrawingWindow(WriteDxf("w" + std::to_string(i) + ".dxf"), true);
+            QVERIFY2(frame.contains(SubWindow(child)->geometry()), qPrintable(QString::number(i)));
+        }
+        for (const char* tile : {"WindowTileHorizontal", "WindowTileVertical"}) {
+            form->ExecuteTimer();
+            form->Action(tile)->trigger();
+            for (TMDIChild* child : form->DrawingWindows())
+                QVERIFY2(frame.contains(SubWindow(child)->geometry()), tile);
+        }
+    }
+
+    // A damaged line of the active message file read at start-up is written to the error log.
+    void startUpFaultsOfTheMessageFileAreLogged()
+    {
+        form.reset();
+        progDir->WriteFile("msg/cad.msg", "40=Importa\nnot a message line\n");
+        form = std::make_unique<TMainForm>();
+        const std::vector<std::string> errors = ErrorLog->Lines();
+        QVERIFY(std::any_of(errors.begin(), errors.end(),
+                            [](const std::string& line) { return line.rfind("MSG001: riga 2 ", 0) == 0; }));
+    }
+
+    // With the English message file the texts the forms used to fix are English too.
+    void englishReachesTheFormsFixedTexts()
+    {
+        form.reset();
+        std::filesystem::create_directories(progDir->Path() + "/msg");
+        std::filesystem::copy_file(std::string(QUORVIA_TEST_DATA) + "/../../resources/msg/eng/cad.eng",
+                                   progDir->Path() + "/msg/cad.msg");
+        form = std::make_unique<TMainForm>();
+        form->show();
+        QCOMPARE(form->findChild<QMenu*>("DisegnaMenu")->title(), QString("Draw"));
+        QCOMPARE(form->Action("ChiudiTutti")->text(), QString("Close all"));
+        QCOMPARE(form->Action("ChiudiTutti")->statusTip(), QString("Close all drawings"));
+        QCOMPARE(form->Action("EsportabitmapItem")->statusTip(), QString("Export bitmap image"));
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        QCOMPARE(child->EntitaLbl->text(), QString("Entities: 3"));
+        QCOMPARE(child->Button("ToolButton24")->toolTip(), QString("Export bitmap image"));
+    }
+
+    // Qt's own dialogs speak the chosen language: Italian at start (no setting yet), English after a change.
+    void qtDialogsSpeakTheChosenLanguage()
+    {
+        const auto yesText = [] {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Yes);
+            return box.button(QMessageBox::Yes)->text();
+        };
+        QCOMPARE(yesText(), QString("&Sì"));
+        ApplyQtTranslations(LanguageEnglish);
+        QCOMPARE(yesText(), QString("&Yes"));
+        ApplyQtTranslations(StoredLanguage());
+        QCOMPARE(yesText(), QString("&Sì"));
     }
 
     void closeProgramClosesModifiedDrawingsWithoutAQuestion()

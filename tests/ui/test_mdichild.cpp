@@ -14,6 +14,8 @@
 #include "common/message_recorder.h"
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
+#include "l10n/messaggi.h"
+#include "reachability.h"
 #include "ui/mdichild.h"
 #include "ui/paintbox.h"
 
@@ -37,6 +39,29 @@ private:
 
     static double Scale(const TMDIChild& child) { return child.renderer->scaleX; }
 
+    // A drawing of MaxEntities entities, each its own path: all lines or all arcs.
+    static Drw Full(bool arcs)
+    {
+        Drw drawing;
+        for (int i = 0; i < MaxEntities; ++i) {
+            ++drawing.pathCount;
+            if (arcs)
+                drawing.AddArc(i, 0, i + 1, 0, i + 0.5, 0, true, "0", drawing.pathCount, false, false);
+            else
+                drawing.AddLine(i, 0, i, 1, "0", drawing.pathCount, false, false);
+        }
+        return drawing;
+    }
+
+    // Whether a label shows its whole text in the room it has.
+    static bool ShowsWhole(const QLabel* label)
+    {
+        const QRect room = label->contentsRect();
+        if (label->wordWrap())
+            return label->heightForWidth(room.width()) <= room.height();
+        return label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+    }
+
 private slots:
     void init()
     {
@@ -54,7 +79,8 @@ private slots:
         auto child = OpenDxf(dxf_fixtures::Sample());
         QVERIFY(child->shown);
         QCOMPARE(recorder->Count(), 0u);
-        QCOMPARE(child->windowTitle(), QString::fromStdString(child->filePath));
+        // The path, and the placeholder where the desktop marks a modified drawing.
+        QCOMPARE(child->windowTitle(), QString::fromStdString(child->filePath) + "[*]");
         QCOMPARE(child->baseName, std::string("drawing"));
         QCOMPARE(child->EntitaLbl->text(), QString("Entità: 3"));
         QCOMPARE(child->LineeLbl->text(), QString("Linee: 2"));
@@ -273,6 +299,70 @@ private slots:
         for (int tick = 0; tick < 20 && closedUp.IsRunning(); ++tick)
             closedUp.Tick();
         QVERIFY(!closedUp.IsRunning());
+    }
+
+    // At the window's smallest and a usual size, with the speed bar showing during an animation, no control beside
+    // the picture covers another, and the operator reaches each.
+    void controlsBesideThePictureAreReachable_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("minimum") << QSize(TMDIChild::MinWidth, TMDIChild::MinHeight);
+        QTest::newRow("usual") << QSize(900, 600);
+    }
+    void controlsBesideThePictureAreReachable()
+    {
+        QFETCH(QSize, size);
+        auto child = OpenDxf(dxf_fixtures::Sample());
+        child->resize(size);
+        child->ToolButton34Click();
+        child->Tick();
+        QVERIFY_APART(child->ModToolBar, child->DrawToolBar, child->ZoomToolBar, child->SequenzaToolBar, child->AniVel,
+                      child->VelAniImg, child->InfoPanel, child->DisPanel, child->TimeImg, child->TimeLbl);
+        for (QToolBar* bar : {child->ZoomToolBar, child->SequenzaToolBar})
+            for (QToolButton* button : bar->findChildren<QToolButton*>())
+                if (button->objectName().startsWith("ToolButton") && button->isEnabled())
+                    QVERIFY_REACHABLE(button);
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{child->AniVel, child->VelAniImg, child->EntitaLbl, child->LineeLbl,
+                                             child->ArchiLbl, child->SequenzeLbl, child->TimeImg, child->TimeLbl})
+            QVERIFY_REACHABLE(control);
+    }
+
+    // Set at its top pixel the speed bar gives the fastest animation; moving it up speeds the animation.
+    void speedBarIsFastestAtTheTop()
+    {
+        auto child = OpenDxf(dxf_fixtures::Sample());
+        child->ToolButton34Click();
+        child->Tick();
+        const auto [top, bottom] = reachability::SliderEnds(child->AniVel);
+        QCOMPARE(top, Simulation::SpeedMin);
+        QVERIFY(Simulation::AnimationIncrement(top) > Simulation::AnimationIncrement(bottom));
+    }
+
+    // Every count up to the drawing's capacity shows whole in its label, in Italian and in English.
+    void countsAtTheCapacityShowWhole_data()
+    {
+        QTest::addColumn<QString>("messages");
+        QTest::newRow("italiano") << QString();
+        QTest::newRow("english") << QString("315=Entities\n316=Lines\n317=Arcs\n318=Paths\n");
+    }
+    void countsAtTheCapacityShowWhole()
+    {
+        QFETCH(QString, messages);
+        progDir->WriteFile("msg/cad.msg", messages.toStdString());
+        CreateMessageCatalogue();
+        auto child = OpenDxf(dxf_fixtures::Sample());
+        for (bool arcs : {false, true}) {
+            child->drawing = Full(arcs);
+            child->UpdateInfoPanel();
+            QVERIFY(child->SequenzeLbl->text().endsWith(": 40000"));
+            for (const QLabel* label : {child->EntitaLbl, child->LineeLbl, child->ArchiLbl, child->SequenzeLbl}) {
+                QVERIFY2(ShowsWhole(label), qPrintable(label->text()));
+                QVERIFY(child->InfoPanel->contentsRect().contains(label->geometry()));
+            }
+        }
+        QCOMPARE(child->EntitaLbl->text(), messages.isEmpty() ? QString("Entità: 40000") : QString("Entities: 40000"));
+        DestroyMessageCatalogue();
     }
 
     void escapeStopsTheSimulation()

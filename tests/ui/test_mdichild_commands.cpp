@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(request.defaultSuffix, std::string("dis"));
         QVERIFY(!child->imported);
         QCOMPARE(child->filePath, chosen);
-        QCOMPARE(child->windowTitle(), QString::fromStdString(chosen));
+        QCOMPARE(child->windowTitle(), QString::fromStdString(chosen) + "[*]");
         QVERIFY(!child->drawing.modified);
         QCOMPARE(LoadDrawing(chosen).entities, child->drawing.entities);
 
@@ -295,6 +295,22 @@ private slots:
         QCOMPARE(dialog->requests.size(), 1u);
         QCOMPARE(LoadDrawing(chosen).entities, child->drawing.entities);
         QCOMPARE(recorder->Count(), 0u);
+    }
+
+    // "Salva come" and the bitmap export open in the archive folder that the chooser and the browser show.
+    void saveDialogsOpenInTheArchiveFolder()
+    {
+        const std::string archive = progDir->Path() + "/archivio";
+        std::filesystem::create_directories(archive);
+        progDir->WriteFile("data/disdir.dat", archive + "/");
+        auto child = OpenSample();
+        child->SaveDrawingAs();
+        child->ExportBitmap();
+        QCOMPARE(dialog->requests.size(), 2u);
+        for (const SaveFileRequest& request : dialog->requests)
+            QCOMPARE(request.folder, archive);
+        QCOMPARE(dialog->requests[0].proposedName, archive + "/drawing.dis");
+        QCOMPARE(dialog->requests[1].proposedName, archive + "/drawing.bmp");
     }
 
     void cancelledSaveAsChangesNothing()

@@ -16,6 +16,7 @@
 #include "common/message_recorder.h"
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
+#include "reachability.h"
 #include "support/parlav.h"
 #include "support/progdir.h"
 #include "ui/mainform.h"
@@ -206,6 +207,94 @@ private slots:
         QVERIFY(child->drawing.entities[3].joinedNext);
         QVERIFY(!child->drawing.entities[4].joinedNext);
         QCOMPARE(child->drawing.entities[4].sequence, 4);
+    }
+
+    // The typed-point panel lies over the picture: it stays reachable while the tool repaints, and a point typed
+    // through the controls the operator reaches lands.
+    void typedPointPanelIsReachableOverThePicture()
+    {
+        auto child = OpenSample();
+        child->ToolButton31Click();
+        child->repaintRequested = 1;
+        child->Tick();
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{child->XYPanel, child->XEdt, child->YEdt, child->XYBitBtn})
+            QVERIFY_REACHABLE(control);
+        // The edits and their text stand out from the black picture around them.
+        for (QLineEdit* edit : {child->XEdt, child->YEdt}) {
+            QVERIFY(edit->palette().color(QPalette::Text) != edit->palette().color(QPalette::Base));
+            QVERIFY(edit->palette().color(QPalette::Base) != child->DisPanel->palette().color(QPalette::Window));
+        }
+        const auto reached = [&child](QWidget* control) {
+            return child->childAt(control->mapTo(child.get(), control->rect().center()));
+        };
+        for (auto [edit, text] : {std::pair{child->XEdt, "5"}, std::pair{child->YEdt, "7"}}) {
+            QTest::mouseClick(reached(edit), Qt::LeftButton);
+            QTest::keyClicks(reached(edit), text);
+        }
+        QTest::mouseClick(reached(child->XYBitBtn), Qt::LeftButton);
+        QCOMPARE(child->drawTool.Stage(), ToolStage::Second);
+        QCOMPARE(child->drawing.entityCount(), 3);
+    }
+
+    // Two quick clicks come as a press and a double click: both are points (here a polyline's closing point on the
+    // spot of the one before).
+    void twoQuickClicksMakeTwoPolylinePoints()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, false);
+        child->ToolButton41Click();
+        const QPoint a = PixelOf(*child, 10, 10), b = PixelOf(*child, 40, 10);
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, a);
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, b);
+        QTest::mouseDClick(child->DisPaintBox, Qt::LeftButton, {}, b);
+        QTest::mouseRelease(child->DisPaintBox, Qt::LeftButton, {}, b);
+        QCOMPARE(child->drawing.entityCount(), 5);
+        QCOMPARE(child->drawing.entities[4].x1, child->drawing.entities[4].x2);
+        QVERIFY(child->ToolActive());
+    }
+
+    // A simulation started with a first point placed ends the tool: clicks during it add nothing.
+    void simulationEndsTheTool()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, false);
+        child->ToolButton31Click();
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 10, 10));
+        child->ToolButton21Click();
+        QVERIFY(child->IsRunning());
+        QVERIFY(!child->ToolActive());
+        QVERIFY(!child->XYPanel->isVisible());
+        QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, 40, 10));
+        child->StartTool(ToolMode::Line);
+        QVERIFY(!child->ToolActive());
+        QCOMPARE(child->drawing.entityCount(), 3);
+    }
+
+    // A polyline segment refused for capacity ends the tool; a later tool reports its own refusal, and once paths
+    // are deleted the drawing takes figures again.
+    void capacityRefusalEndsAPolyline()
+    {
+        auto child = OpenSample();
+        SetSnaps(false, false);
+        while (child->drawing.entityCount() < MaxEntities - 1)
+            child->drawing.AddLine(0, 0, 1, 1, "0", ++child->drawing.pathCount, false, false);
+        child->ToolButton41Click();
+        for (auto [x, y] : {std::pair{10.0, 10.0}, std::pair{30.0, 10.0}, std::pair{30.0, 30.0}})
+            QTest::mouseClick(child->DisPaintBox, Qt::LeftButton, {}, PixelOf(*child, x, y));
+        QCOMPARE(child->drawing.entityCount(), MaxEntities);
+        QCOMPARE(recorder->Count(), 1u);
+        QVERIFY(!child->ToolActive());
+        child->ToolButton31Click();
+        child->ClickPoint(0, 0);
+        child->ClickPoint(5, 5);
+        QCOMPARE(recorder->Count(), 2u);
+        child->drawing.DeletePath(1);
+        child->ToolButton31Click();
+        child->ClickPoint(0, 0);
+        child->ClickPoint(5, 5);
+        QCOMPARE(child->drawing.entityCount(), MaxEntities);
+        QCOMPARE(recorder->Count(), 2u);
     }
 
     void mainWindowEntriesStartAndStopTheTools()

@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "common/temp_prog_dir.h"
 #include "dxf_fixtures.h"
 #include "l10n/messaggi.h"
+#include "reachability.h"
 #include "support/parlav.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
@@ -446,6 +448,40 @@ private slots:
         QCOMPARE(dialog->animTotal, 0);
         Tick(*dialog, 1);
         QCOMPARE(dialog->currentStep, 3);
+    }
+
+    // During an animation the controls beside the preview can be seen and reached, none over another.
+    void controlsBesideThePreviewAreReachable()
+    {
+        auto dialog = Open(Lines({{0, 0, 100, 0}, {0, 100, 10, 100}}));
+        Press(*dialog, dialog->Button("ToolButton34"));
+        dialog->UpdateControls();
+        QVERIFY_APART(dialog->DisPanel, dialog->ZoomToolBar, dialog->SequenzaToolBar, dialog->AniVelImg, dialog->AniVel,
+                      dialog->SelSequEdt, dialog->ModButton, dialog->CancelButton);
+        for (QToolBar* bar : {dialog->ZoomToolBar, dialog->SequenzaToolBar})
+            for (QToolButton* button : bar->findChildren<QToolButton*>())
+                if (button->objectName().startsWith("ToolButton") && button->isEnabled())
+                    QVERIFY_REACHABLE(button);
+        for (QWidget* control : std::initializer_list<QWidget*>{dialog->AniVel, dialog->AniVelImg, dialog->SelSequEdt,
+                                                                dialog->ModButton, dialog->CancelButton})
+            QVERIFY_REACHABLE(control);
+    }
+
+    // Set at its top pixel the speed bar draws the most of a path per tick; at the bottom the least.
+    void speedBarIsFastestAtTheTop()
+    {
+        auto dialog = Open(Lines({{0, 0, 100, 0}}));
+        Press(*dialog, dialog->Button("ToolButton34"));
+        dialog->UpdateControls();
+        const auto [top, bottom] = reachability::SliderEnds(dialog->AniVel);
+        QCOMPARE(top, TOttiSequForm::SpeedMin);
+        reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, dialog->AniVel->height() - 1));
+        Tick(*dialog, 1);
+        const int slow = dialog->animPos;
+        reachability::SliderValueAt(dialog->AniVel, QPoint(dialog->AniVel->width() / 2, 0));
+        Tick(*dialog, 1);
+        QVERIFY(dialog->animPos - slow > slow);
+        QVERIFY(bottom != top);
     }
 
     // Held "Zoom in": the counter runs 1, 2, 3 and from then on each tick zooms again.

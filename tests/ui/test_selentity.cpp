@@ -1,8 +1,10 @@
 // Tests of the entity selection dialog: picking whole paths with the rubber band, the markers, Esc and Annulla,
 // the deletion of the picked paths in their order, and the shared preview's zoom, wheel and held buttons.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -12,6 +14,8 @@
 #include "common/temp_prog_dir.h"
 #include "entity_dialog_helpers.h"
 #include "l10n/messaggi.h"
+#include "model/drawing_builders.h"
+#include "reachability.h"
 #include "ui/selentity.h"
 
 using namespace entity_dialogs;
@@ -175,6 +179,46 @@ private slots:
         QCOMPARE(form->view->scaleX, scale);
         QVERIFY(form->WheelAt(px, py, -120));
         QVERIFY(form->view->scaleX < scale);
+    }
+
+    // A wheel turned sideways only (no vertical movement) does not zoom; nor does it through the platform's event.
+    void sidewaysWheelDoesNotZoom()
+    {
+        auto form = Open(Rows(3));
+        const double scale = form->view->scaleX;
+        const QPoint at(TSelEntityForm::PreviewWidth / 2, TSelEntityForm::PreviewHeight / 2);
+        QVERIFY(!form->WheelAt(at.x(), at.y(), 0));
+        QWheelEvent sideways(at, form->DisPaintBox->mapToGlobal(at), QPoint(), QPoint(120, 0), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(form->DisPaintBox, &sideways);
+        QCOMPARE(form->view->scaleX, scale);
+    }
+
+    // The axis layer is drawn dashed: along a horizontal axis line the preview shows both its colour and gaps.
+    void axisLayerIsDashed()
+    {
+        Drw drawing = Rows(2);
+        AddChainPath(drawing, {{0, 25}, {100, 25}}, "_layer_asse_");
+        auto form = Open(drawing);
+        int x1 = 0, x2 = 0, y = 0;
+        form->view->ToPixel(10, 25, x1, y);
+        form->view->ToPixel(90, 25, x2, y);
+        const QRgb axis = qRgb(238, 0, 0);
+        int lit = 0;
+        for (int x = x1; x <= x2; ++x)
+            lit += form->DisPaintBox->Image().pixel(x, y) == axis ? 1 : 0;
+        QVERIFY(lit > 0);
+        QVERIFY(lit < x2 - x1 + 1);
+    }
+
+    // The zoom tool bar beside the preview can be reached, button by button.
+    void zoomToolBarIsReachable()
+    {
+        auto form = Open(Rows(3));
+        for (QToolButton* button : form->ZoomToolBar->findChildren<QToolButton*>())
+            if (button->objectName().startsWith("ToolButton"))
+                QVERIFY_REACHABLE(button);
+        QVERIFY_APART(form->ZoomToolBar, form->DisPanel, form->OkButton, form->CancelBtn);
     }
 
     void emptyDrawingPicksNothingAndPaintsBlank()
