@@ -17,7 +17,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B build-asan -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUORVIA_SANITIZE=ON -DQUORVIA_CORE_ONLY=ON
+	cmake -S . -B build-asan -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUORVIA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 
 test-main: build

@@ -1,9 +1,11 @@
-// Fuzz target for the DXF import: any bytes written to a file and imported into a drawing. The drawing must keep
-// every invariant (capacities, paths numbered in storage order, chains whose neighbours meet, layers in the
-// table) with finite coordinates, whatever the file held.
+// Fuzz target for the DXF import and what follows it: any bytes written to a file and imported into a drawing. The
+// drawing must keep every invariant (capacities, paths numbered in storage order, chains whose neighbours meet,
+// layers in the table) with finite coordinates, whatever the file held, and keep its invariants through every
+// operation an operator can reach next and a save and load.
 #include <cmath>
 
 #include "dxf/importdxf.h"
+#include "fuzz_operations.h"
 #include "fuzz_support.h"
 #include "model/drawing_checks.h"
 
@@ -31,5 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Items that add no entity (an ellipse without extent, a polyline of one vertex) still take a path number.
     Require(CheckInvariants(drw, true), "after ImportDxf");
     Require(FiniteCoordinates(drw), "coordinates");
+    OperatorArguments args(data, size);
+    RunOperatorSteps(drw, args, true);
+    Drw reloaded;
+    SaveAndReload(drw, reloaded);
+    Require(::testing::AssertionResult(reloaded.entityCount() == drw.entityCount()) << "entities lost on reload",
+            "reload");
     return 0;
 }

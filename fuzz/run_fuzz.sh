@@ -2,7 +2,8 @@
 # Runs every fuzz target of a fuzz build for a bounded time and prints its executions.
 # Usage: fuzz/run_fuzz.sh BUILD_FOLDER SECONDS_PER_TARGET
 # Each target grows its own corpus in BUILD_FOLDER/fuzz-corpus/<target>, seeded from the repository's sample
-# files; an input that breaks a target is kept in BUILD_FOLDER/fuzz-artifacts and the script fails.
+# files and from the minimised corpus of earlier long runs in fuzz/corpus/<target>; an input that breaks a target
+# is kept in BUILD_FOLDER/fuzz-artifacts and the script fails.
 set -uo pipefail
 
 build=$1
@@ -32,9 +33,11 @@ for target in fuzz_drw_load fuzz_messaggi fuzz_conversions fuzz_importdxf fuzz_f
   corpus="$build/fuzz-corpus/$target"
   log="$build/fuzz-artifacts/$target.log"
   mkdir -p "$corpus"
+  kept=()
+  [[ -d "$root/fuzz/corpus/$target" ]] && kept=("$root/fuzz/corpus/$target")
   # shellcheck disable=SC2086
   "$build/bin/$target" ${options[$target]} -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz-artifacts/$target-" "$corpus" "${seeds[$target]}" >"$log" 2>&1
+    -artifact_prefix="$build/fuzz-artifacts/$target-" "$corpus" "${kept[@]}" "${seeds[$target]}" >"$log" 2>&1
   status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")

@@ -217,7 +217,7 @@ bool Drw::DeletePath(int path)
     PathRange(path, first, last);
     for (int i = last + 1; i < entityCount(); i++)
         entities[i].sequence--;
-    entities.erase(entities.begin() + first, entities.begin() + last + 1);
+    entities.erase(entities.begin() + first, entities.begin() + (last + 1));
     pathCount--;
     modified = true;
     LiftLimitWhenRoom();

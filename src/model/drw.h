@@ -185,9 +185,14 @@ public:
     // holds. Success clears modified and logs "Salvataggio disegno <path>"; failure shows DRW003, returns false.
     bool Save(const std::string& path);
     // Replaces entities, pathCount and layers with a .dis file's content (version 0 or 1), adds missing entity
-    // layers to the table and clears modified. A missing file shows DRW004 and changes nothing. A file that ends
-    // early or holds a count, record length or name length that does not fit shows DRW005 and returns false; the
-    // drawing then holds the entities and layers read completely, pathCount the highest sequence among them.
+    // layers to the table and clears modified. The paths are numbered 1..n in storage order: numbers without
+    // entities (the DXF import leaves them) are closed up, with a line in EventLog. A missing file shows DRW004
+    // and changes nothing; so does, with DRW005, a file read to its end whose paths are not consistent (a
+    // negative path count, an entity numbered outside 1..pathCount or below the one before it, join flags that do
+    // not make each path one chain). A file that ends early or holds a count, record length or name length that
+    // does not fit shows DRW005 and returns false; the drawing then holds the layers read completely and the
+    // entities read completely up to the first that breaks its path's order or chain, the last one ending its
+    // path, as an EventLog line says.
     bool Load(const std::string& path);
 
     // ---- Transformations and entity editing (drw_transform.cpp) -----------------------------------------------

@@ -55,6 +55,12 @@ private:
     std::vector<int> tree;
 };
 
+// The most near ends listed per end, besides a floor (24 MB of lists): a drawing whose ends lie more crowded is
+// joined by the plain scan, which needs no lists. Ends meet in twos, at most a few together, so only thousands of
+// ends on one point or a tolerance spanning a large drawing go past it; both take time as the square of the ends.
+constexpr size_t NearEndsPerEnd = 16;
+constexpr size_t NearEndsFloor = size_t{1} << 20;
+
 // Asks for the cache lines of an entity ahead of its use.
 void Prefetch(const Entity& e)
 {
@@ -151,6 +157,9 @@ public:
         targetB = NumberToId(pathB);
     }
 
+    // Whether so many ends lie within reach of each other that their lists were not made (the search then cannot
+    // run; the plain scan does the join).
+    bool Crowded() const { return crowded; }
     int Run(const Drw::ProgressCallback& progress);
     void WriteBack(std::vector<int>* selection);
 
@@ -195,6 +204,7 @@ private:
     bool useSelection = false;
     bool searchable = false;
     bool numbersKept = false;  // alive is kept (only a selection and pathB need present numbers)
+    bool crowded = false;
     int pathCount = 0;
     int targetB = 0;                     // id of the path numbered pathB now
     int cursorId = 0, cursorNumber = 0;  // the id IdOf gave last, and its number
@@ -271,10 +281,13 @@ void AutoJoiner::ReadEnds(const std::vector<EndGrid::End>& points, const std::ve
 }
 
 // Lists, per end in grid order, the other ends within reach in the order of the plain scan (by path, its start
-// before its end), with what a search needs of them; the grid gives them, with their distances.
+// before its end), with what a search needs of them; the grid gives them, with their distances. Ends crowded
+// together (many on one point, or a tolerance spanning the drawing) would make the lists as long as the square of
+// their number: past NearEndsPerEnd per end (and NearEndsFloor) the lists are given up and the call is crowded.
 void AutoJoiner::FindNearEnds(const EndGrid& grid, const std::vector<EndInfo>& info)
 {
     const int ends = static_cast<int>(info.size());
+    const size_t budget = NearEndsFloor + NearEndsPerEnd * static_cast<size_t>(ends);
     links.resize(ends + 1);
     near.clear();
     near.reserve(ends + ends / 4);
@@ -289,15 +302,22 @@ void AutoJoiner::FindNearEnds(const EndGrid& grid, const std::vector<EndInfo>& i
             std::sort(near.begin() + links[last].nearBegin, near.end(), before);
     };
     const auto begin = [&](int from) {
+        if (near.size() > budget)
+            return false;
         close();
         links[from] = {info[from].owner, static_cast<int>(near.size())};
         last = from;
+        return true;
     };
     const auto visit = [&](int, int k, double d) {
         near.push_back({d, k, info[k].other, 0, 2 * info[k].pathLayer + (info[k].isTail ? 1 : 0)});
     };
     if (searchable) {
-        grid.ForEachNear(begin, visit);
+        if (!grid.ForEachNear(begin, visit)) {
+            crowded = true;
+            near = {};
+            return;
+        }
         close();
     } else {
         for (int p = 0; p < ends; p++)
@@ -671,6 +691,8 @@ int Drw::AutoJoin(double tolerance, int pathA, int pathB, std::vector<int>* sele
     if (!PathsAreChains(*this))
         return AutoJoinByScan(*this, rules, pathA, pathB, selection, progress);
     AutoJoiner joiner(*this, rules, pathA, pathB, selection);
+    if (joiner.Crowded())
+        return AutoJoinByScan(*this, rules, pathA, pathB, selection, progress);
     const int joins = joiner.Run(progress);
     joiner.WriteBack(selection);
     return joins;

@@ -32,16 +32,18 @@ public:
     // For every end in grid order: calls begin(from) with its place, then visit(from, k, distance) for the place k
     // of every other end nearer to it than tolerance + Epsilon (the only ends AutoJoin's candidate rule can take),
     // none for an end whose point is not finite. Cells follow each other row by row, so the 2 x 2 cells searched
-    // from an end are two runs of ends, and the runs of one cell are found from those of the cell before.
+    // from an end are two runs of ends, and the runs of one cell are found from those of the cell before. A begin
+    // that returns false stops the sweep there; the result says whether it went through.
     template <typename Begin, typename Visit>
-    void ForEachNear(Begin begin, Visit visit) const
+    bool ForEachNear(Begin begin, Visit visit) const
     {
         size_t cursor[3] = {};
         for (size_t at = 0; at + 1 < cells.size(); at++) {
             int first[3][4];
             RunsAround(at, cursor, first);
             for (int from = cells[at].begin; from < cells[at].end; from++) {
-                begin(from);
+                if (!begin(from))
+                    return false;
                 const int row = (sides[from] & 2) != 0 ? 0 : 1;
                 const int column = (sides[from] & 1) != 0 ? 0 : 1;
                 for (const int r : {row, row + 1})
@@ -49,7 +51,9 @@ public:
             }
         }
         for (int from = gridEnd; from < Size(); from++)
-            begin(from);
+            if (!begin(from))
+                return false;
+        return true;
     }
 
 private:

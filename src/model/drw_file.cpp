@@ -1,12 +1,13 @@
 // Drawing files (.dis): Drw::Save writes version 1 through a temporary file that replaces the target only when it
-// is complete; Drw::Load reads versions 0 and 1 within the capacities and the record buffer. Also the archive
-// folder setting "disdir.dat".
+// is complete; Drw::Load reads versions 0 and 1 within the capacities and the record buffer and takes only
+// consistent paths (drw_file_paths.cpp). Also the archive folder setting "disdir.dat".
 #include <filesystem>
 #include <fstream>
 
 #include "model/drw.h"
 #include "model/drw_file.h"
 #include "model/drw_file_format.h"
+#include "model/drw_file_paths.h"
 #include "support/filereadwritedata.h"
 #include "support/filereplace.h"
 #include "support/log.h"
@@ -143,14 +144,9 @@ bool ReadCount(DisStreamSource& file, int capacity, int32_t& count)
     return reader.ok && count >= 0 && count <= capacity;
 }
 
-struct DisContent {
-    std::vector<Entity> entities;  // the records read completely
-    std::vector<Drw::Layer> layers;
-    int32_t pathCount = 0;
-};
-
-// Reads a whole file into content; false at the first failure, content then holding the records read completely.
-bool ReadDrawingFile(const std::string& path, DisContent& content)
+// Reads a whole file into read (entities, path count, layers); false at the first failure, read then holding the
+// records read completely.
+bool ReadDrawingFile(const std::string& path, Drw& read)
 {
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
@@ -165,27 +161,29 @@ bool ReadDrawingFile(const std::string& path, DisContent& content)
         Entity e;
         if (!ReadRecord(file, prefixed, e, [](auto& r, Entity& out) { ReadEntityFields(r, out); }))
             return false;
-        content.entities.push_back(std::move(e));
+        read.entities.push_back(std::move(e));
     }
     DisReader middle(file);
-    content.pathCount = middle.Int32();
+    read.pathCount = middle.Int32();
     if (!middle.ok || !ReadCount(file, MaxLayers, count))
         return false;
     for (int32_t i = 0; i < count; i++) {
         Drw::Layer layer;
         if (!ReadRecord(file, prefixed, layer, [](auto& r, Drw::Layer& out) { ReadLayerFields(r, out); }))
             return false;
-        content.layers.push_back(std::move(layer));
+        read.layers.push_back(std::move(layer));
     }
     return true;
 }
 
-int HighestSequence(const std::vector<Entity>& entities)
+// What was read of a file that ended early or broke a count or record: the entities up to the first one that
+// breaks its path's order or chain, with the layers read; said in the event log.
+void MendPartialDrawing(const std::string& path, Drw& read)
 {
-    int highest = 0;
-    for (const Entity& e : entities)
-        highest = std::max(highest, static_cast<int>(e.sequence));
-    return highest;
+    const int dropped = KeepConsistentStart(read);
+    NumberPathsInOrder(read);
+    WriteEventLog(StrFormat("Disegno %s letto in parte: %d entità in %d percorsi e %d layer tenuti, %d entità scartate",
+                            path.c_str(), read.entityCount(), read.pathCount, read.layerCount(), dropped));
 }
 
 }  // namespace
@@ -208,17 +206,28 @@ bool Drw::Load(const std::string& path)
         ShowError(StrFormat("DRW004: file %s non esistente", path.c_str()));
         return false;
     }
-    DisContent content;
-    const bool complete = ReadDrawingFile(path, content);
-    entities = std::move(content.entities);
-    layers = std::move(content.layers);
-    pathCount = complete ? content.pathCount : HighestSequence(entities);
+    const std::string failure = StrFormat("DRW005: errore nella lettura del file %s", path.c_str());
+    Drw read;
+    const bool complete = ReadDrawingFile(path, read);
+    // A file read to its end whose paths contradict their count or their join flags is damaged as a whole.
+    if (complete && !ConsistentPaths(read)) {
+        ShowError(failure);
+        return false;
+    }
+    if (!complete) {
+        MendPartialDrawing(path, read);
+    } else {
+        const int stored = read.pathCount;
+        if (NumberPathsInOrder(read))
+            WriteEventLog(StrFormat("Disegno %s: percorsi numerati da 1 a %d (nel file %d)", path.c_str(),
+                                    read.pathCount, stored));
+    }
+    entities = std::move(read.entities);
+    layers = std::move(read.layers);
+    pathCount = read.pathCount;
     EnsureLayers();
     if (!complete) {
-        // The last entity kept ends its path, whatever followed it in the file.
-        if (!entities.empty())
-            entities.back().joinedNext = false;
-        ShowError(StrFormat("DRW005: errore nella lettura del file %s", path.c_str()));
+        ShowError(failure);
         return false;
     }
     modified = false;

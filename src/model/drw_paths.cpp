@@ -175,7 +175,7 @@ bool Drw::SetStartPoint(int path, int k, double x, double y)
             return true;
         entities[first].joinedPrev = true;
         entities[last].joinedNext = true;
-        std::rotate(entities.begin() + first, entities.begin() + start, entities.begin() + last + 1);
+        std::rotate(entities.begin() + first, entities.begin() + start, entities.begin() + (last + 1));
         entities[first].joinedPrev = false;
         entities[last].joinedNext = false;
         modified = true;
@@ -194,15 +194,15 @@ bool Drw::SetStartPoint(int path, int k, double x, double y)
     secondPart.joinedPrev = false;
     secondPart.joinedNext = true;
     order.push_back(secondPart);
-    order.insert(order.end(), entities.begin() + k + 1, entities.begin() + last + 1);
+    order.insert(order.end(), entities.begin() + (k + 1), entities.begin() + (last + 1));
     order.back().joinedNext = true;
-    order.insert(order.end(), entities.begin() + first, entities.begin() + k + 1);
+    order.insert(order.end(), entities.begin() + first, entities.begin() + (k + 1));
     order[last - k + 1].joinedPrev = true;
     Entity& firstPart = order.back();
     firstPart.x2 = x;
     firstPart.y2 = y;
     firstPart.joinedNext = false;
-    entities.insert(entities.begin() + last + 1, Entity{});
+    entities.insert(entities.begin() + (last + 1), Entity{});
     std::copy(order.begin(), order.end(), entities.begin() + first);
     modified = true;
     return true;
@@ -234,9 +234,10 @@ bool Drw::MovePath(int from, int to)
     for (int i = first; i <= last; i++)
         entities[i].sequence = to;
     if (at <= first)
-        std::rotate(entities.begin() + at, entities.begin() + first, entities.begin() + last + 1);
+        std::rotate(entities.begin() + at, entities.begin() + first, entities.begin() + (last + 1));
     else
-        std::rotate(entities.begin() + first, entities.begin() + last + 1, entities.begin() + at + (last - first + 1));
+        std::rotate(entities.begin() + first, entities.begin() + (last + 1),
+                    entities.begin() + at + (last - first + 1));
     modified = true;
     return true;
 }

@@ -15,10 +15,10 @@ bool ApplyToPath(Drw& drw, int path, const std::function<bool(std::vector<Entity
     drw.PathRange(path, first, last);
     if (last < first)
         return false;
-    std::vector<Entity> chain(drw.entities.begin() + first, drw.entities.begin() + last + 1);
+    std::vector<Entity> chain(drw.entities.begin() + first, drw.entities.begin() + (last + 1));
     if (!step(chain))
         return false;
-    drw.entities.erase(drw.entities.begin() + first, drw.entities.begin() + last + 1);
+    drw.entities.erase(drw.entities.begin() + first, drw.entities.begin() + (last + 1));
     drw.entities.insert(drw.entities.begin() + first, chain.begin(), chain.end());
     drw.modified = true;
     return true;

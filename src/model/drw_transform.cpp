@@ -45,8 +45,8 @@ private:
     const int* paths;
 };
 
-// Calls visit(path, first, last) for each selected path 1..lastPath in increasing number, marks the drawing
-// modified for each, and returns the number of entities of the visited paths.
+// Calls visit(path, first, last) for each selected path 1..lastPath with entities, in increasing number, marks the
+// drawing modified for each, and returns the number of entities of the visited paths.
 template <class Visit>
 int VisitPaths(Drw& drw, const PathSelection& selection, int lastPath, Visit visit)
 {
@@ -56,6 +56,8 @@ int VisitPaths(Drw& drw, const PathSelection& selection, int lastPath, Visit vis
             continue;
         int first = 0, last = -1;
         drw.PathRange(path, first, last);
+        if (last < first)
+            continue;  // a number without entities (an import leaves them) has nothing to visit
         visit(path, first, last);
         total += last - first + 1;
         drw.modified = true;
@@ -175,7 +177,7 @@ int Drw::CopyPaths(double dx, double dy, const int* count, const int* paths)
         return 0;
     std::vector<Entity> copy;
     return VisitPaths(*this, selection, pathCount, [&](int, int first, int last) {
-        copy.assign(entities.begin() + first, entities.begin() + last + 1);
+        copy.assign(entities.begin() + first, entities.begin() + (last + 1));
         for (Entity& e : copy) {
             ChangePoints(e, [&](double& x, double& y) { x += dx, y += dy; });
             e.sequence = pathCount + 1;

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <array>
+
 #include "support/text.h"
 #include "ui/mdichild.h"
 #include "ui/paintbox.h"
@@ -72,11 +74,13 @@ void TMDIChild::ZoomExtents()
     RepaintDrawing();
 }
 
+// A std::array, not a built-in array: GCC 12's bounds sanitizer miscompiles indexing a built-in array of member
+// pointers in a class with several bases (the index it checks, and then the call, go wrong).
 void TMDIChild::RunRepeat(int index)
 {
-    static constexpr void (TMDIChild::*commands[RepeatCount])() = {&TMDIChild::ZoomIn,    &TMDIChild::ZoomOut,
-                                                                   &TMDIChild::ZoomLeft,  &TMDIChild::ZoomUp,
-                                                                   &TMDIChild::ZoomRight, &TMDIChild::ZoomDown};
+    static constexpr std::array<void (TMDIChild::*)(), RepeatCount> commands = {
+        &TMDIChild::ZoomIn, &TMDIChild::ZoomOut,   &TMDIChild::ZoomLeft,
+        &TMDIChild::ZoomUp, &TMDIChild::ZoomRight, &TMDIChild::ZoomDown};
     (this->*commands[index])();
 }
 

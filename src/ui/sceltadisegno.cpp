@@ -91,7 +91,8 @@ void TSceltaDisegnoForm::Preview()
     if (loading || !view || index < 0 || index == previewIndex)
         return;
     loading = true;
-    // A failed load reports itself; the preview shows what was read.
+    // A failed load reports itself; the preview shows what was read, nothing of the drawing before.
+    previewDrw.Clear();
     previewDrw.Load(ArchiveDrawingPath(Folder(), names[index]));
     FitPreview(*view, previewDrw);
     PaintPreview(DisPaintBox, *view, previewDrw);

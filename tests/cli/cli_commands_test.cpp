@@ -225,3 +225,26 @@ TEST(CliCommands, ContinuousMakesOnePathOfEachPartAndBridgesWhenAsked)
     const CliResult text = RunCli({"continuous", dxf, folder.File("text.dis")});
     EXPECT_TRUE(text.out.startsWith("paths: 3 -> 2\n")) << text.out.toStdString();
 }
+
+// Drawing files whose path count was damaged: one below the entities' numbers is refused by every command; one far
+// beyond them reads as the paths the entities hold, and every command then works on it.
+TEST(CliCommands, DamagedPathCountsAreRefusedOrClosedUp)
+{
+    CliOutputFolder folder;
+    const QString output = folder.File("out.dis");
+    const QStringList commands[] = {
+        {"join", "--tolerance", "0.5"}, {"simplify"}, {"optimise"}, {"continuous"}, {"info", "--json"}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const QStringList target = command[0] == "info" ? QStringList{} : QStringList{output};
+        const CliResult refused = RunCli(command + QStringList{Fixture("dis/pathcount_minus5.dis")} + target);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.err.contains("ERRORE: DRW005")) << refused.err.toStdString();
+        const CliResult read = RunCli(command + QStringList{Fixture("dis/pathcount_2e9.dis")} + target);
+        ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+        if (target.isEmpty())
+            EXPECT_EQ(read.Json()["paths"].toInt(), 2);
+        else
+            ExpectChainedPaths(RunCli({"dump", "--json", output}).Json());
+    }
+}

@@ -62,12 +62,16 @@ TEST_P(EndGridTest, VisitsExactlyTheEndsWithinTolerance)
         // What the grid visits, per end, and that every end is begun once, in grid order.
         std::vector<std::multiset<int>> visited(grid.Size());
         int begun = 0;
-        grid.ForEachNear([&](int from) { ASSERT_EQ(from, begun++); },
-                         [&](int from, int k, double d) {
-                             ASSERT_EQ(from, begun - 1);
-                             EXPECT_EQ(d, Distance(grid.At(from).x, grid.At(from).y, grid.At(k).x, grid.At(k).y));
-                             visited[from].insert(k);
-                         });
+        grid.ForEachNear(
+            [&](int from) {
+                EXPECT_EQ(from, begun++);
+                return true;
+            },
+            [&](int from, int k, double d) {
+                ASSERT_EQ(from, begun - 1);
+                EXPECT_EQ(d, Distance(grid.At(from).x, grid.At(from).y, grid.At(k).x, grid.At(k).y));
+                visited[from].insert(k);
+            });
         ASSERT_EQ(begun, grid.Size());
         for (int from = 0; from < grid.Size(); from++) {
             const EndGrid::End& a = grid.At(from);

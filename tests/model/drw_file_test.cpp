@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "model/drw.h"
 #include "model/drw_file.h"
 #include "model/drw_file_format.h"
+#include "support/text.h"
 
 namespace {
 
@@ -379,6 +381,77 @@ TEST_F(DrwFileHostile, CountsOutsideTheCapacities)
     }
 }
 
+// A file read to its end must hold consistent paths; one that does not is refused whole, the drawing kept.
+TEST_F(DrwFileHostile, InconsistentPathsAreRefusedAndChangeNothing)
+{
+    struct Damage {
+        const char* what;
+        std::function<void(Drw&)> apply;
+    };
+    const Damage damages[] = {
+        {"path count -5", [](Drw& d) { d.pathCount = -5; }},
+        {"path count below the last number", [](Drw& d) { d.pathCount = 1; }},
+        {"number 0", [](Drw& d) { d.entities[0].sequence = d.entities[1].sequence = 0; }},
+        {"a path's parts in two places", [](Drw& d) { std::swap(d.entities[1], d.entities[2]); }},
+        {"first entity joined back", [](Drw& d) { d.entities[2].joinedPrev = true; }},
+        {"path end joined on", [](Drw& d) { d.entities[2].joinedNext = true; }},
+        {"chain broken inside a path", [](Drw& d) { d.entities[0].joinedNext = false; }},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        Drw damaged = SampleDrawing();
+        damage.apply(damaged);
+        ASSERT_TRUE(damaged.Save(PathOf("damaged.dis")));
+        Drw drw = MakeDrawing({2, 3});
+        drw.modified = true;
+        const Drw before = drw;
+        recorder.Clear();
+        EXPECT_FALSE(drw.Load(PathOf("damaged.dis")));
+        ExpectOneError("DRW005: errore nella lettura del file " + PathOf("damaged.dis"));
+        EXPECT_TRUE(drw == before);
+    }
+}
+
+// The entities decide the paths: numbers without entities (as an import leaves them) and a path count beyond the
+// last number are closed up to 1..n, which the event log records.
+TEST_F(DrwFile, PathNumbersAreClosedUpInStorageOrder)
+{
+    for (int32_t storedCount : {9, 2000000000}) {
+        SCOPED_TRACE(storedCount);
+        Drw gaps = SampleDrawing();
+        gaps.entities[0].sequence = gaps.entities[1].sequence = 4;
+        gaps.entities[2].sequence = 7;
+        gaps.pathCount = storedCount;
+        ASSERT_TRUE(gaps.Save(PathOf("gaps.dis")));
+        recorder.Clear();
+        Drw drw;
+        ASSERT_TRUE(drw.Load(PathOf("gaps.dis")));
+        EXPECT_TRUE(SameDrawing(drw, SampleDrawing()));
+        EXPECT_EQ(recorder.Count(), 0u);
+        EXPECT_EQ(recorder.EventLines().back(), StrFormat("Disegno %s: percorsi numerati da 1 a 2 (nel file %d)",
+                                                          PathOf("gaps.dis").c_str(), storedCount));
+    }
+}
+
+// A file that breaks off keeps what it held completely, up to the first entity that does not continue the paths
+// before it.
+TEST_F(DrwFileHostile, ABrokenOffFileKeepsItsConsistentStart)
+{
+    Drw damaged = SampleDrawing();
+    damaged.entities.push_back(MakeLine(0.0, 30.0, 5.0, 30.0, 1, "0"));  // numbered below the path before it
+    ASSERT_TRUE(damaged.Save(PathOf("damaged.dis")));
+    const std::string bytes = ReadBytes(PathOf("damaged.dis"));
+    const std::string path = folder.WriteFile("broken.dis", bytes.substr(0, bytes.size() - 1));
+    Drw drw;
+    EXPECT_FALSE(drw.Load(path));
+    ExpectOneError("DRW005: errore nella lettura del file " + path);
+    EXPECT_EQ(recorder.EventLines().back(),
+              "Disegno " + path + " letto in parte: 3 entità in 2 percorsi e 2 layer tenuti, 1 entità scartate");
+    Drw kept = SampleDrawing();
+    kept.layers.pop_back();  // "Città", whose record broke off
+    EXPECT_TRUE(SameDrawing(drw, kept));
+}
+
 TEST_F(DrwFileHostile, RecordLengthsThatDoNotMatchTheRecord)
 {
     const std::string sample = ReadBytes(Fixture("sample_v1.dis"));
@@ -409,7 +482,7 @@ TEST_F(DrwFileHostile, AFolderCannotBeRead)
     ExpectOneError("DRW005: errore nella lettura del file " + PathOf("folder.dis"));
 }
 
-// Random damage to a valid file and random bytes must never crash the reader or break the capacities.
+// Random damage to a valid file and random bytes must never crash the reader or give inconsistent paths.
 TEST_F(DrwFileHostile, DamagedFilesNeverCrashTheReader)
 {
     Drw source = RandomDrawing(7);
@@ -428,8 +501,7 @@ TEST_F(DrwFileHostile, DamagedFilesNeverCrashTheReader)
         }
         Drw drw;
         drw.Load(folder.WriteFile("damaged.dis", bytes));
-        EXPECT_LE(drw.entityCount(), MaxEntities);
-        EXPECT_LE(drw.layerCount(), MaxLayers);
+        EXPECT_TRUE(CheckInvariants(drw, false, false));
     }
 }
 

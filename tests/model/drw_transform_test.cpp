@@ -202,6 +202,27 @@ TEST(DrwTransform, MoveCarriesArcCentresAndKeepsZ)
     EXPECT_EQ(drw.entities[0].xc, 0);  // a line's centre is not touched
 }
 
+// Path numbers without entities, as an import leaves them (here all of them, and one between two paths): the
+// path edits pass over them.
+TEST(DrwTransform, PathEditsPassOverNumbersWithoutEntities)
+{
+    Drw empty;
+    empty.pathCount = 2;
+    Drw gap = MakeDrawing({2, 1});
+    gap.entities[2].sequence = gap.pathCount = 3;
+    for (const Drw& original : {empty, gap}) {
+        Drw drw = original;
+        const int selected[] = {2};
+        const int count = 1;
+        EXPECT_EQ(drw.MovePaths(1, 1, &count, selected), 0);
+        EXPECT_EQ(drw.CopyPaths(1, 1, &count, selected), 0);
+        EXPECT_EQ(drw.ScalePaths(2, &count, selected, false), 0);
+        EXPECT_FALSE(drw.modified);
+        EXPECT_EQ(drw.CopyPaths(1, 1, nullptr, nullptr), original.entityCount());
+        EXPECT_TRUE(CheckInvariants(drw, true));
+    }
+}
+
 // ---- Copies ------------------------------------------------------------------------------------------------------
 
 TEST(DrwTransform, CopiesAreAppendedInPathOrder)

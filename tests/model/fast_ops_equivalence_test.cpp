@@ -237,6 +237,19 @@ TEST(FastOpsEquivalence, AutoJoinOfLargeShuffledWalks)
     ASSERT_TRUE(SameAutoJoin(ShuffledWalks(9, 300, 0.5), 1e9, -1, -1, {}));
 }
 
+// Ends crowded on one point (a star of 1100 lines from the origin) are too many within reach of each other to be
+// listed per end: the plain scan joins them, with the same result, also for a pair and a selection.
+TEST(FastOpsEquivalence, AutoJoinOfEndsCrowdedOnOnePoint)
+{
+    Drw drw;
+    for (int k = 0; k < 1100; k++)
+        AddChainPath(drw, {{0, 0}, {100 * std::cos(k * 0.005), 100 * std::sin(k * 0.005)}});
+    drw.modified = false;
+    ASSERT_TRUE(SameAutoJoin(drw, 0.5, -1, -1, {}));
+    ASSERT_TRUE(SameAutoJoin(drw, 0.5, 4, 2, {}));
+    ASSERT_TRUE(SameAutoJoin(drw, 0.5, -1, -1, {150, 3, 7}));
+}
+
 // The event log lines of AutoJoin and of the reference on copies of drawing, and whether the drawings agree.
 struct RecentreLogs {
     std::vector<std::string> fast, reference;

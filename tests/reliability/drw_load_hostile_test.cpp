@@ -35,7 +35,8 @@ protected:
 
 // Entity and layer names holding NUL bytes: an entity named "\0" once got a table entry of its own at every save
 // and load, because the table's names end at their first zero byte and the entities' names did not. Names now end
-// at their first zero byte on loading, for entities and the table alike.
+// at their first zero byte on loading, for entities and the table alike. (The file's path count, 247, covers the
+// numbers of its entities, as loading requires.)
 TEST_F(DrwLoadHostile, NulBytesInNamesDoNotGrowTheLayerTable)
 {
     Drw drw;

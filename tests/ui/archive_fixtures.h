@@ -43,6 +43,16 @@ inline std::string WriteDamagedDrawing(const TempProgDir& dir, const std::string
     return dir.WriteFile(relative, whole.substr(0, whole.size() / 2));
 }
 
+// A drawing file read to its end whose path count (-5) contradicts its entities, which loading refuses whole.
+inline std::string WriteRefusedDrawing(const TempProgDir& dir, const std::string& relative)
+{
+    const std::string path = dir.File(relative);
+    Drw drawing = Rectangle(10, 5);
+    drawing.pathCount = -5;
+    drawing.Save(path);
+    return path;
+}
+
 // Pixels of image in the colour 0x00BBGGRR.
 inline int CountPixels(const QImage& image, uint32_t color)
 {

@@ -279,6 +279,28 @@ private slots:
         QCOMPARE(child->renderer->width, child->DisPaintBox->width());
     }
 
+    // Drawing files with a damaged path count: one below the entities' numbers is refused and the window stays
+    // empty; one far beyond them opens with the paths its entities hold, and its simulation comes to an end.
+    void damagedPathCountsOpenEmptyOrClosedUp()
+    {
+        const std::string data = std::string(QUORVIA_TEST_DATA) + "/dis/";
+        TMDIChild refused(data + "pathcount_minus5.dis", false);
+        refused.show();
+        QCOMPARE(recorder->Texts(),
+                 std::vector<std::string>{"DRW005: errore nella lettura del file " + data + "pathcount_minus5.dis"});
+        QCOMPARE(refused.SequenzeLbl->text(), QString("Percorsi: 0"));
+        QCOMPARE(refused.EntitaLbl->text(), QString("Entità: 0"));
+
+        TMDIChild closedUp(data + "pathcount_2e9.dis", false);
+        closedUp.show();
+        QCOMPARE(recorder->Count(), 1u);
+        QCOMPARE(closedUp.SequenzeLbl->text(), QString("Percorsi: 2"));
+        closedUp.ToolButton21Click();
+        for (int tick = 0; tick < 20 && closedUp.IsRunning(); ++tick)
+            closedUp.Tick();
+        QVERIFY(!closedUp.IsRunning());
+    }
+
     // At the window's smallest and a usual size, with the speed bar showing during an animation, no control beside
     // the picture covers another, and the operator reaches each.
     void controlsBesideThePictureAreReachable_data()

@@ -254,6 +254,19 @@ private slots:
         QCOMPARE(form->resultPath, progDir->File("draw/good.dis"));
     }
 
+    // A drawing that loading refuses previews as nothing, not as the drawing previewed before it.
+    void refusedDrawingPreviewsNothing()
+    {
+        WriteDrawing(*progDir, "draw/a.dis");
+        WriteRefusedDrawing(*progDir, "draw/b.dis");
+        ShowForm();
+        ClickRow(0);
+        QVERIFY(!form->previewDrw.entities.empty());
+        ClickRow(1);
+        QCOMPARE(recorder->Count(), 1u);
+        QVERIFY(form->previewDrw.entities.empty());
+    }
+
     void selectFolderAddsTheSlashAndKeepsTheFolderWhenCancelled()
     {
         std::string folder = "untouched";

@@ -6,6 +6,8 @@ sample_v1.dis  three entities in two paths (a line on the empty layer, an arc wi
                "Città" stored as Windows-1252); every record preceded by its length.
 sample_v0.dis  the same drawing as version 0: no record lengths.
 flags2.dis     one entity on layer "A" whose four flags are stored as 2, and layers "B" (flag 2) and "C" (flag -1).
+pathcount_minus5.dis, pathcount_2e9.dis
+               sample_v1.dis with its path count damaged: -5 (below the entities' numbers), 2000000000 (far beyond).
 """
 import os
 import struct
@@ -57,6 +59,8 @@ if __name__ == '__main__':
         'sample_v1.dis': drawing(1, SAMPLE_ENTITIES, 2, SAMPLE_LAYERS),
         'sample_v0.dis': drawing(0, SAMPLE_ENTITIES, 2, SAMPLE_LAYERS),
         'flags2.dis': drawing(1, FLAGS2_ENTITIES, 1, FLAGS2_LAYERS),
+        'pathcount_minus5.dis': drawing(1, SAMPLE_ENTITIES, -5, SAMPLE_LAYERS),
+        'pathcount_2e9.dis': drawing(1, SAMPLE_ENTITIES, 2000000000, SAMPLE_LAYERS),
     }
     for name, data in files.items():
         with open(os.path.join(here, name), 'wb') as out:
