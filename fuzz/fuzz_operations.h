@@ -75,8 +75,8 @@ inline int SelectedPaths(Drw& drw, OperatorArguments& args, const std::function<
 }
 
 // In the order an operator meets them: the drawing window's picture and time, the optimisation dialog's joins,
-// splits, reversals, start points and moves, the selection dialog's deletion, the editing dialogs and the
-// whole-drawing transformations.
+// automatic order, continuous paths, splits, reversals, start points and moves, the selection dialog's deletion, the
+// editing dialogs and the whole-drawing transformations.
 inline const std::vector<OperatorStep>& OperatorSteps()
 {
     static const std::vector<OperatorStep> steps = {
@@ -100,7 +100,15 @@ inline const std::vector<OperatorStep>& OperatorSteps()
              std::vector<int> selection = a.Paths(d);
              d.AutoJoin(a.Amount(), a.Path(d), a.Flip() ? a.Path(d) : -1, &selection, [](double) {});
          }},
-        // The automatic order of the paths goes here, after the joins, as the optimisation dialog runs it.
+        {"OptimiseOrder", [](Drw& d, OperatorArguments& a) { d.OptimiseOrder(a.Flip()); }},
+        {"MakeContinuous",
+         [](Drw& d, OperatorArguments& a) {
+             ContinuousOptions options;
+             options.tolerance = a.Amount();
+             options.bridge = a.Flip() ? a.Amount() : 0.0;
+             options.keepDirections = a.Flip();
+             d.MakeContinuous(options);
+         }},
         {"SetStartPoint",
          [](Drw& d, OperatorArguments& a) {
              double x = 0, y = 0, nearestX = 0, nearestY = 0;
