@@ -16,6 +16,7 @@
 #include "common/temp_prog_dir.h"
 #include "model/drawing_builders.h"
 #include "pdf_pages.h"
+#include "ui/export/drawingsheet.h"
 #include "ui/export/exportformats.h"
 #include "ui/export/pngexport.h"
 
@@ -222,6 +223,26 @@ private slots:
         const int y = ExportImageHeight / 2 + (ExportImageWidth - 2 * margin) / 8;  // the 400 mm line
         QVERIFY(qGray(image.pixel(ExportImageWidth / 2, y)) < 128);
         QVERIFY(qGray(image.pixel(margin + 1, y)) < 128);
+    }
+
+    // Arcs of a radius far beyond the sheet (the flat biarcs of a spline's inflection) keep the chain unbroken: one
+    // subpath through every entity's exact ends, no step where the next entity starts.
+    void flatArcsKeepTheChainUnbroken()
+    {
+        Drw drawing;
+        const double yc = -std::sqrt(5000.0 * 5000.0 - 50.0 * 50.0);
+        drawing.AddEntity(MakeLine(0, -10, 0, 0));
+        drawing.AddEntity(MakeArc(0, 0, 100, 0, 50, yc, true));
+        drawing.AddEntity(MakeArc(100, 0, 200, 0, 150, -yc, false));
+        drawing.AddEntity(MakeLine(200, 0, 200, 10));
+        drawing.pathCount = 1;
+        const DrawingSheet sheet(drawing, QRectF(0, 0, 1600, 1200));
+        const QPainterPath path = sheet.Path(drawing);
+        int subpaths = 0;
+        for (int i = 0; i < path.elementCount(); ++i)
+            subpaths += path.elementAt(i).isMoveTo();
+        QCOMPARE(subpaths, 1);
+        QCOMPARE(path.currentPosition(), sheet.Map(200, 10));
     }
 
     void failedWriteReportsExp001()

@@ -25,6 +25,9 @@ public:
     QPainterPath Path(const Drw& drawing) const;
 
 private:
+    void AddArc(QPainterPath& path, double xc, double yc, double r, double start, double sweep, double endX,
+                double endY) const;
+
     double scale = 1;
     double originX = 0, originY = 0;  // device point of drawing point (0, 0)
 };
