@@ -70,6 +70,9 @@ const std::vector<NumberedText> LaterMessageTexts = {
     {387,
      "PC002: il disegno non cambia: ogni parte è già un percorso unico, o il percorso continuo non sarebbe più "
      "veloce."},
+    {388,
+     "PC003: il disegno non cambia: le entità sono troppo fitte le une sulle altre per la distanza di unione; ridurre "
+     "la distanza di unione."},
     // The command line of the application and its program folder.
     {390, "Prepara i disegni di lavorazione: importa i file DXF e apre i disegni (.dis) indicati."},
     {391, "Uso: quorvia [opzioni] [file...]"},

@@ -49,7 +49,8 @@ struct ContinuousOptions {
 enum class ContinuousOutcome {
     Changed,    // the drawing holds the new paths
     Unchanged,  // every part is already one path, or the new paths would not be faster: nothing was changed
-    Refused     // the result would pass MaxEntities (warning DRW006), or a coordinate is not finite: unchanged
+    Refused,    // the result would pass MaxEntities (warning DRW006), or a coordinate is not finite: unchanged
+    Crowded     // the entities lie too crowded on one another for the join distance to be split in bounded time
 };
 struct ContinuousReport {
     int parts = 0;          // connected parts of the drawing, after bridges

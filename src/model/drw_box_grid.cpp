@@ -67,15 +67,24 @@ bool BoxGrid::Touch(const Box& a, const Box& b)
     return a.minX <= b.maxX && b.minX <= a.maxX && a.minY <= b.maxY && b.minY <= a.maxY;
 }
 
-std::vector<std::pair<int, int>> BoxGrid::OverlappingPairs() const
+// Boxes that span many cells (long lines across a drawing) meet in every cell they share, so a cell may hold many
+// more boxes compared than pairs found.
+constexpr size_t ComparedPerPair = 64;
+
+bool BoxGrid::OverlappingPairs(size_t limit, std::vector<std::pair<int, int>>& pairs) const
 {
-    std::vector<std::pair<int, int>> pairs;
+    pairs.clear();
+    size_t compared = 0;
     for (size_t begin = 0; begin < entries.size();) {
         size_t end = begin;
         while (end < entries.size() && entries[end].first == entries[begin].first)
             end++;
         for (size_t i = begin; i < end; i++) {
             for (size_t j = i + 1; j < end; j++) {
+                if (++compared > ComparedPerPair * limit || pairs.size() > limit) {
+                    pairs.clear();
+                    return false;
+                }
                 const int a = entries[i].second, b = entries[j].second;
                 if (!Touch(boxes[a], boxes[b]))
                     continue;
@@ -88,7 +97,7 @@ std::vector<std::pair<int, int>> BoxGrid::OverlappingPairs() const
         begin = end;
     }
     std::sort(pairs.begin(), pairs.end());
-    return pairs;
+    return true;
 }
 
 void BoxGrid::Overlapping(const Box& box, std::vector<int>& found) const

@@ -3,6 +3,7 @@
 // cells a box covers; the cell side is chosen so that the boxes together cover a bounded number of cells.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -18,8 +19,10 @@ public:
     // when the boxes would otherwise cover more than a fixed multiple of their number of cells.
     BoxGrid(std::vector<Box> boxes, double minCell);
 
-    // Every pair (i, j), i < j, of boxes that overlap or touch, each once, in increasing order.
-    std::vector<std::pair<int, int>> OverlappingPairs() const;
+    // Every pair (i, j), i < j, of boxes that overlap or touch, each once, in increasing order; false (and no
+    // pairs) when there are more than limit of them, or finding them would compare many times more, as boxes crowded
+    // on one another do.
+    bool OverlappingPairs(size_t limit, std::vector<std::pair<int, int>>& pairs) const;
     // The boxes that overlap or touch box, each once, in increasing order.
     void Overlapping(const Box& box, std::vector<int>& found) const;
 

@@ -46,7 +46,9 @@ ContinuousOutcome Drw::MakeContinuous(const ContinuousOptions& options, Continuo
     };
     if (!UsableOptions(options) || !AllFinite())
         return finish(ContinuousOutcome::Refused);
-    PieceGraph graph = SplitWhereEntitiesMeet(entities, options.tolerance);
+    PieceGraph graph;
+    if (!SplitWhereEntitiesMeet(entities, options.tolerance, graph))
+        return finish(ContinuousOutcome::Crowded);
     if (options.bridge >= Epsilon)
         r.bridges = AddBridges(graph, options.bridge, r.bridged);
     std::vector<int> part;

@@ -18,6 +18,12 @@ constexpr double GuardJoinDistances = 4.0;
 // mm: a crossing this near an end of one of the two entities is that end, whose exact point it takes (the computed
 // crossing of two entities that only touch at their ends is a rounding away from the ends).
 constexpr double EndSnap = 1e-6;
+// The work allowed per entity, so that entities crowded on one another (thousands on one spot, or a join distance
+// spanning a large drawing) give up in bounded time rather than take time and memory as the square of their number
+// or more: the pairs of entities compared, and the steps of Reaches' searches in all. Real drawings, even dense
+// quilting designs, stay far below both.
+constexpr size_t PairsPerEntity = 256, PairsBase = 1 << 20;
+constexpr size_t ReachStepsPerEntity = 256, ReachStepsBase = 1 << 18;
 
 // A node on an entity, at a distance along it from its start (mm).
 struct NodeAt {
@@ -43,7 +49,8 @@ struct NearEnd {
 class Meeting {
 public:
     Meeting(const std::vector<Entity>& entities, double tolerance);
-    PieceGraph Build();
+    // False, when the entities are too crowded to split within the work allowed.
+    bool Build(PieceGraph& graph);
 
 private:
     int NewNode(double x, double y, bool split);
@@ -53,7 +60,7 @@ private:
     void FindContacts(int a, int b);
     void MergeAlongEntities();
     void JoinNearEnds();
-    int IndexOn(int entity, int node) const;
+    int IndexOn(int entity, int node, double at);
     bool Reaches(int from, const NearEnd& near, int target, size_t at);
     PieceGraph MakePieces();
 
@@ -69,6 +76,7 @@ private:
     UnionFind sets;
     std::vector<NearEnd> nearEnds;
     std::vector<double> reached;  // Reaches' distances per set root, +infinity when not reached
+    size_t reachSteps = 0;        // left to Reaches' searches; when spent, an end is joined without the search
 };
 
 Meeting::Meeting(const std::vector<Entity>& given, double joinDistance) : entities(given), tolerance(joinDistance)
@@ -114,9 +122,10 @@ void Meeting::Unite(int a, int b)
     from = std::vector<int>();
 }
 
-PieceGraph Meeting::Build()
+bool Meeting::Build(PieceGraph& graph)
 {
     const int n = static_cast<int>(entities.size());
+    reachSteps = ReachStepsBase + ReachStepsPerEntity * static_cast<size_t>(n);
     std::vector<BoxGrid::Box> boxes;
     for (int e = 0; e < n; e++) {
         double maxX = 0, minX = 0, maxY = 0, minY = 0;
@@ -126,7 +135,10 @@ PieceGraph Meeting::Build()
         if (entities[e].isArc && IsZero(entities[e].x1 - entities[e].x2) && IsZero(entities[e].y1 - entities[e].y2))
             Unite(2 * e, 2 * e + 1);
     }
-    for (const auto& [a, b] : BoxGrid(std::move(boxes), 2 * tolerance).OverlappingPairs()) {
+    std::vector<std::pair<int, int>> pairs;
+    if (!BoxGrid(std::move(boxes), 2 * tolerance).OverlappingPairs(PairsBase + PairsPerEntity * n, pairs))
+        return false;
+    for (const auto& [a, b] : pairs) {
         FindCrossings(a, b);
         FindContacts(a, b);
     }
@@ -137,7 +149,8 @@ PieceGraph Meeting::Build()
     }
     MergeAlongEntities();
     JoinNearEnds();
-    return MakePieces();
+    graph = MakePieces();
+    return true;
 }
 
 // The points where the two entities cross or touch, each a node on both.
@@ -246,19 +259,17 @@ void Meeting::JoinNearEnds()
     }
 }
 
-int Meeting::IndexOn(int entity, int node) const
+// The index in along[entity] of node, which lies at distance at along it; -1 when the search runs out of steps.
+int Meeting::IndexOn(int entity, int node, double at)
 {
     const std::vector<NodeAt>& nodes = along[entity];
-    for (const auto& [e, at] : placesOfNode[node]) {
-        if (e != entity)
-            continue;
-        auto it =
-            std::lower_bound(nodes.begin(), nodes.end(), at, [](const NodeAt& p, double v) { return p.along < v; });
-        while (it != nodes.end() && it->node != node)
-            ++it;
-        return it == nodes.end() ? -1 : static_cast<int>(it - nodes.begin());
+    auto it = std::lower_bound(nodes.begin(), nodes.end(), at, [](const NodeAt& p, double v) { return p.along < v; });
+    // Nodes at one distance lie side by side; each one passed is a step of the search.
+    while (it != nodes.end() && it->node != node && reachSteps > 0) {
+        ++it;
+        reachSteps--;
     }
-    return -1;
+    return it == nodes.end() || it->node != node ? -1 : static_cast<int>(it - nodes.begin());
 }
 
 // Whether the drawing leads from node from to the place of near (target: its node, or -1 for a place between the
@@ -288,7 +299,7 @@ bool Meeting::Reaches(int from, const NearEnd& near, int target, size_t at)
     };
     reach(sets.Find(from), 0.0);
     bool found = false;
-    while (!queue.empty() && !found) {
+    while (!queue.empty() && !found && reachSteps > 0) {
         const auto [d, root] = queue.top();
         queue.pop();
         if (d > reached[root])
@@ -297,7 +308,10 @@ bool Meeting::Reaches(int from, const NearEnd& near, int target, size_t at)
             found = found || (goal == root && IsLessEqual(d + rest, limit));
         for (const int node : members[root]) {
             for (const auto& [e, here] : placesOfNode[node]) {
-                const int i = IndexOn(e, node);
+                if (reachSteps == 0)
+                    break;
+                reachSteps--;
+                const int i = IndexOn(e, node, here);
                 for (const int k : {i - 1, i + 1}) {
                     if (i >= 0 && k >= 0 && k < static_cast<int>(along[e].size()))
                         reach(sets.Find(along[e][k].node), d + std::fabs(along[e][k].along - here));
@@ -366,7 +380,7 @@ PieceGraph Meeting::MakePieces()
 
 }  // namespace
 
-PieceGraph SplitWhereEntitiesMeet(const std::vector<Entity>& entities, double tolerance)
+bool SplitWhereEntitiesMeet(const std::vector<Entity>& entities, double tolerance, PieceGraph& graph)
 {
-    return Meeting(entities, tolerance).Build();
+    return Meeting(entities, tolerance).Build(graph);
 }

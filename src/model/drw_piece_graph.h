@@ -36,8 +36,9 @@ Entity PieceOf(const Entity& e, Vertex a, Vertex b, double sweep);
 double AlongEntity(const Entity& e, double px, double py);
 
 // Splits the entities where they meet (see Drw::MakeContinuous): ends within tolerance (mm) of each other or of
-// another entity, and crossings. Entities must have finite coordinates.
-PieceGraph SplitWhereEntitiesMeet(const std::vector<Entity>& entities, double tolerance);
+// another entity, and crossings, into graph. Entities must have finite coordinates. False, with graph untouched,
+// when they are crowded on one another beyond a bounded work per entity.
+bool SplitWhereEntitiesMeet(const std::vector<Entity>& entities, double tolerance, PieceGraph& graph);
 
 // Joins the parts of the graph whose nearest points lie at most bridge (mm) apart with straight pieces, nearest
 // first, until every such pair of parts is one part; a bridge leaves from a vertex and ends on a piece of the other

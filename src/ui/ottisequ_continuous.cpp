@@ -21,7 +21,7 @@ namespace {
 
 // Catalogue entries of the command's messages.
 constexpr int MsgTitle = 380, MsgWarningTitle = 227, MsgTimeBefore = 384, MsgTimeAfter = 385, MsgBadBridge = 386,
-              MsgUnchanged = 387;
+              MsgUnchanged = 387, MsgCrowded = 388;
 
 }  // namespace
 
@@ -57,6 +57,10 @@ void F::ContinuousButtonClick()
     // A refusal has said why already.
     if (outcome == ContinuousOutcome::Refused)
         return;
+    if (outcome == ContinuousOutcome::Crowded) {
+        MyMessageBox(MsgText(MsgCrowded), MsgText(MsgWarningTitle), MsgStyleWarning);
+        return;
+    }
     std::string text = StrFormat("%s %s\n%s %s", MsgText(MsgTimeBefore).c_str(), TMDIChild::FormatTime(before).c_str(),
                                  MsgText(MsgTimeAfter).c_str(),
                                  TMDIChild::FormatTime(workDrw.EstimateTime(workSpeed, rapidSpeed)).c_str());

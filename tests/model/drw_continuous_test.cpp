@@ -229,6 +229,21 @@ TEST(DrwContinuous, RefusesBeyondTheCapacityAndChangesNothing)
               std::vector<std::string>{"DRW006: Raggiunto il numero limite di entità di un disegno (40000)"});
 }
 
+// Thousands of lines through one point (or a join distance spanning the drawing) would take time and memory as the
+// square of their number: the operation gives up within a bounded work and changes nothing.
+TEST(DrwContinuous, GivesUpOnEntitiesCrowdedOnOneAnother)
+{
+    Drw given;
+    for (int k = 0; k < 3000; k++) {
+        const double a = k * 2 * 3.141592653589793 / 3000;
+        AddChainPath(given, {{-50 * std::cos(a), -50 * std::sin(a)}, {50 * std::cos(a), 50 * std::sin(a)}});
+    }
+    given.modified = false;
+    Drw drw = given;
+    EXPECT_EQ(drw.MakeContinuous(Options()), ContinuousOutcome::Crowded);
+    EXPECT_EQ(drw, given);
+}
+
 TEST(DrwContinuous, TheSameDrawingGivesTheSameResult)
 {
     for (const Drw& given : {SidesAndTails(), RandomDrawing(7)}) {

@@ -21,6 +21,7 @@ constexpr int MsgJoinedCount = 249;
 constexpr int MsgJoinTitle = 250;
 constexpr int MsgEntitiesBefore = 304;
 constexpr int MsgEntitiesAfter = 305;
+constexpr int MsgContinuousCrowded = 388;
 
 int Print(const std::string& text)
 {
@@ -83,7 +84,8 @@ int Continuous(Drw& drawing, const CliRequest& request)
     options.bridge = request.bridge;
     options.workSpeed = workSpeed;
     options.rapidSpeed = rapidSpeed;
-    drawing.MakeContinuous(options);
+    if (drawing.MakeContinuous(options) == ContinuousOutcome::Crowded)
+        MyMessageBox(MsgText(MsgContinuousCrowded), MsgText(MsgWarningTitle), MsgStyleWarning);
     const int saved = SaveDrawing(drawing, request.output);
     return saved == ExitOk ? Print(OptimiseReport(before, FiguresOf(drawing), request.json)) : saved;
 }
