@@ -117,52 +117,45 @@ bool CheckRequest(const CommandSpec& entry, const QCommandLineParser& parser, Cl
     return true;
 }
 
+// The length in mm of option, when given: a finite number of at least least, or false with message saying so.
+bool ReadLength(const QCommandLineParser& parser, const char* option, double least, const std::string& refusal,
+                double& value, std::string& message)
+{
+    if (!parser.isSet(option))
+        return true;
+    const std::string text = parser.value(option).toStdString();
+    value = TextToDouble(text, false, true);
+    if (ConversionFailed || !(value >= least) || !std::isfinite(value)) {
+        message = StrFormat("--%s %s: %s", option, text.c_str(), refusal.c_str());
+        return false;
+    }
+    return true;
+}
+
 // The join distance of --tolerance, with the rule of the join commands: a number of at least Epsilon mm.
 bool ReadTolerance(const QCommandLineParser& parser, CliRequest& request, std::string& message)
 {
     request.hasTolerance = parser.isSet("tolerance");
-    if (!request.hasTolerance)
-        return true;
-    const std::string text = parser.value("tolerance").toStdString();
-    request.tolerance = TextToDouble(text, false, true);
-    if (ConversionFailed || !(request.tolerance >= Epsilon)) {
-        message = StrFormat("--tolerance %s: Valore di minima distanza non ammesso.", text.c_str());
-        return false;
-    }
-    return true;
+    return ReadLength(parser, "tolerance", Epsilon, "Valore di minima distanza non ammesso.", request.tolerance,
+                      message);
 }
 
 // The bridge length of --bridge: a number of at least 0 mm.
 bool ReadBridge(const QCommandLineParser& parser, CliRequest& request, std::string& message)
 {
-    if (!parser.isSet("bridge"))
-        return true;
-    const std::string text = parser.value("bridge").toStdString();
-    request.bridge = TextToDouble(text, false, true);
-    if (ConversionFailed || !(request.bridge >= 0.0) || !std::isfinite(request.bridge)) {
-        message = StrFormat("--bridge %s: a length of at least 0 mm is needed", text.c_str());
-        return false;
-    }
-    return true;
+    return ReadLength(parser, "bridge", 0.0, "a length of at least 0 mm is needed", request.bridge, message);
 }
 
 // The curve tolerance of --spline-tolerance: a number of at least MinCurveTolerance mm, for a DXF input.
 bool ReadCurveTolerance(const QCommandLineParser& parser, CliRequest& request, std::string& message)
 {
-    if (!parser.isSet("spline-tolerance"))
-        return true;
-    const std::string text = parser.value("spline-tolerance").toStdString();
-    if (request.inputFormat != DrawingFormat::Dxf) {
+    if (parser.isSet("spline-tolerance") && request.inputFormat != DrawingFormat::Dxf) {
         message = "--spline-tolerance applies to a DXF input only";
         return false;
     }
-    request.curveTolerance = TextToDouble(text, false, true);
-    if (ConversionFailed || !(request.curveTolerance >= MinCurveTolerance)) {
-        message = StrFormat("--spline-tolerance %s: a tolerance of at least %g mm is needed", text.c_str(),
-                            MinCurveTolerance);
-        return false;
-    }
-    return true;
+    return ReadLength(parser, "spline-tolerance", MinCurveTolerance,
+                      StrFormat("a tolerance of at least %g mm is needed", MinCurveTolerance), request.curveTolerance,
+                      message);
 }
 
 }  // namespace
