@@ -281,8 +281,10 @@ private:
         int hintMsg;            // catalogue entry of the hint; -1: fixed hint
         const char* fixedHint;  // hint when hintMsg is -1, and the accessible name before the catalogue applies
         const char* icon;       // theme icon name
-        void (TMDIChild::*command)();
-        bool (TMDIChild::*rule)() const;
+        // Held as functions rather than member pointers: several are the Simulation base's members, and a call
+        // through a converted member pointer is one the undefined-behaviour checker misreads.
+        std::function<void(TMDIChild&)> command;
+        std::function<bool(const TMDIChild&)> rule;
         int repeat;  // RepeatButton index, or -1
     };
     static const std::vector<ButtonSpec>& ButtonTable();

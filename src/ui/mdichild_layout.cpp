@@ -148,7 +148,7 @@ QToolBar* C::CreateToolBar(const char* name, std::initializer_list<const char*> 
 void C::ConnectButton(QToolButton* button, const ButtonSpec& entry)
 {
     auto command = entry.command;
-    connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
+    connect(button, &QToolButton::clicked, this, [this, command] { command(*this); });
     if (entry.repeat >= 0)
         ConnectHeld(button, repeatCounters[entry.repeat]);
 }
@@ -321,7 +321,7 @@ void C::ApplyHints()
 void C::UpdateButtons()
 {
     for (size_t i = 0; i < ButtonTable().size(); ++i)
-        heldButtons[i]->setEnabled((this->*ButtonTable()[i].rule)());
+        heldButtons[i]->setEnabled(ButtonTable()[i].rule(*this));
     UpdateHistoryHints();
     const bool animating = AnimationRunning();
     AniVel->setVisible(animating);

@@ -233,7 +233,7 @@ QToolBar* F::CreateToolBar(const char* name, std::initializer_list<const char*> 
         QToolButton* button = AddIconButton(bar, entry.name, entry.icon, IconSize, ToolSize);
         SetHint(button, entry.fixedHint);
         auto command = entry.command;
-        connect(button, &QToolButton::clicked, this, [this, command] { (this->*command)(); });
+        connect(button, &QToolButton::clicked, this, [this, command] { command(*this); });
         if (entry.repeat >= 0)
             ConnectHeld(button, zoomRepeat[entry.repeat]);
     }

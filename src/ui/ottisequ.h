@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "model/drw.h"
@@ -196,7 +197,7 @@ private:
         const char* name;
         const char* fixedHint;
         const char* icon;
-        void (TOttiSequForm::*command)();
+        std::function<void(TOttiSequForm&)> command;  // some are the Simulation base's members
         int repeat;
     };
     static const std::vector<ToolSpec>& ToolTable();
