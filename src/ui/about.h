@@ -12,7 +12,7 @@ class TAboutForm : public QDialog {
 
 public:
     static constexpr int ClientWidth = 603, ClientHeight = 275;
-    static constexpr const char* ProgramVersion = "1.0";
+    static constexpr const char* ProgramVersion = QUORVIA_VERSION;
 
     explicit TAboutForm(QWidget* owner = nullptr);
 
