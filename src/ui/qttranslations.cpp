@@ -19,6 +19,28 @@ std::unique_ptr<QTranslator>& InstalledTranslator()
     return translator;
 }
 
+// The main window's title while a drawing window is maximised: the drawing's name, then the program's
+// ("disegno.dis — QUORVIA"). Qt's own "QUORVIA - [disegno.dis]" does not end with the program's name, so the
+// platform would add it a second time.
+class MaximisedTitleTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (qstrcmp(context, "QMdiSubWindow") == 0 && qstrcmp(sourceText, "%1 - [%2]") == 0)
+            return QStringLiteral("%2 \u2014 %1");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Installed after the language's translations, so that it is asked first.
+void InstallMaximisedTitle()
+{
+    static MaximisedTitleTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::installTranslator(&translator);
+}
+
 }  // namespace
 
 int StoredLanguage()
@@ -34,12 +56,13 @@ bool ApplyQtTranslations(int languageCode)
         QCoreApplication::removeTranslator(installed.get());
         installed.reset();
     }
-    if (languageCode != LanguageItalian)
-        return false;
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load("qtbase_it", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    QCoreApplication::installTranslator(translator.get());
-    installed = std::move(translator);
-    return true;
+    if (languageCode == LanguageItalian) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load("qtbase_it", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator.get());
+            installed = std::move(translator);
+        }
+    }
+    InstallMaximisedTitle();
+    return installed != nullptr;
 }

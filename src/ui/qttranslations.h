@@ -7,5 +7,5 @@ int StoredLanguage();
 
 // Installs Qt's translations for a language code, replacing those installed before; English, Qt's own language,
 // needs none. Without the system's translation file Qt's texts stay English. Returns whether a translation is
-// installed.
+// installed. In every language the main window's title names a maximised drawing first, then the program.
 bool ApplyQtTranslations(int languageCode);

@@ -324,6 +324,17 @@ private slots:
         QCOMPARE(yesText(), QString("&Sì"));
     }
 
+    // The title names a maximised drawing, then the program once: the platform adds the program's name only to
+    // titles that do not end with it.
+    void maximisedDrawingTitlesTheMainWindowOnce()
+    {
+        TMDIChild* child = form->OpenDrawingWindow(WriteDxf("one.dxf"), true);
+        SubWindow(child)->showMaximized();
+        QCOMPARE(form->windowTitle(), SubWindow(child)->windowTitle() + QString::fromUtf8(" \u2014 QUORVIA"));
+        SubWindow(child)->showNormal();
+        QCOMPARE(form->windowTitle(), QString("QUORVIA"));
+    }
+
     void closeProgramClosesModifiedDrawingsWithoutAQuestion()
     {
         for (const char* name : {"one.dxf", "two.dxf"})
